@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ephem/equatorial_fit.h"
+
+// The precise Sun: a series in the mean anomalies of the Earth and the planets.
+
+namespace vellmora {
+
+struct CosSin {
+  long double c;
+  long double s;
+};
+
+// cos and sin of the sum of two angles given by their cosines and sines.
+CosSin CombineCosSin(long double c1, long double s1, long double c2, long double s2);
+
+struct EclipticPosition {
+  double Longitude;  // degrees, (-360, 360): keeps the sign of its fraction
+  double Latitude;   // degrees
+  double Distance;   // AU (Sun) or Earth radii (Moon)
+};
+
+// Geometric, mean ecliptic and equinox of date; T in Julian centuries since J2000 (TT).
+EclipticPosition SunEclipticCoordinates(double T);
+
+// True equator and equinox of date, light time allowed for; distance in AU.
+EquatorialPosition SunEquatorialCoordinates(double T);
+
+// Fit of degree N (<= MaxChebyshevDegree) over [TA, TB], TB > TA.
+EquatorialFit FitSunChebyshev(double TA, double TB, int N);
+
+}  // namespace vellmora

@@ -1,0 +1,30 @@
+#pragma once
+
+// Time scales of the ephemeris library: Modified Julian Date and local mean
+// sidereal time. Dates up to 1582 October 4 are Julian-calendar dates.
+
+namespace vellmora {
+
+// Integer part of x, rounded towards zero, as a double.
+double IntTowardZero(double x);
+
+// Fractional part of x in [0, 1).
+double FracPositive(double x);
+
+// MJD = JD - 2400000.5 of a calendar date and time of day in hours.
+double ModifiedJulianDate(int day, int month, int year, double hours);
+
+struct CalendarInstant {
+  int Day;
+  int Month;
+  int Year;
+  double Hours;
+};
+
+CalendarInstant CalendarFromMJD(double mjd);
+
+// Local mean sidereal time in hours, 0 <= LMST < 24, for universal time `mjd`
+// and a longitude in degrees positive towards the WEST.
+double LocalSiderealTime(double mjd, double longitudeWest);
+
+}  // namespace vellmora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// What an observer at one place sees of a solar eclipse: kind, magnitude,
+// obscuration, maximum and contact times.
+
+namespace vellmora {
+
+enum class LocalEclipseKind { NotVisible = 0, Partial = 1, Annular = 2, Total = 3 };
+
+struct LocalCircumstancesResult {
+  LocalEclipseKind Kind = LocalEclipseKind::NotVisible;
+  double Magnitude = 0;
+  double Obscuration = 0;
+  double Maximum = 0;                // Julian centuries since J2000 (UT)
+  std::array<double, 4> Contacts{};  // first to fourth contact, same unit
+  std::vector<std::string> Lines;    // the lines for the local-circumstances list, Windows-1252
+};
+
+// Catalogue date and hour (universal time, not rounded); observer's geodetic
+// latitude and EAST longitude in degrees.
+LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
+                                            double observerLongitudeEast);
+
+}  // namespace vellmora
