@@ -37,6 +37,10 @@ long double DateSerialToJD(double serial);
 double JDToDateSerial(long double jd);
 double CalendarToDateSerial(std::uint16_t year, std::uint16_t month, std::uint16_t day);
 
+// Date serial of a date in the calendar in force at it plus a time of day in
+// hours: a Julian-calendar date gives the same instant as the eclipse search.
+double InstantToDateSerial(std::uint16_t year, std::uint16_t month, std::uint16_t day, double hours);
+
 // ---- Lunations and eclipses ----
 
 enum class EclipseKind : std::uint8_t {
