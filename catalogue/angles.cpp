@@ -1,0 +1,35 @@
+#include "catalogue/angles.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace vellmora {
+
+long double DegreesToRadians(long double x) { return x / 180.0L * Pi; }
+
+long double RadiansToDegrees(long double x) { return x * 180.0L / Pi; }
+
+long double TanRadians(long double x) { return std::tan(x); }
+
+long double ArcTan2Radians(long double y, long double x) { return std::atan2(y, x); }
+
+long double ArcSinRadians(long double x) { return std::asin(x); }
+
+long double SinDegrees(long double x) { return std::sin(DegreesToRadians(NormalizeDegrees(x))); }
+
+long double CosDegrees(long double x) { return std::cos(DegreesToRadians(NormalizeDegrees(x))); }
+
+long double TanDegrees(long double x) { return TanRadians(DegreesToRadians(NormalizeDegrees(x))); }
+
+long double ArcTan2Degrees(long double y, long double x) { return RadiansToDegrees(ArcTan2Radians(y, x)); }
+
+long double ArcSinDegrees(long double x) { return RadiansToDegrees(ArcSinRadians(x)); }
+
+long double NormalizeDegrees(long double x) {
+  const auto turns = static_cast<std::int64_t>(std::nearbyint(x / 360.0L));
+  long double r = x - 360.0L * static_cast<long double>(turns);
+  while (r < 0) r += 360.0L;
+  return r;
+}
+
+}  // namespace vellmora

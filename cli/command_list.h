@@ -1,0 +1,12 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace vellmora {
+
+// vellmora-cli list FIRST LAST: the eclipse list of the window for those year fields.
+int RunListCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+}  // namespace vellmora
