@@ -170,7 +170,9 @@ function sourceText(input, series) {
 namespace vellmora {
 namespace {
 
-${parts.join("\n")}
+// clang-format off
+${parts.join("\n")}// clang-format on
+
 }  // namespace
 
 ${spans.join("\n")}
