@@ -38,8 +38,8 @@ bool ReadEclipseRow(const std::string& row, RowInstant& instant) {
   int hours = 0;
   int minutes = 0;
   int seconds = 0;
-  if (std::sscanf(row.c_str() + tab + 1, "%2d.%2d.%4d %2d:%2d:%2d", &instant.Day, &instant.Month, &instant.Year,
-                  &hours, &minutes, &seconds) != 6) {
+  if (std::sscanf(row.c_str() + tab + 1, "%2d.%2d.%4d %2d:%2d:%2d", &instant.Day, &instant.Month, &instant.Year, &hours,
+                  &minutes, &seconds) != 6) {
     return false;
   }
   instant.Hours = hours + minutes / 60.0 + seconds / 3600.0;
