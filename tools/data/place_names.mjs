@@ -13,8 +13,12 @@ const COUNTRY_SHORT_NAMES = {
   MP: 'Marianen', FK: 'Falklandinseln', GF: 'Franz.-Guayana', PF: 'Franz.-Polynesien', IM: 'Isle of Man',
 };
 
-// German exonyms, keyed by the place's name in the city list and its country code.
-const EXONYMS = {
+// German names, keyed by the place's name in the city list and its country code:
+// exonyms of foreign cities and the usual spelling of some German towns.
+const GERMAN_NAMES = {
+  'Munich|DE': 'München', 'Zulpich|DE': 'Zülpich', 'Meissen|DE': 'Meißen', 'Neu Isenburg|DE': 'Neu-Isenburg',
+  'Eisleben Lutherstadt|DE': 'Lutherstadt Eisleben', 'Haldensleben I|DE': 'Haldensleben',
+  'Isernhagen Farster Bauerschaft|DE': 'Isernhagen',
   'Vienna|AT': 'Wien', 'Rome|IT': 'Rom', 'Milan|IT': 'Mailand', 'Naples|IT': 'Neapel', 'Venice|IT': 'Venedig',
   'Florence|IT': 'Florenz', 'Genoa|IT': 'Genua', 'Moscow|RU': 'Moskau', 'Saint Petersburg|RU': 'Sankt Petersburg',
   'Warsaw|PL': 'Warschau', 'Kraków|PL': 'Krakau', 'Gdańsk|PL': 'Danzig', 'Wrocław|PL': 'Breslau', 'Prague|CZ': 'Prag',
@@ -61,7 +65,7 @@ export function transliterate(text) {
 
 // Japanese and Korean names drop the suffix that only says "city" ("Gifu-shi" -> "Gifu").
 export function germanCityName(city) {
-  return EXONYMS[`${city.name}|${city.country}`] ?? city.name.replace(/-(shi|si)$/, '');
+  return GERMAN_NAMES[`${city.name}|${city.country}`] ?? city.name.replace(/-(shi|si)$/, '');
 }
 
 export function germanCountryName(code, countries) {

@@ -16,17 +16,21 @@ export function windows1252Byte(ch) {
   return CP1252_HIGH[code];
 }
 
+// A text as Windows-1252 bytes.
+function windows1252Bytes(text) {
+  return [...text].map((ch) => {
+    const b = windows1252Byte(ch);
+    if (b === undefined || b === 0) throw new Error(`not writable in Windows-1252: ${JSON.stringify(text)}`);
+    return b;
+  });
+}
+
 // Lines as Windows-1252 bytes, each ending in CR LF.
 export function encodeLines(lines) {
   const bytes = [];
   for (const line of lines) {
     if (line.length === 0) throw new Error('empty line');
-    for (const ch of line) {
-      const b = windows1252Byte(ch);
-      if (b === undefined || b === 0) throw new Error(`not writable in Windows-1252: ${JSON.stringify(line)}`);
-      bytes.push(b);
-    }
-    bytes.push(13, 10);
+    bytes.push(...windows1252Bytes(line), 13, 10);
   }
   return Buffer.from(bytes);
 }
@@ -65,7 +69,5 @@ export function comparePlaceNames(a, b) {
   const ka = collationKey(a);
   const kb = collationKey(b);
   if (ka !== kb) return ka < kb ? -1 : 1;
-  const ba = encodeLines([a]);
-  const bb = encodeLines([b]);
-  return Buffer.compare(ba, bb);
+  return Buffer.compare(Buffer.from(windows1252Bytes(a)), Buffer.from(windows1252Bytes(b)));
 }
