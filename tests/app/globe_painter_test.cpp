@@ -299,6 +299,44 @@ TEST(GlobePaint, MarkersFollowTheirVisibilityRules) {
   EXPECT_FALSE(EllipseAfterFill(observer.Paint(), kGreen).has_value());
 }
 
+// Seen from 75 S 0 E, the point 15 N 0 E lies exactly 90 degrees away: in double
+// arithmetic sin 75 = cos 15 and cos 75 = sin 15, so cos c cancels to exactly 0 and
+// the point sits on the limb at the top of the disc.
+TEST(GlobePaint, LimbPointsFollowEachRule) {
+  ASSERT_EQ(ProjectToDisc(MakeGlobeView(-75, 180.0, 711, 682), 15, 0).CosC, 0.0);
+  const std::vector<int> limbTop = {kCx, 0};
+
+  SceneInputs inputs;
+  inputs.CentreLatitude = -75;
+  // Joined lines draw onto the limb.
+  inputs.Coastline = {"-75 0 0", "15 0 1", "-60 0 1"};
+  const std::vector<CanvasCall> coast = Strokes(inputs.Paint().StrokedWith(kBlue));
+  ASSERT_EQ(coast.size(), 2u);
+  EXPECT_TRUE(Is(coast[1], CanvasOp::LineTo, limbTop));
+
+  // The path skips the limb point and breaks there.
+  inputs.AddPathPoint(-75, 0, -0.1);
+  inputs.AddPathPoint(15, 0, -0.1);
+  inputs.AddPathPoint(-60, 0, -0.1);
+  const std::vector<CanvasCall> path = Strokes(inputs.Paint().StrokedWith(kYellow));
+  ASSERT_EQ(path.size(), 2u);
+  EXPECT_EQ(path[0].Op, CanvasOp::MoveTo);
+  EXPECT_EQ(path[1].Op, CanvasOp::MoveTo);
+
+  // The selected point and a found place on the limb are drawn, the observing place is not.
+  inputs.SelectedRow = 1;
+  inputs.ObserverLatitude = 15;
+  inputs.ObserverLongitude = 0;
+  inputs.ShowFoundPlaces = true;
+  inputs.Places[0] = FoundPlace{0, 15, "Limb"};
+  const RecordingCanvas canvas = inputs.Paint();
+  const std::optional<CanvasCall> marker = EllipseAfterFill(canvas, kBlue);
+  ASSERT_TRUE(marker.has_value());
+  EXPECT_EQ(marker->Ints, (std::vector<int>{kCx - 2, -2, kCx + 3, 3}));
+  EXPECT_TRUE(EllipseAfterFill(canvas, kLime).has_value());
+  EXPECT_FALSE(EllipseAfterFill(canvas, kGreen).has_value());
+}
+
 TEST(GlobePaint, FoundPlacesShowDotNumberAndLegendRowKeptWhenAPlaceIsHidden) {
   SceneInputs inputs;
   inputs.ShowFoundPlaces = true;
