@@ -7,7 +7,8 @@
 // Extended-precision helpers of the solar and lunar series. On x86 the 80-bit
 // floating-point unit computes sine and cosine directly (both of one angle in a
 // single instruction), several times faster than the library's long double
-// routines; other processors use the library.
+// routines; other processors use the library. The series only pass angles of a
+// few hundred radians at most, far inside the range of the instructions.
 
 namespace vellmora {
 
@@ -32,11 +33,11 @@ inline CosSin ExtendedCosSin(long double x) {
 #endif
 }
 
-// Int(x): x rounded toward zero. With the 80-bit format and |x| < 2^63, adding
-// and taking away 2^63 rounds to the nearest integer (the 64-bit significand has
-// no fraction bits left there), then one step back toward zero when that went
-// past x. Faster than the library's trunc, which switches the rounding mode of
-// the unit twice.
+// Int(x): x rounded toward zero. In the 80-bit format at its usual full
+// precision and for |x| < 2^63, adding and taking away 2^63 rounds to the
+// nearest integer (the 64-bit significand has no fraction bits left there); one
+// step back toward zero when that went past x. Faster than the library's trunc,
+// which switches the rounding mode of the unit twice.
 inline long double ExtendedInt(long double x) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
   constexpr long double TwoToThe63 = 9223372036854775808.0L;

@@ -153,7 +153,8 @@ void FillMultiples(LunarSeriesState& state, LunarArgument argument, long double 
 }
 
 // Scaled cosine and sine of p L + q LS + r F + s D from the multiple-angle tables:
-// the product of the factors of the arguments whose multiple is not 0.
+// the product, in the order L, LS, F, D, of the factors whose multiple is not 0.
+// Taking the first factor as it stands equals combining it with (1, 0), exactly.
 CosSin TermAngle(const LunarSeriesState& state, int p, int q, int r, int s) {
   const int multiples[] = {p, q, r, s};
   CosSin angle{1, 0};
