@@ -4,8 +4,6 @@
 #include <span>
 
 #include "ephem/extended_math.h"
-#include "ephem/pnulib.h"
-#include "ephem/sphlib.h"
 
 namespace vellmora {
 
@@ -261,12 +259,7 @@ EclipticPosition MoonEclipticCoordinates(double time) {
 }
 
 EquatorialPosition MoonEquatorialCoordinates(double T) {
-  const EclipticPosition ecliptic = MoonEclipticCoordinates(T);
-  Vector3 v = PolarToCartesian(ecliptic.Distance, ecliptic.Latitude, ecliptic.Longitude);
-  EclipticToEquatorial(v, T);
-  ApplyNutation(v, T);
-  const PolarCoordinates polar = CartesianToPolar(v);
-  return {polar.phi, polar.theta, polar.r};
+  return EclipticToTrueEquatorial(MoonEclipticCoordinates(T), T);
 }
 
 EquatorialFit FitMoonChebyshev(double TA, double TB, int N) {

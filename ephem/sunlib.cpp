@@ -193,13 +193,16 @@ EclipticPosition SunEclipticCoordinates(double time) {
   return {static_cast<double>(longitude), static_cast<double>(sums.B / 3600), static_cast<double>(distance)};
 }
 
-EquatorialPosition SunEquatorialCoordinates(double T) {
-  const EclipticPosition ecliptic = SunEclipticCoordinates(T - LightTime);
+EquatorialPosition EclipticToTrueEquatorial(const EclipticPosition& ecliptic, double T) {
   Vector3 v = PolarToCartesian(ecliptic.Distance, ecliptic.Latitude, ecliptic.Longitude);
   EclipticToEquatorial(v, T);
   ApplyNutation(v, T);
   const PolarCoordinates polar = CartesianToPolar(v);
   return {polar.phi, polar.theta, polar.r};
+}
+
+EquatorialPosition SunEquatorialCoordinates(double T) {
+  return EclipticToTrueEquatorial(SunEclipticCoordinates(T - LightTime), T);
 }
 
 EquatorialFit FitSunChebyshev(double TA, double TB, int N) {

@@ -25,6 +25,10 @@ struct EclipticPosition {
 // Geometric, mean ecliptic and equinox of date; T in Julian centuries since J2000 (TT).
 EclipticPosition SunEclipticCoordinates(double T);
 
+// An ecliptic position of date on the true equator and equinox of date:
+// rotated by the mean obliquity of T, then nutation for T added.
+EquatorialPosition EclipticToTrueEquatorial(const EclipticPosition& ecliptic, double T);
+
 // True equator and equinox of date, light time allowed for; distance in AU.
 EquatorialPosition SunEquatorialCoordinates(double T);
 
