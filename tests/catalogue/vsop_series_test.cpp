@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "catalogue/vsop.h"
 #include "catalogue/vsop87d_earth.h"
@@ -160,6 +162,31 @@ TEST(VsopEarthSeries, AtJ2000OnlyThePowerZeroSeriesCount) {
   EXPECT_NEAR(longitude, sumOfPowerZero(EarthLongitudeSeries[0]), 1e-15L);
   EXPECT_NEAR(latitude, sumOfPowerZero(EarthLatitudeSeries[0]), 1e-15L);
   EXPECT_NEAR(radius, sumOfPowerZero(EarthRadiusSeries[0]), 1e-15L);
+}
+
+// A coordinate summed straight from the table with the C library's cosine:
+// sum over powers k of tau^k times the sum of A cos(B + C tau), in 10^-8 units.
+long double DirectSum(std::span<const std::span<const VSOPTerm>> seriesByPower, long double tau) {
+  long double total = 0;
+  for (std::size_t power = 0; power < seriesByPower.size(); ++power) {
+    long double sum = 0;
+    for (const VSOPTerm& term : seriesByPower[power]) sum += term.A * std::cos(term.B + term.C * tau);
+    total += sum * std::pow(tau, static_cast<int>(power));
+  }
+  return total * 1e-8L;
+}
+
+TEST(VsopEarthSeries, AgreesWithADirectSummationFromYear1000To3000) {
+  TVSOPEarth earth;
+  for (double serial = -328716; serial <= 401768; serial += 36524.25 * 7.3) {  // 1000-01-01 to 3000-01-01
+    SCOPED_TRACE(serial);
+    earth.SetDate(serial);
+    const long double tau = earth.MillenniaSinceJ2000();
+    // The longitude grows to about 6283 rad a millennium; 1e-16 relative is the last few bits.
+    EXPECT_NEAR(earth.HeliocentricLongitude(), DirectSum(EarthLongitudeSeries, tau), 1e-15L);
+    EXPECT_NEAR(earth.HeliocentricLatitude(), DirectSum(EarthLatitudeSeries, tau), 1e-18L);
+    EXPECT_NEAR(earth.HeliocentricRadius(), DirectSum(EarthRadiusSeries, tau), 1e-18L);
+  }
 }
 
 TEST(VsopEarthSeries, MillenniaCountFromNoonOfFirstJanuary2000) {
