@@ -11,6 +11,13 @@ namespace vellmora {
 
 TForm37::TForm37(FormControls controls) : controls_(controls) {
   controls_.D1.OnClick = [this] { Dispatch([this] { D1C(); }); };
+  controls_.D3.OnClick = [this] { Dispatch([this] { SpeedButton3Click(); }); };
+  controls_.LB1.OnClick = [this] { Dispatch([this] { LB1C(); }); };
+  controls_.LB5.OnClick = [this] { Dispatch([this] { PB3P(); }); };
+  controls_.CB6.OnChange = [this] { Dispatch([this] { CB6Change(); }); };
+  controls_.T1.OnChange = [this] { Dispatch([this] { T1Change(); }); };
+  controls_.T2.OnChange = [this] { Dispatch([this] { T2C(); }); };
+  controls_.PB3.OnPaint = [this] { Dispatch([this] { PB3P(); }); };
   Dispatch([this] { FormCreate(); });
 }
 
@@ -38,6 +45,7 @@ void TForm37::RG1C() {
   controls_.E1.SetText(std::to_string(today.Year));
   controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + 3652.5).Year));
   ShowFoundPlaces = false;
+  SetUpObservingPlace();
 }
 
 void TForm37::D1C() {

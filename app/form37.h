@@ -3,16 +3,19 @@
 #include <functional>
 
 #include "app/controls.h"
+#include "app/globe_painter.h"
+#include "geometry/central_line.h"
 
-// The main window's logic, free of any toolkit: the window state and the
-// event handlers. Every event enters through Dispatch, which turns an
-// exception into the error report and lets the program go on.
+// The main window's logic, free of any toolkit: the window state, the
+// central-line results, the found places and the event handlers. Every event
+// enters through Dispatch, which turns an exception into the error report and
+// lets the program go on.
 
 namespace vellmora {
 
 class TForm37 {
  public:
-  // Wires the controls' notifications to the handlers; FormCreate runs the start-up.
+  // Wires the controls' notifications to the handlers, then runs the start-up.
   explicit TForm37(FormControls controls);
 
   TForm37(const TForm37&) = delete;
@@ -25,6 +28,15 @@ class TForm37 {
   void FormCreate();
   void RG1C();
   void D1C();
+  void CB6Change();
+  void LB1C();
+  void T1Change();
+  void T2C();
+  void PB3P();
+  void SpeedButton3Click();
+
+  // Takes a place as the observing place and shows its coordinates and time zone.
+  void ObserveFrom(double latitude, double eastLongitude, double zoneOffsetHours);
 
   // Window state.
   double ObserverLatitude = 0;
@@ -34,7 +46,15 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
 
+  // The central line of the chosen eclipse and the places found near it.
+  CentralLineResults CentralLine;
+  FoundPlaceTable FoundPlaces{};
+
  private:
+  void SetUpObservingPlace();
+  void TurnGlobeToPath();
+  GlobeView CurrentView() const;
+
   FormControls controls_;
   bool dispatching_ = false;
 };

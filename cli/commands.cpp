@@ -4,6 +4,10 @@
 
 #include "cli/arguments.h"
 #include "cli/command_list.h"
+#include "cli/command_map.h"
+#include "cli/command_places.h"
+#include "cli/command_show.h"
+#include "cli/command_sun.h"
 
 namespace vellmora {
 namespace {
@@ -17,7 +21,14 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"list", RunListCommand, "list FIRST LAST                      the central eclipses of the years FIRST to LAST"},
+    {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST"},
+    {"show", RunShowCommand,
+     "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
+     "                                     central line, place and local circumstances of that eclipse"},
+    {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path"},
+    {"map", RunMapCommand, "map --png FILE [--centre LAT,SETTING]  the start-up globe as a PNG"},
+    {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
+    {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };
 
 void PrintUsage(std::ostream& err) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "app/form37.h"
+#include "app/qt/qt_controls.h"
+#include "app/qt/qt_paint_box.h"
+#include "app/system_clock.h"
+
+namespace vellmora {
+
+// The one window "Vellmora": 1056 x 722, fixed, the controls on the left
+// panel, the globe map on the right, and the window logic over them.
+class MainWindow : public QWidget {
+ public:
+  MainWindow();
+
+  QWidget* Control(const char* name) const;  // a control by its layout name, e.g. "LB1"
+  TForm37& Form() { return *form_; }
+  QtPaintBox& Map() { return *pb3_; }
+
+ private:
+  template <typename Widget>
+  Widget* Place(QWidget* parent, const char* name, QRect geometry);
+
+  QWidget* p4_ = nullptr;
+  QWidget* p9_ = nullptr;
+  std::unique_ptr<QtEditField> e1_, e2_;
+  std::unique_ptr<QtButton> d1_, d3_;
+  std::unique_ptr<QtSpinField> t1_, t2_;
+  std::unique_ptr<QtTextList> lb1_, lb5_, lb6_, lb9_;
+  std::unique_ptr<QtComboBox> cb6_;
+  std::unique_ptr<QtLabel> l39_, l40_, l41_;
+  std::unique_ptr<QtPaintBox> pb3_;
+  QtScreenCursor cursor_;
+  std::unique_ptr<QtErrorReport> errors_;
+  SystemClock clock_;
+  std::unique_ptr<TForm37> form_;
+};
+
+}  // namespace vellmora

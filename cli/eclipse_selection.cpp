@@ -1,0 +1,82 @@
+#include "cli/eclipse_selection.h"
+
+#include "cli/arguments.h"
+#include "text/windows1252.h"
+
+namespace vellmora {
+namespace {
+
+bool ReportedError(const MemoryWindow& window, std::ostream& err) {
+  if (window.Errors.Messages().empty()) return false;
+  err << Windows1252ToUtf8(window.Errors.Messages().front()) << '\n';
+  return true;
+}
+
+}  // namespace
+
+std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
+                                                     std::ostream& err) {
+  if (args.empty() || !ParseCalendarDay(args[0])) {
+    err << "expected a date DD.MM.YYYY that exists, got \"" << (args.empty() ? "" : args[0]) << "\"\n";
+    return std::nullopt;
+  }
+  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt};
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (word == "--place" && hasValue) {
+      options.Place = args[++i];
+    } else if ((word == "--lat" || word == "--lon") && hasValue) {
+      const std::optional<double> value = ParseDecimal(args[++i]);
+      const double limit = word == "--lat" ? 90 : 180;
+      if (!value || *value < -limit || *value > limit) {
+        err << word << " needs a number from " << -limit << " to " << limit << ", got \"" << args[i] << "\"\n";
+        return std::nullopt;
+      }
+      (word == "--lat" ? options.Latitude : options.Longitude) = value;
+    } else if (word == "--place" || word == "--lat" || word == "--lon") {
+      err << word << " needs a value\n";
+      return std::nullopt;
+    } else {
+      rest.push_back(word);
+    }
+  }
+  if (options.Latitude.has_value() != options.Longitude.has_value()) {
+    err << "--lat and --lon go together\n";
+    return std::nullopt;
+  }
+  if (options.Place && options.Latitude) {
+    err << "choose either --place or --lat/--lon\n";
+    return std::nullopt;
+  }
+  return options;
+}
+
+int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err) {
+  if (options.Place) {
+    const int index = window.CB6.IndexOf(Utf8ToWindows1252(*options.Place));
+    if (index < 0) {
+      err << "no place is called \"" << *options.Place << "\" (see vellmora-cli places TEXT)\n";
+      return kExitUsage;
+    }
+    window.CB6.Choose(index);
+  } else if (options.Latitude) {
+    window.Form.ObserveFrom(*options.Latitude, *options.Longitude, 0);
+  }
+  const int year = ParseCalendarDay(options.Date)->Year;
+  window.E1.SetText(std::to_string(year));
+  window.E2.SetText(std::to_string(year + 1));
+  window.D1.Click();
+  if (ReportedError(window, err)) return kExitFailure;
+  for (int row = 0; row < window.LB1.Count(); ++row) {
+    const std::string line = window.LB1.Line(row);
+    if (line.compare(line.find('\t') + 1, options.Date.size(), options.Date) == 0) {
+      window.LB1.Click(row);
+      return ReportedError(window, err) ? kExitFailure : 0;
+    }
+  }
+  err << "no annular, annular-total or total eclipse on " << options.Date << '\n';
+  return kExitFailure;
+}
+
+}  // namespace vellmora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "cli/memory_window.h"
+
+// The part of the command line that chooses an eclipse and an observing place
+// in the in-memory window, shared by the show, search and map commands.
+
+namespace vellmora {
+
+// Options after the date: --place NAME, or --lat LAT --lon LON; other words
+// are left to the command (returned in `rest`).
+struct SelectionOptions {
+  std::string Date;  // DD.MM.YYYY as given
+  std::optional<std::string> Place;
+  std::optional<double> Latitude;
+  std::optional<double> Longitude;
+};
+
+// Reads the date and the place options; a message on err and nullopt when they are wrong.
+std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
+                                                     std::ostream& err);
+
+// Chooses the place, computes the eclipse list for the date's year and the
+// next, and clicks the row of that date. Returns the exit status (0 done).
+int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err);
+
+}  // namespace vellmora

@@ -1,0 +1,24 @@
+#include "ephem/sphlib.h"
+
+#include <cmath>
+
+namespace vellmora {
+
+void EclipticToEquatorial(Vector3& v, double T) {
+  const double obliquity = 23.43929111 - (46.815 + (0.00059 - 0.001813 * T) * T) * T / 3600;
+  const double c = CosD(obliquity);
+  const double s = SinD(obliquity);
+  const double y = c * v.y - s * v.z;
+  const double z = s * v.y + c * v.z;
+  v.y = y;
+  v.z = z;
+}
+
+SiteCoordinates GeocentricSite(double latitude) {
+  // 0.006694 is the square of the Earth's eccentricity, 0.993306 one minus it.
+  const double s = SinD(latitude);
+  const double c = 1 / std::sqrt(1 - 0.006694 * s * s);
+  return {CosD(latitude) * c, 0.993306 * c * s};
+}
+
+}  // namespace vellmora

@@ -1,0 +1,19 @@
+#include "geometry/contact_function.h"
+
+namespace vellmora {
+
+double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {
+  if (mode == ContactMode::Penumbral) return elements.l1 - observer.zeta * TanD(elements.f1);
+  return elements.l2 - observer.zeta * TanD(elements.f2);
+}
+
+double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
+  const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t);
+  const ObserverPosition observer = ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site);
+  const double dx = elements.x - observer.xi;
+  const double dy = elements.y - observer.eta;
+  const double radius = ShadowRadiusAtObserver(elements, observer, mode);
+  return dx * dx + dy * dy - radius * radius;
+}
+
+}  // namespace vellmora

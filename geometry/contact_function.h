@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ephem/equatorial_fit.h"
+#include "ephem/sphlib.h"
+#include "geometry/shadow_elements.h"
+
+// How far an observer is from the edge of the penumbra or the umbra.
+
+namespace vellmora {
+
+enum class ContactMode { Penumbral, Umbral };
+
+// Everything the contact function needs besides the instant: the fits of one
+// call, Delta-T (days) and the observer.
+struct LocalEclipseSetting {
+  EquatorialFit Moon;
+  EquatorialFit Sun;  // distance in AU
+  double DeltaT = 0;
+  double LongitudeWest = 0;
+  SiteCoordinates Site{};
+};
+
+// Radius of the penumbra (L1) or the umbra (L2) in the observer's plane
+// parallel to the fundamental plane; L2 < 0 where the umbra is total.
+double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode);
+
+// Squared distance of the observer from the shadow axis minus the squared
+// shadow radius: negative while the observer is inside that shadow.
+double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode);
+
+}  // namespace vellmora

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "geometry/local_circumstances.h"
+
+namespace vellmora {
+
+// What the observer sees at the time of maximum.
+struct LocalPhase {
+  LocalEclipseKind Kind = LocalEclipseKind::Partial;
+  double Magnitude = 0;    // fraction of the Sun's diameter covered; the size ratio of the discs for annular and total
+  double Obscuration = 0;  // fraction of the Sun's disc covered
+};
+
+// Phase of an eclipse whose penumbra reaches the observer, from the observer's
+// distance m from the shadow axis and the radii L1 of the penumbra and L2 of
+// the umbra at the observer (L2 < 0 for a total eclipse).
+LocalPhase PhaseAtMaximum(double m, double penumbraRadius, double umbraRadius);
+
+}  // namespace vellmora

@@ -1,0 +1,58 @@
+#include "geometry/shadow_axis.h"
+
+#include <cmath>
+
+namespace vellmora {
+namespace {
+
+// Ratio of the Earth's polar to its equatorial radius: dividing z by it turns
+// the ellipsoid into the unit sphere.
+constexpr double PolarAxisRatio = 0.996633;
+
+// Twice the difference and twice the sum of the Sun's and the Moon's radii,
+// and the Moon's diameter, in Earth radii.
+constexpr double UmbraSlope = 217.705;
+constexpr double PenumbraSlope = 218.795;
+constexpr double MoonDiameter = 0.545;
+
+Vector3 StretchedPosition(const EquatorialPosition& body) {
+  Vector3 v = PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
+  v.z /= PolarAxisRatio;
+  return v;
+}
+
+}  // namespace
+
+ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun) {
+  const Vector3 m = StretchedPosition(moon);
+  const Vector3 s = StretchedPosition(sun);
+  const Vector3 d{m.x - s.x, m.y - s.y, m.z - s.z};
+  const double sunToMoon = VectorNorm(d);
+
+  ShadowAxis shadow;
+  shadow.Axis = {d.x / sunToMoon, d.y / sunToMoon, d.z / sunToMoon};
+  const Vector3& e = shadow.Axis;
+
+  // Distance from the Moon to the fundamental plane, and the cones there.
+  const double planeDistance = -DotProduct(m, e);
+  shadow.Umbra = UmbraSlope * planeDistance / sunToMoon - MoonDiameter;
+  shadow.Penumbra = PenumbraSlope * planeDistance / sunToMoon + MoonDiameter;
+
+  // q is the squared half chord of the unit sphere along the axis; the axis
+  // passes the centre at distance w.
+  const double q = planeDistance * planeDistance + 1 - DotProduct(m, m);
+  const double w = std::sqrt(1 - q);
+  if (w < 1) {
+    const double ground = planeDistance - std::sqrt(q);
+    shadow.SurfaceUmbra = UmbraSlope * ground / sunToMoon - MoonDiameter;
+    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * PolarAxisRatio};
+    shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
+  } else if (w < 1 + std::abs(shadow.Umbra) / 2) {
+    shadow.Class = shadow.Umbra > 0 ? ShadowClass::NonCentralAnnular : ShadowClass::NonCentralTotal;
+  } else if (w < 1 + shadow.Penumbra / 2) {
+    shadow.Class = ShadowClass::PartialOnly;
+  }
+  return shadow;
+}
+
+}  // namespace vellmora

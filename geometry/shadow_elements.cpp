@@ -1,0 +1,57 @@
+#include "geometry/shadow_elements.h"
+
+#include <cmath>
+
+#include "ephem/timlib.h"
+#include "geometry/fit_position.h"
+
+namespace vellmora {
+namespace {
+
+constexpr double DaysPerCentury = 36525;
+constexpr double Mjd2000 = 51544.5;
+constexpr double EarthRadiiPerAu = 23454.77992;
+// Sum and difference of the Sun's and the Moon's radii, and the Moon's radius,
+// in Earth radii.
+constexpr double RadiiSum = 109.3952076;
+constexpr double RadiiDifference = 108.8501924;
+constexpr double MoonRadius = 0.2725076;
+
+Vector3 EquatorialVector(const EquatorialPosition& body) {
+  return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
+}
+
+}  // namespace
+
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t) {
+  const double ephemerisTime = t + deltaT / DaysPerCentury;
+  EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
+  sunPosition.Distance *= EarthRadiiPerAu;
+  const Vector3 m = EquatorialVector(PositionFromFit(moon, ephemerisTime));
+  const Vector3 s = EquatorialVector(sunPosition);
+
+  const Vector3 moonToSun{s.x - m.x, s.y - m.y, s.z - m.z};
+  const double distance = VectorNorm(moonToSun);
+  ShadowElements elements;
+  elements.k = {moonToSun.x / distance, moonToSun.y / distance, moonToSun.z / distance};
+  const double equatorial = std::sqrt(elements.k.x * elements.k.x + elements.k.y * elements.k.y);
+  elements.i = {-elements.k.y / equatorial, elements.k.x / equatorial, 0};
+  elements.j = CrossProduct(elements.k, elements.i);
+  elements.x = DotProduct(m, elements.i);
+  elements.y = DotProduct(m, elements.j);
+  elements.z = DotProduct(m, elements.k);
+  elements.f1 = ArcSinD(RadiiSum / distance);
+  elements.l1 = RadiiSum * elements.z / distance + MoonRadius;
+  elements.f2 = ArcSinD(RadiiDifference / distance);
+  elements.l2 = RadiiDifference * elements.z / distance - MoonRadius;
+  return elements;
+}
+
+ObserverPosition ObserverCoordinates(const ShadowElements& elements, double t, double longitudeWest,
+                                     const SiteCoordinates& site) {
+  const double siderealDegrees = 15 * LocalSiderealTime(DaysPerCentury * t + Mjd2000, longitudeWest);
+  const Vector3 r{site.RhoCosPhi * CosD(siderealDegrees), site.RhoCosPhi * SinD(siderealDegrees), site.RhoSinPhi};
+  return {DotProduct(r, elements.i), DotProduct(r, elements.j), DotProduct(r, elements.k)};
+}
+
+}  // namespace vellmora

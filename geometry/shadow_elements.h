@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ephem/equatorial_fit.h"
+#include "ephem/matlib.h"
+#include "ephem/sphlib.h"
+
+// The Moon's shadow on the fundamental plane (through the Earth's centre,
+// perpendicular to the shadow axis) and an observer projected onto it. Lengths
+// in equatorial Earth radii, angles in degrees, no flattening of the frame.
+
+namespace vellmora {
+
+struct ShadowElements {
+  Vector3 i{};   // in the equator plane
+  Vector3 j{};   // k x i
+  Vector3 k{};   // from the Moon towards the Sun
+  double x = 0;  // the shadow axis on the plane
+  double y = 0;
+  double z = 0;   // the Moon's distance from the plane along k
+  double f1 = 0;  // half-angle of the penumbral cone
+  double l1 = 0;  // penumbra's radius on the plane
+  double f2 = 0;  // half-angle of the umbral cone
+  double l2 = 0;  // umbra's radius on the plane; negative where the umbra reaches it
+};
+
+// The observer's coordinates xi, eta, zeta in the frame i, j, k.
+struct ObserverPosition {
+  double xi = 0;
+  double eta = 0;
+  double zeta = 0;
+};
+
+// Elements at the universal time t (Julian centuries since J2000) from the
+// fits of the Moon (distance in Earth radii) and the Sun (distance in AU);
+// deltaT in days.
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t);
+
+// An observer at geocentric site coordinates and WEST longitude (degrees) at
+// the universal time t, projected onto the frame of the elements.
+ObserverPosition ObserverCoordinates(const ShadowElements& elements, double t, double longitudeWest,
+                                     const SiteCoordinates& site);
+
+}  // namespace vellmora

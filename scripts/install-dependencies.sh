@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Vellmora needs on Debian, and
+# nothing that is already there. Works as root and through sudo.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-qpa-plugins zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+  xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+as_root=()
+if ((EUID != 0)); then
+  as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,113 @@
+#include "geometry/local_circumstances.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ephem/timlib.h"
+#include "geometry/local_circumstances_text.h"
+
+namespace vellmora {
+namespace {
+
+constexpr double HoursOf(int h, int m, int s = 0) { return h + m / 60.0 + s / 3600.0; }
+
+// Julian centuries since J2000 of a universal date and time.
+double CenturiesAt(int day, int month, int year, double hours) {
+  return (ModifiedJulianDate(day, month, year, hours) - 51544.5) / 36525;
+}
+
+constexpr double Minute = 1.0 / 1440 / 36525;
+
+// Covered fraction of the Sun's disc (radius 1) by the Moon (radius r) at
+// magnitude M: the centres are 1 + r - 2M apart; the area of the lens.
+double ObscurationFromMagnitude(double magnitude, double r) {
+  const double d = 1 + r - 2 * magnitude;
+  const double moonPart = r * r * std::acos((d * d + r * r - 1) / (2 * d * r));
+  const double sunPart = std::acos((d * d + 1 - r * r) / (2 * d));
+  const double kite = 0.5 * std::sqrt((-d + r + 1) * (d + r - 1) * (d - r + 1) * (d + r + 1));
+  return (moonPart + sunPart - kite) / M_PI;
+}
+
+// The total eclipse of 11 August 1999, catalogue time 11:04.
+LocalCircumstancesResult Eclipse1999At(double latitude, double longitudeEast) {
+  return LocalCircumstances(11, 8, 1999, HoursOf(11, 4), latitude, longitudeEast);
+}
+
+TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
+  const LocalCircumstancesResult stuttgart = Eclipse1999At(48.78, 9.18);
+  ASSERT_EQ(stuttgart.Kind, LocalEclipseKind::Total);
+  // Published for Stuttgart: partial phase from about 09:14 to 11:58 UT,
+  // totality about 10:33 to 10:35, some 2 min 17 s to 2 min 20 s.
+  const auto& c = stuttgart.Contacts;
+  EXPECT_NEAR(c[0], CenturiesAt(11, 8, 1999, HoursOf(9, 14)), 2 * Minute);
+  EXPECT_NEAR(c[1], CenturiesAt(11, 8, 1999, HoursOf(10, 33)), 2 * Minute);
+  EXPECT_NEAR(c[3], CenturiesAt(11, 8, 1999, HoursOf(11, 58)), 2 * Minute);
+  EXPECT_NEAR((c[2] - c[1]) / Minute, 2.3, 0.15);
+  EXPECT_LT(c[1], stuttgart.Maximum);
+  EXPECT_LT(stuttgart.Maximum, c[2]);
+  // The Moon's apparent diameter was 1.029 times the Sun's.
+  EXPECT_NEAR(stuttgart.Magnitude, 1.029, 0.005);
+  EXPECT_EQ(stuttgart.Obscuration, 1);
+
+  ASSERT_EQ(stuttgart.Lines.size(), 6u);
+  EXPECT_EQ(stuttgart.Lines[0], FormatKindLine(LocalEclipseKind::Total, stuttgart.Magnitude, 1));
+  EXPECT_EQ(stuttgart.Lines[0].rfind("Totale Finsternis mit M=1.0", 0), 0u);
+  EXPECT_EQ(stuttgart.Lines[0].find('('), std::string::npos);
+  EXPECT_EQ(stuttgart.Lines[1], FormatMaximumLine(stuttgart.Maximum));
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(stuttgart.Lines[1 + n], FormatContactLine(n, c[n - 1]));
+  EXPECT_EQ(stuttgart.Lines[2].rfind("1. Kontakt: 11. 8.1999   9: ", 0), 0u);
+}
+
+TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {
+  const LocalCircumstancesResult berlin = Eclipse1999At(52.52, 13.40);
+  ASSERT_EQ(berlin.Kind, LocalEclipseKind::Partial);
+  // Published for Berlin: maximum about 10:40 UT, 0.88 to 0.89 of the diameter.
+  EXPECT_NEAR(berlin.Maximum, CenturiesAt(11, 8, 1999, HoursOf(10, 40)), 2 * Minute);
+  EXPECT_NEAR(berlin.Magnitude, 0.885, 0.02);
+  // The covered area follows from the magnitude and the ratio of the discs.
+  EXPECT_NEAR(berlin.Obscuration, ObscurationFromMagnitude(berlin.Magnitude, 1.029), 0.005);
+  EXPECT_LT(berlin.Contacts[0], berlin.Maximum);
+  EXPECT_LT(berlin.Maximum, berlin.Contacts[3]);
+
+  ASSERT_EQ(berlin.Lines.size(), 4u);
+  EXPECT_EQ(berlin.Lines[0], FormatKindLine(LocalEclipseKind::Partial, berlin.Magnitude, berlin.Obscuration));
+  EXPECT_EQ(berlin.Lines[0].rfind("Partielle Finsternis mit M=0.", 0), 0u);
+  EXPECT_EQ(berlin.Lines[2], FormatContactLine(1, berlin.Contacts[0]));
+  EXPECT_EQ(berlin.Lines[3], FormatContactLine(4, berlin.Contacts[3]));
+}
+
+TEST(LocalCircumstances, FarAwayNothingIsSeen) {
+  const double catalogueTime = CenturiesAt(11, 8, 1999, HoursOf(11, 4));
+  for (const auto& [latitude, longitude] : {std::pair{-33.92, 18.42}, std::pair{-77.85, 166.67}}) {
+    const LocalCircumstancesResult result = Eclipse1999At(latitude, longitude);
+    EXPECT_EQ(result.Kind, LocalEclipseKind::NotVisible);
+    ASSERT_EQ(result.Lines.size(), 1u);
+    EXPECT_EQ(result.Lines[0], "Am Beobachtungsort nicht zu sehen");
+    for (const double contact : result.Contacts) EXPECT_EQ(contact, catalogueTime);
+  }
+}
+
+TEST(LocalCircumstances, AnnularInsideThePath) {
+  // 3 October 2005 in Madrid: annular from about 08:56 to 09:00 UT (4 min
+  // 11 s), the Moon 0.95 of the Sun's diameter.
+  const LocalCircumstancesResult madrid = LocalCircumstances(3, 10, 2005, HoursOf(10, 32), 40.42, -3.70);
+  ASSERT_EQ(madrid.Kind, LocalEclipseKind::Annular);
+  EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * Minute);
+  EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / Minute, 4.18, 0.2);
+  EXPECT_NEAR(madrid.Magnitude, 0.95, 0.01);
+  EXPECT_NEAR(madrid.Obscuration, madrid.Magnitude * madrid.Magnitude, 1e-12);
+  ASSERT_EQ(madrid.Lines.size(), 6u);
+  EXPECT_EQ(madrid.Lines[0].rfind("Ringfoermige Finsternis mit M=0.9", 0), 0u);
+  EXPECT_EQ(madrid.Lines[0], FormatKindLine(LocalEclipseKind::Annular, madrid.Magnitude, madrid.Obscuration));
+  EXPECT_EQ(madrid.Lines[3].rfind("2. Kontakt:  3.10.2005   8: ", 0), 0u);
+
+  // 15 January 2010 in Male, Maldives: about ten minutes of annularity.
+  const LocalCircumstancesResult male = LocalCircumstances(15, 1, 2010, HoursOf(7, 7), 4.17, 73.51);
+  ASSERT_EQ(male.Kind, LocalEclipseKind::Annular);
+  EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / Minute, 10.5, 0.6);
+  for (int i = 1; i < 4; ++i) EXPECT_LT(male.Contacts[i - 1], male.Contacts[i]);
+}
+
+}  // namespace
+}  // namespace vellmora
