@@ -94,8 +94,9 @@ constexpr TaylorCoefficients AlternatingInverseFactorials(int firstPower) {
   }
   return coefficients;
 }
-constexpr TaylorCoefficients kCosineCoefficients = AlternatingInverseFactorials(0);
-constexpr TaylorCoefficients kSineCoefficients = AlternatingInverseFactorials(1);
+// Cosine at index 0, sine at index 1.
+constexpr std::array<TaylorCoefficients, 2> kTaylorCoefficients = {AlternatingInverseFactorials(0),
+                                                                   AlternatingInverseFactorials(1)};
 
 // c0 + c1 z + ... + c9 z^9 by Estrin's scheme: pairs first, so that the
 // floating-point unit works on several products at once instead of waiting
@@ -117,9 +118,9 @@ long double SeriesCosine(long double x) {
   // Through double: converting an extended value to an integer directly switches the x87 rounding mode.
   const auto quadrant = static_cast<std::int64_t>(static_cast<double>(quadrants)) & 3;
   // cos x is cos r, -sin r, -cos r, sin r in the quadrants 0 to 3.
-  const bool sineQuadrant = (quadrant & 1) != 0;
-  const long double series = Polynomial(sineQuadrant ? kSineCoefficients : kCosineCoefficients, r2);
-  const long double magnitude = sineQuadrant ? r * series : series;
+  const auto sineQuadrant = quadrant & 1;
+  const long double series = Polynomial(kTaylorCoefficients[sineQuadrant], r2);
+  const long double magnitude = sineQuadrant != 0 ? r * series : series;
   return quadrant == 1 || quadrant == 2 ? -magnitude : magnitude;
 }
 
