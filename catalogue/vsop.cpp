@@ -110,7 +110,9 @@ long double Polynomial(const TaylorCoefficients& c, long double z) {
   return low + middle * z4 + (c[8] + c[9] * z) * z8;
 }
 
-long double SeriesCosine(long double x) {
+// Inline: it is the body of the summation loop, which otherwise passes every
+// argument through memory in 80-bit form.
+inline long double SeriesCosine(long double x) {
   const long double quadrants = std::rint(x * kTwoOverPi);
   if (std::fabs(quadrants) >= kMostQuadrants) return std::cos(x);
   const long double r = ((x - quadrants * kHalfPiHigh) - quadrants * kHalfPiMiddle) - quadrants * kHalfPiLow;
