@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
@@ -32,8 +33,9 @@ QFont VerdanaPixels(int pixels) {
 }
 
 QLabel* Caption(QWidget* parent, const std::string& text, QRect geometry, bool heading = false) {
-  auto* label = new QLabel(ToQString(text), parent);
-  label->setGeometry(geometry);
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(ToQString(text));
   if (heading) {
     QFont font = label->font();
     font.setBold(true);
@@ -42,6 +44,8 @@ QLabel* Caption(QWidget* parent, const std::string& text, QRect geometry, bool h
     palette.setColor(QPalette::WindowText, kNavy);
     label->setPalette(palette);
   }
+  // Where the window's font runs wider than the layout's, the caption grows to the right instead of being cut.
+  label->setGeometry(geometry.adjusted(0, 0, std::max(0, label->sizeHint().width() - geometry.width()), 0));
   return label;
 }
 
