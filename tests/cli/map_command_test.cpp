@@ -65,6 +65,9 @@ constexpr double kChemnitzLongitude = 12.854444;
 TEST_F(MapCommand, WithoutADateWritesTheStartUpGlobe) {
   const QImage map = Map({});
   ASSERT_EQ(map.size(), QSize(711, 682));
+  EXPECT_EQ(map.pixelColor(14, 340), QColor(Qt::black)) << "disc outline";
+  EXPECT_EQ(map.pixelColor(5, 5), QColor(Qt::white)) << "outside the disc";
+  EXPECT_GT(CountPixels(map, QColor(0, 0, 255)), 5000) << "coastlines";
   EXPECT_EQ(map.pixelColor(Pixel(kChemnitzLatitude, kChemnitzLongitude, 0, 180)), kObserverGreen);
   EXPECT_EQ(map.pixelColor(Pixel(0, 0, 0, 180)), QColor(216, 216, 216)) << "graticule at 0 N 0 E";
   EXPECT_EQ(CountPixels(map, kYellow), 0);
@@ -83,8 +86,10 @@ TEST_F(MapCommand, CentreTurnsTheGlobeThroughTheSpinFields) {
 
   const QImage turned = Map({"--centre", "45,300"});
   EXPECT_EQ(turned.pixelColor(Pixel(kChemnitzLatitude, kChemnitzLongitude, 45, 300)), kObserverGreen);
-  // Values beyond the spin fields' ranges are clamped by them.
+  // The start-up values change nothing; values beyond the spin fields' ranges are clamped by them.
+  EXPECT_EQ(Map({"--centre", "0,180"}, "explicit.png"), Map({}, "start.png"));
   EXPECT_EQ(Map({"--centre", "+95,400"}, "clamped.png"), Map({"--centre", "90,360"}, "limits.png"));
+  EXPECT_EQ(Map({"--centre", "-100,-5"}, "south-beyond.png"), Map({"--centre", "-90,0"}, "south.png"));
 }
 
 TEST_F(MapCommand, WithADateShowsTheChosenEclipse) {
@@ -114,6 +119,9 @@ TEST_F(MapCommand, BadArgumentsAreUsageErrors) {
       {"--png", path, "--centre", "10"},
       {"--png", path, "--centre", "a,b"},
       {"--png", path, "--centre", "10,20,30"},
+      {"--png", path, "--centre", "10.5,20"},
+      {"--png", path, "--zoom", "2"},
+      {"--centre", "10,20"},
       {"--png", path, "--bogus"},
       {"--place", "Chemnitz, D", "--png", path},
       {"31.02.2024", "--png", path},
