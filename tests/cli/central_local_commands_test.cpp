@@ -4,25 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_central.h"
-#include "cli/command_local.h"
+#include "tests/support/cli_run.h"
 
 namespace vellmora {
 namespace {
-
-struct CommandRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-template <typename Command>
-CommandRun RunCommand(Command command, std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = command(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -32,7 +17,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // A usage error: status 2, one line on err, nothing on out.
-void ExpectUsageError(const CommandRun& run) {
+void ExpectUsageError(const CliResult& run) {
   EXPECT_EQ(run.Status, 2);
   EXPECT_TRUE(run.Out.empty()) << run.Out;
   ASSERT_FALSE(run.Err.empty());
@@ -40,7 +25,7 @@ void ExpectUsageError(const CommandRun& run) {
 }
 
 TEST(CentralCommand, PrintsTheRowsInUtf8) {
-  const CommandRun run = RunCommand(RunCentralCommand, {"11.08.1999", "11:04:00"});
+  const CliResult run = RunCliWith({"central", "11.08.1999", "11:04:00"});
   EXPECT_EQ(run.Status, 0);
   EXPECT_TRUE(run.Err.empty());
   const std::vector<std::string> lines = Lines(run.Out);
@@ -57,23 +42,23 @@ TEST(CentralCommand, PrintsTheRowsInUtf8) {
   }
   EXPECT_TRUE(greatestFound);
 
-  const CommandRun partial = RunCommand(RunCentralCommand, {"21.05.1993", "14:20:00"});
+  const CliResult partial = RunCliWith({"central", "21.05.1993", "14:20:00"});
   EXPECT_EQ(partial.Status, 0);
   EXPECT_TRUE(partial.Out.empty());
 }
 
 TEST(CentralCommand, RejectsBadArguments) {
-  ExpectUsageError(RunCommand(RunCentralCommand, {}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"11.08.1999"}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"11.08.1999", "11:04:00", "extra"}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"31.02.1999", "11:04:00"}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"1999-08-11", "11:04:00"}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"11.08.1999", "25:00:00"}));
-  ExpectUsageError(RunCommand(RunCentralCommand, {"11.08.1999", "eleven"}));
+  ExpectUsageError(RunCliWith({"central"}));
+  ExpectUsageError(RunCliWith({"central", "11.08.1999"}));
+  ExpectUsageError(RunCliWith({"central", "11.08.1999", "11:04:00", "extra"}));
+  ExpectUsageError(RunCliWith({"central", "31.02.1999", "11:04:00"}));
+  ExpectUsageError(RunCliWith({"central", "1999-08-11", "11:04:00"}));
+  ExpectUsageError(RunCliWith({"central", "11.08.1999", "25:00:00"}));
+  ExpectUsageError(RunCliWith({"central", "11.08.1999", "eleven"}));
 }
 
 TEST(LocalCommand, PrintsTheLocalCircumstances) {
-  const CommandRun stuttgart = RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78", "9.18"});
+  const CliResult stuttgart = RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "9.18"});
   EXPECT_EQ(stuttgart.Status, 0);
   EXPECT_TRUE(stuttgart.Err.empty());
   const std::vector<std::string> lines = Lines(stuttgart.Out);
@@ -83,24 +68,24 @@ TEST(LocalCommand, PrintsTheLocalCircumstances) {
   EXPECT_EQ(lines[5].rfind("4. Kontakt: 11. 8.1999  11: 5", 0), 0u);
 
   // Cape Town: no sight of it, whatever the Sun does.
-  const CommandRun capeTown = RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "-33.92", "+18.42"});
+  const CliResult capeTown = RunCliWith({"local", "11.08.1999", "11:04:00", "-33.92", "+18.42"});
   EXPECT_EQ(capeTown.Status, 0);
   EXPECT_EQ(capeTown.Out, "Am Beobachtungsort nicht zu sehen\n");
 }
 
 TEST(LocalCommand, RejectsBadArguments) {
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78", "9.18", "0"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"30.02.2000", "11:04:00", "48.78", "9.18"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:60:00", "48.78", "9.18"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "90.5", "9.18"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "-91", "9.18"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78", "180.01"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78", "-181"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "north", "9.18"}));
-  ExpectUsageError(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "48.78", "9,18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "48.78"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "9.18", "0"}));
+  ExpectUsageError(RunCliWith({"local", "30.02.2000", "11:04:00", "48.78", "9.18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:60:00", "48.78", "9.18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "90.5", "9.18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "-91", "9.18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "180.01"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "-181"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "north", "9.18"}));
+  ExpectUsageError(RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "9,18"}));
   // The limits themselves are places.
-  EXPECT_EQ(RunCommand(RunLocalCommand, {"11.08.1999", "11:04:00", "90", "-180"}).Status, 0);
+  EXPECT_EQ(RunCliWith({"local", "11.08.1999", "11:04:00", "90", "-180"}).Status, 0);
 }
 
 }  // namespace
