@@ -9,13 +9,6 @@
 namespace vellmora {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
 // A usage error: status 2, one line on err, nothing on out.
 void ExpectUsageError(const CliResult& run) {
   EXPECT_EQ(run.Status, 2);
@@ -28,7 +21,7 @@ TEST(CentralCommand, PrintsTheRowsInUtf8) {
   const CliResult run = RunCliWith({"central", "11.08.1999", "11:04:00"});
   EXPECT_EQ(run.Status, 0);
   EXPECT_TRUE(run.Err.empty());
-  const std::vector<std::string> lines = Lines(run.Out);
+  const std::vector<std::string> lines = OutputLines(run.Out);
   ASSERT_GT(lines.size(), 500u);
   // Greatest eclipse 11:03 UT near 45 deg 03' N, 24 deg 17' E: the step at
   // 11:03:00 prints as 11:03:30; the degree sign is UTF-8 C2 B0.
@@ -61,7 +54,7 @@ TEST(LocalCommand, PrintsTheLocalCircumstances) {
   const CliResult stuttgart = RunCliWith({"local", "11.08.1999", "11:04:00", "48.78", "9.18"});
   EXPECT_EQ(stuttgart.Status, 0);
   EXPECT_TRUE(stuttgart.Err.empty());
-  const std::vector<std::string> lines = Lines(stuttgart.Out);
+  const std::vector<std::string> lines = OutputLines(stuttgart.Out);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0].rfind("Totale Finsternis mit M=", 0), 0u);
   EXPECT_EQ(lines[1].rfind("Maximum um 10:3", 0), 0u);

@@ -11,13 +11,6 @@
 namespace vellmora {
 namespace {
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
   std::istringstream stream(line);
@@ -63,7 +56,7 @@ TEST(ShowCommand, TotalEclipseSeenFromNorthWestOhio) {
   const CliResult shown = RunCliWith({"show", "08.04.2024", "--lat", "41.0341", "--lon", "-83.6523"});
   ASSERT_EQ(shown.Status, 0) << shown.Err;
   EXPECT_EQ(shown.Err, "");
-  const std::vector<std::string> lines = SplitLines(shown.Out);
+  const std::vector<std::string> lines = OutputLines(shown.Out);
 
   // The path crosses North America from Mexico to the North Atlantic.
   const std::vector<PathPoint> path = PathOf(lines);
@@ -101,7 +94,7 @@ TEST(ShowCommand, TotalEclipseSeenFromNorthWestOhio) {
 TEST(ShowCommand, NamedPlaceBelowTheHorizon) {
   const CliResult shown = RunCliWith({"show", "02.10.2024", "--place", "Chemnitz, D"});
   ASSERT_EQ(shown.Status, 0) << shown.Err;
-  const std::vector<std::string> lines = SplitLines(shown.Out);
+  const std::vector<std::string> lines = OutputLines(shown.Out);
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.back(), "Am Beobachtungsort nicht zu sehen");
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Geografische Breite: 50.84\xC2\xB0"), lines.end());
@@ -110,18 +103,18 @@ TEST(ShowCommand, NamedPlaceBelowTheHorizon) {
 TEST(SearchCommand, NumbersThePlacesNearThePath) {
   const CliResult searched = RunCliWith({"search", "08.04.2024"});
   ASSERT_EQ(searched.Status, 0) << searched.Err;
-  const std::vector<std::string> found = SplitLines(searched.Out);
+  const std::vector<std::string> found = OutputLines(searched.Out);
   ASSERT_GE(found.size(), 5u);
   ASSERT_LE(found.size(), 40u);
 
-  const std::vector<PathPoint> path = PathOf(SplitLines(RunCliWith({"show", "08.04.2024"}).Out));
+  const std::vector<PathPoint> path = PathOf(OutputLines(RunCliWith({"show", "08.04.2024"}).Out));
   ASSERT_FALSE(path.empty());
   for (std::size_t n = 0; n < found.size(); ++n) {
     const std::string number = std::to_string(n + 1) + " ";
     ASSERT_EQ(found[n].rfind(number, 0), 0u) << found[n];
     const std::string name = found[n].substr(number.size());
     // Each place lies within 5 degrees (|dlat| + |dlon|) of a central-line point.
-    const std::vector<std::string> entries = SplitLines(RunCliWith({"places", name}).Out);
+    const std::vector<std::string> entries = OutputLines(RunCliWith({"places", name}).Out);
     const auto entry = std::find_if(entries.begin(), entries.end(),
                                     [&](const std::string& line) { return line.rfind(name + "\t", 0) == 0; });
     ASSERT_NE(entry, entries.end()) << name;
