@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,7 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A wide range walks up to 25,000 lunations; keep the fuzzer on the reading and the limits.
   if (static_cast<std::int64_t>(lastYear) - firstYear > 20) return 0;
 
-  static vellmora::MemoryWindow window(vellmora::LocalDate{2026, 12, 8});
+  // One window for many inputs; a fresh one now and then keeps its error report from growing without end.
+  static std::unique_ptr<vellmora::MemoryWindow> reused;
+  if (!reused || reused->Errors.Messages().size() > 10000) {
+    reused = std::make_unique<vellmora::MemoryWindow>(vellmora::LocalDate{2026, 12, 8});
+  }
+  vellmora::MemoryWindow& window = *reused;
   const std::size_t messagesBefore = window.Errors.Messages().size();
   window.E1.SetText(first);
   window.E2.SetText(last);
