@@ -68,7 +68,7 @@ class RandomSession {
       case EventKind::YearRange: {
         const std::string first = YearText();
         // Mostly a short range after the first year, so that "Berechnung" stays cheap.
-        const int base = std::max(ReadYearField(first), 1000);
+        const std::int64_t base = std::max(ReadYearField(first), 1000);
         const std::string last = Uniform(0, 2) == 0 ? YearText() : std::to_string(base + Uniform(-1, 3));
         window_.E1.SetText(first);
         window_.E2.SetText(last);
@@ -87,8 +87,9 @@ class RandomSession {
       case EventKind::Calculate: {
         // A walk over centuries costs tenths of a second; most long ranges are cut short first.
         std::string event = "Berechnung";
-        const int first = std::max(ReadYearField(window_.E1.Text()), 1000);
-        if (std::min(ReadYearField(window_.E2.Text()), 3000) - first > kLongWalkYears && Uniform(0, 49) != 0) {
+        const std::int64_t first = std::max(ReadYearField(window_.E1.Text()), 1000);
+        const std::int64_t last = std::min(ReadYearField(window_.E2.Text()), 3000);
+        if (last - first > kLongWalkYears && Uniform(0, 49) != 0) {
           window_.E2.SetText(std::to_string(first + Uniform(-1, 3)));
           event += " with E2 \"" + window_.E2.Text() + "\"";
         }
