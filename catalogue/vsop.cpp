@@ -9,6 +9,7 @@
 #include "catalogue/date_serial.h"
 #include "catalogue/moon.h"
 #include "catalogue/vsop87d_earth.h"
+#include "numeric/extended_trig.h"
 
 namespace vellmora {
 namespace {
@@ -95,7 +96,7 @@ long double TVSOP::EvaluateSeries(TermOperation term) const {
     long double sum = 0;
     for (std::int32_t index = 0;; ++index) {
       const VSOPTerm t = (this->*term)(index, power);
-      const long double value = t.A * std::cos(t.B + t.C * tau);
+      const long double value = t.A * ExtendedCos(t.B + t.C * tau);
       if (value == 0) break;  // the zero term past the end of the series
       sum += value;
     }
