@@ -10,8 +10,8 @@
 
 // Every failure the user can meet ends in a message: the window's error report
 // for the date, calendar and resource errors, and a usage message with exit
-// status 2 for every command of vellmora-cli given wrong arguments (list, sun
-// and places have theirs next to their other tests in tests/cli).
+// status 2 for every command of vellmora-cli given wrong arguments (list, map,
+// central, local, sun and places have theirs next to their other tests in tests/cli).
 
 namespace vellmora {
 namespace {
@@ -66,24 +66,12 @@ TEST(CliUsageErrors, ShowAndSearchRefuseWrongDatesAndPlaceOptions) {
   }
 }
 
-TEST(CliUsageErrors, MapWantsAPngFileAndTwoWholeNumbersForTheCentre) {
-  const std::string usage = "usage: vellmora-cli map --png FILE";
-  ExpectUsageError({"map"}, "--png FILE is required");
-  ExpectUsageError({"map", "--png"}, "missing value after --png");
-  ExpectUsageError({"map", "--centre", "10,20"}, "--png FILE is required");
-  ExpectUsageError({"map", "--png", "unused.png", "--centre", "12"}, "--centre wants two whole numbers");
-  ExpectUsageError({"map", "--png", "unused.png", "--centre", "1.5,20"}, "--centre wants two whole numbers");
-  ExpectUsageError({"map", "--png", "unused.png", "--size", "2"}, "unknown option --size");
-  for (const Arguments& args : {Arguments{"map"}, Arguments{"map", "--png", "unused.png", "--centre", "a,b"}}) {
-    ExpectUsageError(args, usage);
-  }
-}
-
 TEST(CliUsageErrors, WithoutAKnownCommandTheUsageListsEveryCommand) {
   for (const Arguments& args : {Arguments{}, Arguments{"help"}, Arguments{"List", "2000", "2001"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2);
-    for (const char* command : {"  list ", "  show ", "  search ", "  map ", "  sun ", "  places "}) {
+    for (const char* command :
+         {"  list ", "  show ", "  search ", "  map ", "  central ", "  local ", "  sun ", "  places "}) {
       EXPECT_NE(run.Err.find(command), std::string::npos) << command;
     }
   }
