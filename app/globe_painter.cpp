@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
+#include <type_traits>
 
 namespace vellmora {
 namespace {
@@ -34,6 +36,10 @@ Number ParseField(std::string_view field) {
   const char* end = field.data() + field.size();
   const auto [stop, error] = std::from_chars(field.data(), end, value);
   if (error != std::errc() || stop != end) return Number{};
+  // "nan" and "inf" convert, but they are no coordinates: they read as 0 like any other non-number.
+  if constexpr (std::is_floating_point_v<Number>) {
+    if (!std::isfinite(value)) return Number{};
+  }
   return value;
 }
 

@@ -1,0 +1,64 @@
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/globe_painter.h"
+#include "app/resources.h"
+
+// Coastline text painted as the map's coastlines onto a surface that only
+// checks that the pixels it is given lie near the paint box.
+
+namespace {
+
+using namespace vellmora;
+
+constexpr int kWidth = 711;
+constexpr int kHeight = 682;
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+// Every point of the globe lies inside the disc, so no coordinate may stray
+// far from the box, whatever the coastline text says.
+class BoundsCheckingCanvas : public Canvas {
+ public:
+  void SetPen(Rgb, int) override {}
+  void SetPenWidth(int) override {}
+  void SetFill(Rgb) override {}
+  void SetNoFill() override {}
+  void SetFont(const std::string&, int, Rgb) override {}
+  void MoveTo(int x, int y) override { Check(x, y); }
+  void LineTo(int x, int y) override { Check(x, y); }
+  void Ellipse(int left, int top, int right, int bottom) override {
+    Check(left, top);
+    Check(right, bottom);
+  }
+  void TextOut(int x, int y, const std::string&) override { Check(x, y); }
+
+ private:
+  static void Check(int x, int y) { Require(x > -kWidth && x < 2 * kWidth && y > -kHeight && y < 2 * kHeight); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  // The first two bytes turn the globe: T1 and T2 as the spin fields allow them.
+  const int centreLatitude = data[0] % 181 - 90;
+  const int centreSetting = data[1] * 360 / 255;
+  const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+
+  // The painter reads every line but the last with ParseCoastlineLine.
+  const std::vector<std::string> lines = SplitLines(text);
+
+  const CentralLineResults noPath;
+  const FoundPlaceTable noPlaces{};
+  const GlobeScene scene{
+      centreLatitude, static_cast<double>(centreSetting), kWidth, kHeight, noPath, -1, 50.8, 12.9, false, noPlaces};
+  BoundsCheckingCanvas canvas;
+  PaintGlobe(scene, lines, canvas);
+  return 0;
+}
