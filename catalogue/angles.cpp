@@ -1,7 +1,6 @@
 #include "catalogue/angles.h"
 
 #include <cmath>
-#include <cstdint>
 
 #include "numeric/extended_trig.h"
 
@@ -28,8 +27,10 @@ long double ArcTan2Degrees(long double y, long double x) { return RadiansToDegre
 long double ArcSinDegrees(long double x) { return RadiansToDegrees(ArcSinRadians(x)); }
 
 long double NormalizeDegrees(long double x) {
-  const auto turns = static_cast<std::int64_t>(std::nearbyint(x / 360.0L));
-  long double r = x - 360.0L * static_cast<long double>(turns);
+  // Whole turns rounded to the nearest, halves to even: rint rounds as nearbyint does in the
+  // default mode, without saving and restoring the floating-point environment, and the whole
+  // number of turns stays an extended value instead of passing through a 64-bit integer.
+  long double r = x - 360.0L * std::rint(x / 360.0L);
   while (r < 0) r += 360.0L;
   return r;
 }

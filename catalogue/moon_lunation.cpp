@@ -2,6 +2,7 @@
 
 #include "catalogue/angles.h"
 #include "catalogue/moon.h"
+#include "numeric/extended_trig.h"
 
 // The lunation half of module moon: mean new and full moons as polynomials in
 // the lunation number, their eclipse corrections, gamma and u, and the search
@@ -10,8 +11,20 @@
 namespace vellmora {
 namespace {
 
-long double Sin(long double degrees) { return SinDegrees(degrees); }
-long double Cos(long double degrees) { return CosDegrees(degrees); }
+// An angle by its cosine and sine, so that the many sums and multiples of a
+// few arguments in the eclipse corrections cost multiplications instead of
+// one sine or cosine each.
+struct Angle {
+  long double c;
+  long double s;
+};
+
+Angle Degrees(long double x) {
+  const CosSin both = ExtendedCosSin(DegreesToRadians(NormalizeDegrees(x)));
+  return {both.c, both.s};
+}
+Angle operator+(Angle a, Angle b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
+Angle operator-(Angle a, Angle b) { return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s}; }
 
 }  // namespace
 
@@ -38,7 +51,7 @@ const char* EclipseKindText(EclipseKind kind) {
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths) {
   LunationElements e{};
   const long double td = (static_cast<long double>(serial) - Serial2000) / 36525.0L;
-  e.k = std::nearbyint(1236.85L * td) + static_cast<long double>(phaseEighths) / 8.0L;
+  e.k = std::rint(1236.85L * td) + static_cast<long double>(phaseEighths) / 8.0L;
   const long double t = e.k / 1236.85L;
   const long double t2 = t * t;
   const long double t3 = t2 * t;
@@ -54,38 +67,43 @@ LunationElements ComputeLunation(double serial, std::int8_t phaseEighths) {
 
 EclipseKind ClassifyLunation(double& time, bool solar, bool& gammaNegative) {
   const LunationElements l = ComputeLunation(time, solar ? 0 : 4);
-  if (std::fabs(Sin(l.F)) > 0.36L) {
+  if (std::fabs(SinDegrees(l.F)) > 0.36L) {
     time = JDToDateSerial(l.JDE);
     return EclipseKind::NoEclipse;
   }
   const long double k = l.k;
   const long double t = k / 1236.85L;
-  const long double m = l.M;
-  const long double m1 = l.M1;
   const long double e = l.E;
-  const long double f1 = l.F - 0.02665L * Sin(l.Omega);
-  const long double a1 = 299.77L + 0.107408L * k - 0.009173L * t * t;
+  const Angle omega = Degrees(l.Omega);
+  const Angle m = Degrees(l.M);
+  const Angle m1 = Degrees(l.M1);
+  const Angle f1 = Degrees(l.F - 0.02665L * omega.s);
+  const Angle a1 = Degrees(299.77L + 0.107408L * k - 0.009173L * t * t);
+  const Angle twoM = m + m;
+  const Angle twoM1 = m1 + m1;
+  const Angle twoF1 = f1 + f1;
+  const Angle m1PlusM = m1 + m;
+  const Angle m1LessM = m1 - m;
 
   long double jd = l.JDE;
   if (solar) {
-    jd += -0.4075L * Sin(m1) + 0.1721L * e * Sin(m);
+    jd += -0.4075L * m1.s + 0.1721L * e * m.s;
   } else {
-    jd += -0.4065L * Sin(m1) + 0.1727L * e * Sin(m);
+    jd += -0.4065L * m1.s + 0.1727L * e * m.s;
   }
-  jd += 0.0161L * Sin(2 * m1) - 0.0097L * Sin(2 * f1) + 0.0073L * e * Sin(m1 - m) - 0.0050L * e * Sin(m1 + m) -
-        0.0023L * Sin(m1 - 2 * f1) + 0.0021L * e * Sin(2 * m) + 0.0012L * Sin(m1 + 2 * f1) +
-        0.0006L * e * Sin(2 * m1 + m) - 0.0004L * Sin(3 * m1) - 0.0003L * e * Sin(m + 2 * f1) + 0.0003L * Sin(a1) -
-        0.0002L * e * Sin(m - 2 * f1) - 0.0002L * e * Sin(2 * m1 - m) - 0.0002L * Sin(l.Omega);
+  jd += 0.0161L * twoM1.s - 0.0097L * twoF1.s + 0.0073L * e * m1LessM.s - 0.0050L * e * m1PlusM.s -
+        0.0023L * (m1 - twoF1).s + 0.0021L * e * twoM.s + 0.0012L * (m1 + twoF1).s + 0.0006L * e * (twoM1 + m).s -
+        0.0004L * (twoM1 + m1).s - 0.0003L * e * (m + twoF1).s + 0.0003L * a1.s - 0.0002L * e * (m - twoF1).s -
+        0.0002L * e * (twoM1 - m).s - 0.0002L * omega.s;
 
-  const long double p = 0.2070L * e * Sin(m) + 0.0024L * e * Sin(2 * m) - 0.0392L * Sin(m1) + 0.0116L * Sin(2 * m1) -
-                        0.0073L * e * Sin(m1 + m) + 0.0067L * e * Sin(m1 - m) + 0.0118L * Sin(2 * f1);
-  const long double q = 5.2207L - 0.0048L * e * Cos(m) + 0.0020L * e * Cos(2 * m) - 0.3299L * Cos(m1) -
-                        0.0060L * e * Cos(m1 + m) + 0.0041L * e * Cos(m1 - m);
-  const long double w = std::fabs(Cos(f1));
-  const long double gamma = (p * Cos(f1) + q * Sin(f1)) * (1.0L - 0.0048L * w);
+  const long double p = 0.2070L * e * m.s + 0.0024L * e * twoM.s - 0.0392L * m1.s + 0.0116L * twoM1.s -
+                        0.0073L * e * m1PlusM.s + 0.0067L * e * m1LessM.s + 0.0118L * twoF1.s;
+  const long double q = 5.2207L - 0.0048L * e * m.c + 0.0020L * e * twoM.c - 0.3299L * m1.c - 0.0060L * e * m1PlusM.c +
+                        0.0041L * e * m1LessM.c;
+  const long double w = std::fabs(f1.c);
+  const long double gamma = (p * f1.c + q * f1.s) * (1.0L - 0.0048L * w);
   gammaNegative = gamma < 0;
-  const long double u =
-      0.0059L + 0.0046L * e * Cos(m) - 0.0182L * Cos(m1) + 0.0004L * Cos(2 * m1) - 0.0005L * Cos(m + m1);
+  const long double u = 0.0059L + 0.0046L * e * m.c - 0.0182L * m1.c + 0.0004L * twoM1.c - 0.0005L * m1PlusM.c;
   const long double absGamma = std::fabs(gamma);
 
   EclipseKind kind = EclipseKind::NoEclipse;
