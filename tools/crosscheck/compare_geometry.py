@@ -61,16 +61,39 @@ def places_for(central_rows):
     return places
 
 
+def grid_places(central_rows):
+    """A coarser net of places around the path: partial phases of every depth, the path's edges,
+    places where the Sun stands low, and the poles."""
+    places = places_for(central_rows)
+    if central_rows:
+        mid = central_rows[(len(central_rows) - 1) // 2][0].split("\t")
+        lat, lon = decimal_place(mid[1]), decimal_place(mid[2])
+        for dlat in (-30, -12, -6, -1.5, -0.5, 0.5, 1.5, 6, 12, 30):
+            places.append(("offset %+g" % dlat, round(max(-89.9, min(89.9, lat + dlat)), 4), round(lon, 4)))
+        for idx in (0, len(central_rows) - 1):
+            end = central_rows[idx][0].split("\t")
+            places.append(("path end %d" % idx, decimal_place(end[1]), decimal_place(end[2])))
+        for dlon in (-60, -35, 35, 60):
+            l2 = lon + dlon
+            l2 = l2 - 360 if l2 > 180 else l2 + 360 if l2 < -180 else l2
+            places.append(("lon offset %+d" % dlon, round(lat, 4), round(l2, 4)))
+    return places
+
+
 def main(argv):
-    count = int(argv[0]) if argv else 44
-    eclipses = sample_eclipses(count)
+    mode = argv[0] if argv else "sample"
+    if mode == "all":
+        eclipses = [r[0] for r in catalogue.eclipse_list(1000, 3000)]
+    else:
+        eclipses = sample_eclipses(int(argv[1]) if len(argv) > 1 else 44)
+    choose = {"all": lambda rows: places_for(rows)[:1], "grid": grid_places}.get(mode, places_for)
     central_lines = central_diff = local_lines = local_diff = 0
     kinds_seen = {}
     for row in eclipses:
         kind, day, month, year, hours = parse_row(row)
         mine_central = geometry.central_line(day, month, year, hours)
         date = "%02d.%02d.%04d" % (day, month, year)
-        for idx, (label, lat, lon) in enumerate(places_for(mine_central)):
+        for idx, (label, lat, lon) in enumerate(choose(mine_central)):
             cmd = ["show", date, "--lat", repr(lat), "--lon", repr(lon)]
             prog_central, prog_local = split_show(run_cli(cmd))
             if idx == 0:

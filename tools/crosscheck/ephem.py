@@ -1,6 +1,7 @@
 """Ephemeris: time scales, degree trigonometry, vectors, Chebyshev fits, rotations, and the series
 of the Sun and the Moon (mean equinox of date, then true equator and equinox of date)."""
 import math
+from fractions import Fraction
 
 RAD = 0.0174532925199433
 
@@ -11,6 +12,13 @@ def trunc(x):
 
 def frac(x):
     return x - math.trunc(x)  # keeps the sign of x
+
+
+def frac_lin(a, b, T, extra=0.0):
+    """Frac(a + b T + extra) with a and b decimal texts, summed exactly before the whole
+    revolutions are removed: a double at b T ~ 10^4 revolutions would keep only ~10^-12."""
+    x = Fraction(a) + Fraction(b) * Fraction(T) + Fraction(extra)
+    return float(x - math.trunc(x))
 
 
 def frac_positive(x):
@@ -225,10 +233,10 @@ def ecliptic_to_equatorial(v, T):
 
 def apply_nutation(v, T):
     pi2 = 6.283185307
-    ls = pi2 * frac(0.993133 + 99.997306 * T)
-    d = pi2 * frac(0.827362 + 1236.853087 * T)
-    f = pi2 * frac(0.259089 + 1342.227826 * T)
-    n = pi2 * frac(0.347346 - 5.372447 * T)
+    ls = pi2 * frac_lin("0.993133", "99.997306", T)
+    d = pi2 * frac_lin("0.827362", "1236.853087", T)
+    f = pi2 * frac_lin("0.259089", "1342.227826", T)
+    n = pi2 * frac_lin("0.347346", "-5.372447", T)
     eps = 0.4090928 - 0.00022696 * T
     dpsi = (-17.2 * math.sin(n) - 1.319 * math.sin(2 * (f - d + n)) - 0.227 * math.sin(2 * (f + n))
             + 0.206 * math.sin(2 * n) + 0.143 * math.sin(ls)) / 206264.8062
@@ -313,16 +321,16 @@ SUN_TERMS = {
         (1, -2, 0, 0.04, 0.10, -0.23, 0.10, 0.00, 0.00),
         (2, -2, 0, 0.04, 0.10, -0.35, 0.13, 0.00, 0.00)],
 }
-PLANET_ANOMALY = {"Venus": (0.1387306, 162.5485917, 6), "Mars": (0.0543250, 53.1666028, 8),
-                  "Jupiter": (0.0551750, 8.4293972, 4), "Saturn": (0.8816500, 3.3938722, 2)}
+PLANET_ANOMALY = {"Venus": ("0.1387306", "162.5485917", 6), "Mars": ("0.0543250", "53.1666028", 8),
+                  "Jupiter": ("0.0551750", "8.4293972", 4), "Saturn": ("0.8816500", "3.3938722", 2)}
 
 
 def sun_ecliptic(T):
     p2 = 6.283185307
-    me = p2 * frac(0.9931266 + 99.9973604 * T)
-    d = p2 * frac(0.8274 + 1236.8531 * T)
-    mm = p2 * frac(0.3749 + 1325.5524 * T)
-    fm = p2 * frac(0.2591 + 1342.2278 * T)
+    me = p2 * frac_lin("0.9931266", "99.9973604", T)
+    d = p2 * frac_lin("0.8274", "1236.8531", T)
+    mm = p2 * frac_lin("0.3749", "1325.5524", T)
+    fm = p2 * frac_lin("0.2591", "1342.2278", T)
     ce, se = {0: 1.0, 1: math.cos(me)}, {0: 0.0, 1: math.sin(me)}
     for i in range(2, 8):
         ce[i], se[i] = combine(ce[i - 1], se[i - 1], ce[1], se[1])
@@ -330,7 +338,7 @@ def sun_ecliptic(T):
     sl = sr = sb = 0.0
     for planet in ("Venus", "Mars", "Jupiter", "Saturn"):
         a, b, jmax = PLANET_ANOMALY[planet]
-        mp = p2 * frac(a + b * T)
+        mp = p2 * frac_lin(a, b, T)
         cp, sp = {0: 1.0, -1: math.cos(mp)}, {0: 0.0, -1: -math.sin(mp)}
         for j in range(-2, -jmax - 1, -1):
             cp[j], sp[j] = combine(cp[j + 1], sp[j + 1], cp[-1], sp[-1])
@@ -402,8 +410,8 @@ MOON_P2 = 6.283185308
 ARCSEC = 206264.81
 
 
-def sin_rev(x):
-    return math.sin(MOON_P2 * frac(x))
+def sin_rev(a, b, T):
+    return math.sin(MOON_P2 * frac_lin(a, b, T))
 
 
 MOON_SOLAR_TERMS = [
@@ -466,30 +474,31 @@ MOON_LATITUDE_TERMS = [
     (-1, 0, 1, 0, 20.599), (-1, 0, 1, -2, -30.598), (-2, 0, 1, 0, -24.649), (-2, 0, 1, -2, -2.000),
     (0, 1, 1, -2, -22.571), (0, -1, 1, -2, 10.985)]
 
-MOON_PLANETARY = [(0.82, 0.7736, -62.5512), (0.31, 0.0466, -125.1025), (0.35, 0.5785, -25.1042),
-                  (0.66, 0.4591, 1335.8075), (0.64, 0.3130, -91.5680), (1.14, 0.1480, 1331.2898),
-                  (0.21, 0.5918, 1056.5859), (0.44, 0.5784, 1322.8595), (0.24, 0.2275, -5.7374),
-                  (0.28, 0.2965, 2.6929), (0.33, 0.3132, 6.3368)]
+MOON_PLANETARY = [(0.82, "0.7736", "-62.5512"), (0.31, "0.0466", "-125.1025"), (0.35, "0.5785", "-25.1042"),
+                  (0.66, "0.4591", "1335.8075"), (0.64, "0.3130", "-91.5680"), (1.14, "0.1480", "1331.2898"),
+                  (0.21, "0.5918", "1056.5859"), (0.44, "0.5784", "1322.8595"), (0.24, "0.2275", "-5.7374"),
+                  (0.28, "0.2965", "2.6929"), (0.33, "0.3132", "6.3368")]
 
 
 def moon_ecliptic(T):
-    w = [sin_rev(a + b * T) for a, b in ((0.19833, 0.05611), (0.27869, 0.04508), (0.16827, -0.36903),
-                                          (0.34734, -5.37261), (0.10498, -5.37899), (0.42681, -0.41855),
-                                          (0.14943, -5.37511))]
+    w = [sin_rev(a, b, T) for a, b in (("0.19833", "0.05611"), ("0.27869", "0.04508"),
+                                       ("0.16827", "-0.36903"), ("0.34734", "-5.37261"),
+                                       ("0.10498", "-5.37899"), ("0.42681", "-0.41855"),
+                                       ("0.14943", "-5.37511"))]
     w1, w2, w3, w4, w5, w6, w7 = w
     dl0 = 0.84 * w1 + 0.31 * w2 + 14.27 * w3 + 7.26 * w4 + 0.28 * w5 + 0.24 * w6
     dl = 2.94 * w1 + 0.31 * w2 + 14.27 * w3 + 9.34 * w4 + 1.12 * w5 + 0.83 * w6
     dls = -6.40 * w1 - 1.89 * w6
     df = 0.21 * w1 + 0.31 * w2 + 14.27 * w3 - 88.70 * w4 - 15.30 * w5 + 0.24 * w6 - 1.86 * w7
     dd = dl0 - dls
-    dgam = (-3.332e-6 * sin_rev(0.59734 - 5.37261 * T) - 5.39e-7 * sin_rev(0.35498 - 5.37899 * T)
-            - 6.4e-8 * sin_rev(0.39943 - 5.37511 * T))
+    dgam = (-3.332e-6 * sin_rev("0.59734", "-5.37261", T) - 5.39e-7 * sin_rev("0.35498", "-5.37899", T)
+            - 6.4e-8 * sin_rev("0.39943", "-5.37511", T))
     T2 = T * T
-    l0 = MOON_P2 * frac(0.60643382 + 1336.85522467 * T - 0.00000313 * T2) + dl0 / ARCSEC
-    l = MOON_P2 * frac(0.37489701 + 1325.55240982 * T + 0.00002565 * T2) + dl / ARCSEC
-    ls = MOON_P2 * frac(0.99312619 + 99.99735956 * T - 0.00000044 * T2) + dls / ARCSEC
-    f = MOON_P2 * frac(0.25909118 + 1342.2278298 * T - 0.00000892 * T2) + df / ARCSEC
-    d = MOON_P2 * frac(0.82736186 + 1236.85308708 * T - 0.00000397 * T2) + dd / ARCSEC
+    l0 = MOON_P2 * frac_lin("0.60643382", "1336.85522467", T, -0.00000313 * T2) + dl0 / ARCSEC
+    l = MOON_P2 * frac_lin("0.37489701", "1325.55240982", T, 0.00002565 * T2) + dl / ARCSEC
+    ls = MOON_P2 * frac_lin("0.99312619", "99.99735956", T, -0.00000044 * T2) + dls / ARCSEC
+    f = MOON_P2 * frac_lin("0.25909118", "1342.2278298", T, -0.00000892 * T2) + df / ARCSEC
+    d = MOON_P2 * frac_lin("0.82736186", "1236.85308708", T, -0.00000397 * T2) + dd / ARCSEC
     tables = []
     for x, m, g in ((l, 4, 1.000002208), (ls, 3, 0.997504612 - 0.002495388 * T),
                     (f, 4, 1.000002708 + 139.978 * dgam), (d, 6, 1.0)):
@@ -520,7 +529,7 @@ def moon_ecliptic(T):
         X, Y = term((p, q, r, s))
         sn += cn * Y
     for amp, a, b in MOON_PLANETARY:
-        sl += amp * sin_rev(a + b * T)
+        sl += amp * sin_rev(a, b, T)
     lam = 360 * frac((l0 + sl / ARCSEC) / MOON_P2)
     S = f + ss / ARCSEC
     g = 1.000002708 + 139.978 * dgam
