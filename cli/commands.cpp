@@ -3,7 +3,9 @@
 #include <string_view>
 
 #include "cli/arguments.h"
+#include "cli/command_central.h"
 #include "cli/command_list.h"
+#include "cli/command_local.h"
 #include "cli/command_map.h"
 #include "cli/command_places.h"
 #include "cli/command_show.h"
@@ -27,6 +29,9 @@ constexpr CommandEntry kCommands[] = {
      "                                     central line, place and local circumstances of that eclipse"},
     {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path"},
     {"map", RunMapCommand, "map --png FILE [--centre LAT,SETTING]  the start-up globe as a PNG"},
+    {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time"},
+    {"local", RunLocalCommand,
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };

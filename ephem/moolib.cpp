@@ -3,8 +3,7 @@
 #include <cmath>
 #include <span>
 
-#include "ephem/pnulib.h"
-#include "ephem/sphlib.h"
+#include "ephem/extended_math.h"
 
 namespace vellmora {
 
@@ -13,9 +12,6 @@ namespace {
 // 2 pi as the lunar theory writes it.
 constexpr long double TwoPi = 6.283185308L;
 constexpr long double ArcsecondsPerRadian = 206264.81L;
-
-// x - Int(x): keeps the sign of x.
-long double Frac(long double x) { return x - std::trunc(x); }
 
 // A term of the main series: multiples of L, LS, F, D; coefficients of longitude,
 // argument of latitude and latitude amplitude in arcseconds, of the parallax in
@@ -130,7 +126,7 @@ constexpr PlanetaryTerm PlanetaryTerms[] = {
 
 // Mean argument in radians: 2 pi Frac(a + b T + c T^2) plus a correction in arcseconds.
 long double MeanArgument(long double a, long double b, long double c, long double T, long double correction) {
-  return TwoPi * Frac(a + b * T + c * T * T) + correction / ArcsecondsPerRadian;
+  return TwoPi * ExtendedFrac(a + b * T + c * T * T) + correction / ArcsecondsPerRadian;
 }
 
 // Fills multiples -highest .. highest of one argument, multiple j scaled by factor^j.
@@ -140,8 +136,9 @@ void FillMultiples(LunarSeriesState& state, LunarArgument argument, long double 
   constexpr int zero = LunarMaxMultiple;
   tc[zero] = 1;
   ts[zero] = 0;
-  tc[zero + 1] = factor * std::cos(x);
-  ts[zero + 1] = factor * std::sin(x);
+  const CosSin first = ExtendedCosSin(x);
+  tc[zero + 1] = factor * first.c;
+  ts[zero + 1] = factor * first.s;
   for (int j = 2; j <= highest; ++j) {
     const CosSin next = CombineCosSin(tc[zero + j - 1], ts[zero + j - 1], tc[zero + 1], ts[zero + 1]);
     tc[zero + j] = next.c;
@@ -153,15 +150,20 @@ void FillMultiples(LunarSeriesState& state, LunarArgument argument, long double 
   }
 }
 
-// Scaled cosine and sine of p L + q LS + r F + s D from the multiple-angle tables.
+// Scaled cosine and sine of p L + q LS + r F + s D from the multiple-angle tables:
+// the product, in the order L, LS, F, D, of the factors whose multiple is not 0.
+// Taking the first factor as it stands equals combining it with (1, 0), exactly.
 CosSin TermAngle(const LunarSeriesState& state, int p, int q, int r, int s) {
-  CosSin angle{1, 0};
   const int multiples[] = {p, q, r, s};
+  CosSin angle{1, 0};
+  bool first = true;
   for (int argument = ArgumentL; argument <= ArgumentD; ++argument) {
     const int k = multiples[argument];
     if (k == 0) continue;
-    angle = CombineCosSin(angle.c, angle.s, state.tc[argument][LunarMaxMultiple + k],
-                          state.ts[argument][LunarMaxMultiple + k]);
+    const long double c = state.tc[argument][LunarMaxMultiple + k];
+    const long double sn = state.ts[argument][LunarMaxMultiple + k];
+    angle = first ? CosSin{c, sn} : CombineCosSin(angle.c, angle.s, c, sn);
+    first = false;
   }
   return angle;
 }
@@ -177,7 +179,7 @@ long double LatitudeFactor(long double deltaGamma) { return 1.000002708L + 139.9
 
 }  // namespace
 
-long double SineOfRevolutions(long double x) { return std::sin(TwoPi * Frac(x)); }
+long double SineOfRevolutions(long double x) { return ExtendedSin(TwoPi * ExtendedFrac(x)); }
 
 LunarLongPeriodicCorrections LunarLongPeriodicTerms(double time) {
   const long double T = time;
@@ -247,22 +249,17 @@ EclipticPosition MoonEclipticCoordinates(double time) {
     state.SumL += term.amplitude * SineOfRevolutions(term.a + term.b * T);
   }
 
-  const long double longitude = 360 * Frac((state.L0 + state.SumL / ArcsecondsPerRadian) / TwoPi);
+  const long double longitude = 360 * ExtendedFrac((state.L0 + state.SumL / ArcsecondsPerRadian) / TwoPi);
   const long double S = state.F + state.SumS / ArcsecondsPerRadian;
-  const long double latitude = (LatitudeFactor(corrections.DeltaGamma) * (18519.7L + state.SumG) * std::sin(S) -
-                                6.24L * std::sin(3 * S) + state.SumN) /
+  const long double latitude = (LatitudeFactor(corrections.DeltaGamma) * (18519.7L + state.SumG) * ExtendedSin(S) -
+                                6.24L * ExtendedSin(3 * S) + state.SumN) /
                                3600;
   const long double distance = ArcsecondsPerRadian / (state.SumP * 0.999953253L);
   return {static_cast<double>(longitude), static_cast<double>(latitude), static_cast<double>(distance)};
 }
 
 EquatorialPosition MoonEquatorialCoordinates(double T) {
-  const EclipticPosition ecliptic = MoonEclipticCoordinates(T);
-  Vector3 v = PolarToCartesian(ecliptic.Distance, ecliptic.Latitude, ecliptic.Longitude);
-  EclipticToEquatorial(v, T);
-  ApplyNutation(v, T);
-  const PolarCoordinates polar = CartesianToPolar(v);
-  return {polar.phi, polar.theta, polar.r};
+  return EclipticToTrueEquatorial(MoonEclipticCoordinates(T), T);
 }
 
 EquatorialFit FitMoonChebyshev(double TA, double TB, int N) {

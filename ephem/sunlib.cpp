@@ -4,6 +4,7 @@
 #include <cmath>
 #include <span>
 
+#include "ephem/extended_math.h"
 #include "ephem/pnulib.h"
 #include "ephem/sphlib.h"
 
@@ -17,11 +18,8 @@ constexpr long double TwoPi = 6.283185307L;
 // Light time Sun-Earth (8.32 minutes) in Julian centuries.
 constexpr double LightTime = 1.581869343676325e-7;
 
-// x - Int(x): keeps the sign of x.
-long double Frac(long double x) { return x - std::trunc(x); }
-
 // Mean anomaly or mean argument in radians: 2 pi Frac(a + b T).
-long double MeanArgument(long double a, long double b, long double T) { return TwoPi * Frac(a + b * T); }
+long double MeanArgument(long double a, long double b, long double T) { return TwoPi * ExtendedFrac(a + b * T); }
 
 // One periodic term: i times the Earth's mean anomaly plus j times the planet's,
 // times T^t; coefficients in arcseconds (L, B) and 1e-6 AU (R).
@@ -91,8 +89,9 @@ struct MultipleAngles {
 // Earth: multiples -1 .. 7 stored at index multiple + 1.
 MultipleAngles EarthMultiples(long double meanAnomaly) {
   MultipleAngles table;
-  const long double c1 = std::cos(meanAnomaly);
-  const long double s1 = std::sin(meanAnomaly);
+  const CosSin first = ExtendedCosSin(meanAnomaly);
+  const long double c1 = first.c;
+  const long double s1 = first.s;
   table.c[1] = 1;
   table.c[2] = c1;
   table.s[2] = s1;
@@ -109,8 +108,9 @@ MultipleAngles EarthMultiples(long double meanAnomaly) {
 // Planet: multiples 0, -1 .. -lowest stored at index -multiple.
 MultipleAngles PlanetMultiples(long double meanAnomaly, int lowest) {
   MultipleAngles table;
-  const long double c1 = std::cos(meanAnomaly);
-  const long double s1 = -std::sin(meanAnomaly);
+  const CosSin first = ExtendedCosSin(meanAnomaly);
+  const long double c1 = first.c;
+  const long double s1 = -first.s;
   table.c[0] = 1;
   table.c[1] = c1;
   table.s[1] = s1;
@@ -152,10 +152,6 @@ void AddPlanetTerms(std::span<const SolarTerm> terms, const MultipleAngles& eart
 
 }  // namespace
 
-CosSin CombineCosSin(long double c1, long double s1, long double c2, long double s2) {
-  return {c1 * c2 - s1 * s2, s1 * c2 + c1 * s2};
-}
-
 EclipticPosition SunEclipticCoordinates(double time) {
   const long double T = time;
   const long double mVenus = MeanArgument(0.1387306L, 162.5485917L, T);
@@ -175,28 +171,38 @@ EclipticPosition SunEclipticCoordinates(double time) {
   AddPlanetTerms(SaturnTerms, earth, PlanetMultiples(mSaturn, 2), T, sums);
 
   // Perturbations by the Moon.
-  sums.L += 6.45L * std::sin(d) - 0.42L * std::sin(d - mMoon) + 0.18L * std::sin(d + mMoon) +
-            0.17L * std::sin(d - mEarth) - 0.06L * std::sin(d + mEarth);
-  sums.R += 30.76L * std::cos(d) - 3.06L * std::cos(d - mMoon) + 0.85L * std::cos(d + mMoon) -
-            0.58L * std::cos(d + mEarth) + 0.57L * std::cos(d - mEarth);
-  sums.B += 0.576L * std::sin(fMoon);
+  const CosSin elongation = ExtendedCosSin(d);
+  const CosSin elongationLessMoon = ExtendedCosSin(d - mMoon);
+  const CosSin elongationPlusMoon = ExtendedCosSin(d + mMoon);
+  const CosSin elongationLessEarth = ExtendedCosSin(d - mEarth);
+  const CosSin elongationPlusEarth = ExtendedCosSin(d + mEarth);
+  sums.L += 6.45L * elongation.s - 0.42L * elongationLessMoon.s + 0.18L * elongationPlusMoon.s +
+            0.17L * elongationLessEarth.s - 0.06L * elongationPlusEarth.s;
+  sums.R += 30.76L * elongation.c - 3.06L * elongationLessMoon.c + 0.85L * elongationPlusMoon.c -
+            0.58L * elongationPlusEarth.c + 0.57L * elongationLessEarth.c;
+  sums.B += 0.576L * ExtendedSin(fMoon);
 
   // Long-period terms, arguments in revolutions.
-  sums.L += 6.40L * std::sin(TwoPi * (0.6983L + 0.0561L * T)) + 1.87L * std::sin(TwoPi * (0.5764L + 0.4174L * T)) +
-            0.27L * std::sin(TwoPi * (0.4189L + 0.3306L * T)) + 0.20L * std::sin(TwoPi * (0.3581L + 2.4814L * T));
+  sums.L += 6.40L * ExtendedSin(TwoPi * (0.6983L + 0.0561L * T)) +
+            1.87L * ExtendedSin(TwoPi * (0.5764L + 0.4174L * T)) +
+            0.27L * ExtendedSin(TwoPi * (0.4189L + 0.3306L * T)) + 0.20L * ExtendedSin(TwoPi * (0.3581L + 2.4814L * T));
 
-  const long double longitude = 360 * Frac(0.7859453L + mEarth / TwoPi + ((6191.2L + 1.1L * T) * T + sums.L) / 1296000);
+  const long double longitude =
+      360 * ExtendedFrac(0.7859453L + mEarth / TwoPi + ((6191.2L + 1.1L * T) * T + sums.L) / 1296000);
   const long double distance = 1.0001398L - 0.0000007L * T + sums.R * 1e-6L;
   return {static_cast<double>(longitude), static_cast<double>(sums.B / 3600), static_cast<double>(distance)};
 }
 
-EquatorialPosition SunEquatorialCoordinates(double T) {
-  const EclipticPosition ecliptic = SunEclipticCoordinates(T - LightTime);
+EquatorialPosition EclipticToTrueEquatorial(const EclipticPosition& ecliptic, double T) {
   Vector3 v = PolarToCartesian(ecliptic.Distance, ecliptic.Latitude, ecliptic.Longitude);
   EclipticToEquatorial(v, T);
   ApplyNutation(v, T);
   const PolarCoordinates polar = CartesianToPolar(v);
   return {polar.phi, polar.theta, polar.r};
+}
+
+EquatorialPosition SunEquatorialCoordinates(double T) {
+  return EclipticToTrueEquatorial(SunEclipticCoordinates(T - LightTime), T);
 }
 
 EquatorialFit FitSunChebyshev(double TA, double TB, int N) {

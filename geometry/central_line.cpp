@@ -7,6 +7,7 @@
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/central_line_row.h"
+#include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
 #include "geometry/shadow_axis.h"
 
@@ -19,7 +20,6 @@ constexpr double SixHours = 6.844626967830253e-6;  // centuries
 constexpr double FitMargin = 1.14e-6;              // about one hour, in centuries
 constexpr double ScanStep = 0.25 / 1440 / DaysPerCentury;
 constexpr double SixSeconds = 6.0 / 86400 / DaysPerCentury;
-constexpr double EarthTurnInSixSeconds = 0.00043755;  // radians
 
 struct ScanFits {
   EquatorialFit Moon;
@@ -49,30 +49,6 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
   return {geocentricLatitude + 0.1924 * SinD(2 * geocentricLatitude), longitudeWest};
 }
 
-struct CentralPhase {
-  double DurationMinutes;
-  double Umbra;  // fundamental-plane umbra of the neighbouring instant last evaluated
-};
-
-// The umbra's diameter divided by the speed of the shadow across the axis over
-// the rotating ground, from the surface point 6 s later (or earlier when the
-// axis has left the Earth by then).
-CentralPhase DurationOfCentralPhase(const ScanFits& fits, double ephemerisTime, const ShadowAxis& here) {
-  double earthTurn = EarthTurnInSixSeconds;
-  ShadowAxis there = ShadowAt(fits, ephemerisTime + SixSeconds);
-  if (!IsCentral(there.Class)) {
-    earthTurn = -earthTurn;
-    there = ShadowAt(fits, ephemerisTime - SixSeconds);
-  }
-  if (!IsCentral(there.Class)) return {0, there.Umbra};
-  const Vector3& p = here.SurfacePoint;
-  const Vector3& q = there.SurfacePoint;
-  const Vector3 shift{q.x - p.x + earthTurn * p.y, q.y - p.y - earthTurn * p.x, q.z - p.z};
-  const double alongAxis = DotProduct(shift, here.Axis);
-  const double across = std::sqrt(DotProduct(shift, shift) - alongAxis * alongAxis);
-  return {std::abs(here.SurfaceUmbra) * 0.1 / across, there.Umbra};
-}
-
 }  // namespace
 
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
@@ -95,7 +71,8 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
     const ShadowAxis shadow = ShadowAt(fits, t + deltaT);
     if (IsCentral(shadow.Class)) {
       const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
-      const CentralPhase phase = DurationOfCentralPhase(fits, t + deltaT, shadow);
+      const CentralPhase phase = DurationOfCentralPhase(
+          shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
       const double stepHours = CalendarFromMJD(DaysPerCentury * t + Mjd2000).Hours;
       results.Rows.push_back(
           FormatCentralLineRow(stepHours, point.Latitude, point.LongitudeWest, phase.DurationMinutes));

@@ -1,5 +1,6 @@
 #include "geometry/shadow_axis.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vellmora {
@@ -39,9 +40,10 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   shadow.Penumbra = PenumbraSlope * planeDistance / sunToMoon + MoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
-  // passes the centre at distance w.
+  // passes the centre at distance w. An axis through the very centre may
+  // leave 1 - q a rounding error below 0.
   const double q = planeDistance * planeDistance + 1 - DotProduct(m, m);
-  const double w = std::sqrt(1 - q);
+  const double w = std::sqrt(std::max(0.0, 1 - q));
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
     shadow.SurfaceUmbra = UmbraSlope * ground / sunToMoon - MoonDiameter;

@@ -15,6 +15,7 @@ TEST(SplitLines, EndsLinesAtCrAtLfAndAtCrLf) {
   EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitLines("a\nb\rc"), (Lines{"a", "b", "c"}));
   EXPECT_EQ(SplitLines("a\r\rb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));  // LF CR is two line ends
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitLines("\r\nb"), (Lines{"", "b"}));

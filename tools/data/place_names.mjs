@@ -23,18 +23,18 @@ const GERMAN_NAMES = {
   'Florence|IT': 'Florenz', 'Genoa|IT': 'Genua', 'Moscow|RU': 'Moskau', 'Saint Petersburg|RU': 'Sankt Petersburg',
   'Warsaw|PL': 'Warschau', 'Kraków|PL': 'Krakau', 'Gdańsk|PL': 'Danzig', 'Wrocław|PL': 'Breslau', 'Prague|CZ': 'Prag',
   'Copenhagen|DK': 'Kopenhagen', 'Lisbon|PT': 'Lissabon', 'Beijing|CN': 'Peking', 'New Delhi|IN': 'Neu-Delhi',
-  'Cairo|EG': 'Kairo', 'Brussels|BE': 'Brüssel', 'Liège|BE': 'Lüttich', 
-  'Genève|CH': 'Genf', 'Athens|GR': 'Athen', 'Belgrade|RS': 'Belgrad',
-  'Bucharest|RO': 'Bukarest', 'Kyiv|UA': 'Kiew', 'Tbilisi|GE': 'Tiflis', 'Damascus|SY': 'Damaskus',
-  'Baghdad|IQ': 'Bagdad', 'Tehran|IR': 'Teheran', 'Mexico City|MX': 'Mexiko-Stadt', 'Havana|CU': 'Havanna',
-  'Tokyo|JP': 'Tokio', 'Algiers|DZ': 'Algier', 'Cape Town|ZA': 'Kapstadt', 'Luxembourg|LU': 'Luxemburg',
-  'Strasbourg|FR': 'Straßburg', 'Nice|FR': 'Nizza', 'Taipei|TW': 'Taipeh', 'Kolkata|IN': 'Kalkutta',
-  'The Hague|NL': 'Den Haag', 'Zaragoza|ES': 'Saragossa',
+  'Cairo|EG': 'Kairo', 'Brussels|BE': 'Brüssel', 'Liège|BE': 'Lüttich', 'Genève|CH': 'Genf', 'Athens|GR': 'Athen',
+  'Belgrade|RS': 'Belgrad', 'Bucharest|RO': 'Bukarest', 'Kyiv|UA': 'Kiew', 'Tbilisi|GE': 'Tiflis',
+  'Damascus|SY': 'Damaskus', 'Baghdad|IQ': 'Bagdad', 'Tehran|IR': 'Teheran', 'Mexico City|MX': 'Mexiko-Stadt',
+  'Havana|CU': 'Havanna', 'Tokyo|JP': 'Tokio', 'Algiers|DZ': 'Algier', 'Cape Town|ZA': 'Kapstadt',
+  'Luxembourg|LU': 'Luxemburg', 'Strasbourg|FR': 'Straßburg', 'Nice|FR': 'Nizza', 'Taipei|TW': 'Taipeh',
+  'Kolkata|IN': 'Kalkutta', 'The Hague|NL': 'Den Haag', 'Zaragoza|ES': 'Saragossa',
   'Nizhniy Novgorod|RU': 'Nischni Nowgorod', 'Yekaterinburg|RU': 'Jekaterinburg', 'Novosibirsk|RU': 'Nowosibirsk',
   'Singapore|SG': 'Singapur', 'Hong Kong|HK': 'Hongkong', 'Mecca|SA': 'Mekka', 'Washington, D.C.|US': 'Washington',
   'New York City|US': 'New York', 'Nicosia|CY': 'Nikosia', 'Addis Ababa|ET': 'Addis Abeba',
   'Dar es Salaam|TZ': 'Daressalam', 'Yangon|MM': 'Rangun', 'Ho Chi Minh City|VN': 'Ho-Chi-Minh-Stadt',
   'Guatemala City|GT': 'Guatemala-Stadt', 'Kuwait City|KW': 'Kuwait-Stadt', 'Tripoli|LY': 'Tripolis',
+  'Vatican City|VA': 'Vatikanstadt',
 };
 
 // Letters that do not decompose into a base letter and a mark, and marks
@@ -61,6 +61,11 @@ export function transliterate(text) {
     .normalize('NFD')
     .replace(/[\u0300-\u036f]/g, '');
   return [...romanized].every(isWritable) ? romanized : undefined;
+}
+
+// Cities a German reader knows by a name of their own, so the table should hold them.
+export function hasGermanName(city) {
+  return `${city.name}|${city.country}` in GERMAN_NAMES;
 }
 
 // Japanese and Korean names drop the suffix that only says "city" ("Gifu-shi" -> "Gifu").

@@ -1,0 +1,30 @@
+#include <benchmark/benchmark.h>
+
+#include "geometry/central_line.h"
+#include "geometry/local_circumstances.h"
+
+namespace vellmora {
+namespace {
+
+// The total eclipse of 11 August 1999, catalogue time 11:04 UT: a scan of
+// 2881 instants with about 740 central steps.
+void BM_CentralLineScan(benchmark::State& state) {
+  CentralLineResults results;
+  for (auto _ : state) {
+    CentralLineScan(11, 8, 1999, 11 + 4.0 / 60, results);
+    benchmark::DoNotOptimize(results.Rows.data());
+  }
+}
+BENCHMARK(BM_CentralLineScan)->Unit(benchmark::kMillisecond);
+
+// Stuttgart inside the path: outer search, two inner contacts, six lines.
+void BM_LocalCircumstances(benchmark::State& state) {
+  for (auto _ : state) {
+    LocalCircumstancesResult result = LocalCircumstances(11, 8, 1999, 11 + 4.0 / 60, 48.78, 9.18);
+    benchmark::DoNotOptimize(result.Lines.data());
+  }
+}
+BENCHMARK(BM_LocalCircumstances)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vellmora

@@ -1,0 +1,52 @@
+#include "cli/command_local.h"
+
+#include <optional>
+
+#include "cli/arguments.h"
+#include "geometry/local_circumstances.h"
+#include "text/windows1252.h"
+
+namespace vellmora {
+namespace {
+
+// A decimal number within [low, high], or nothing.
+std::optional<double> ParseBoundedDecimal(const std::string& text, double low, double high) {
+  const auto value = ParseDecimal(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 4) {
+    err << "usage: vellmora-cli local DD.MM.YYYY HH:MM:SS LAT LON (degrees, north and east positive)\n";
+    return kExitUsage;
+  }
+  const auto date = ParseCalendarDay(args[0]);
+  if (!date) {
+    err << "local: not a calendar date (DD.MM.YYYY): " << args[0] << "\n";
+    return kExitUsage;
+  }
+  const auto hours = ParseTimeOfDay(args[1]);
+  if (!hours) {
+    err << "local: not a time of day (HH:MM:SS): " << args[1] << "\n";
+    return kExitUsage;
+  }
+  const auto latitude = ParseBoundedDecimal(args[2], -90, 90);
+  if (!latitude) {
+    err << "local: latitude must be a number from -90 to 90: " << args[2] << "\n";
+    return kExitUsage;
+  }
+  const auto longitude = ParseBoundedDecimal(args[3], -180, 180);
+  if (!longitude) {
+    err << "local: longitude must be a number from -180 to 180 (east positive): " << args[3] << "\n";
+    return kExitUsage;
+  }
+  const LocalCircumstancesResult result =
+      LocalCircumstances(date->Day, date->Month, date->Year, *hours, *latitude, *longitude);
+  for (const std::string& line : result.Lines) out << Windows1252ToUtf8(line) << "\n";
+  return 0;
+}
+
+}  // namespace vellmora
