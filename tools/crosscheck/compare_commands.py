@@ -19,6 +19,7 @@ def shifted(day, month, year, hours, minutes):
 
 def main(argv):
     count = int(argv[0]) if argv else 60
+    shift = float(argv[1]) if len(argv) > 1 else 40.0
     rnd = random.Random(4242)
     eclipses = sample_eclipses(count)
     n_central = d_central = n_local = d_local = 0
@@ -26,7 +27,7 @@ def main(argv):
     for row in eclipses:
         _, day, month, year, hours = parse_row(row)
         instants = [shifted(day, month, year, hours, 0),
-                    shifted(day, month, year, hours, rnd.uniform(-40, 40) + 0.123)]
+                    shifted(day, month, year, hours, rnd.choice((-1, 1)) * rnd.uniform(shift / 2, shift) + 0.123)]
         for k, (d, m, y, hh, mi, ss) in enumerate(instants):
             h = hh + mi / 60 + ss / 3600
             stamp = ["%02d.%02d.%04d" % (d, m, y), "%02d:%02d:%02d" % (hh, mi, ss)]

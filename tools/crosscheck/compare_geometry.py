@@ -34,9 +34,15 @@ def parse_row(text):
 
 
 def split_show(output):
-    blocks = output.split("\n\n")
-    central = [l for l in blocks[0].split("\n") if l] if blocks else []
-    local = [l for l in blocks[-1].split("\n") if l] if len(blocks) >= 3 else []
+    """The central-line rows (before the first blank line; none when the output starts with the
+    place labels) and the local-circumstances lines (after the last blank line)."""
+    lines = output.split("\n")
+    if "" not in lines[:-1]:
+        return [l for l in lines if l], []
+    first_blank = lines.index("")
+    last_blank = len(lines) - 1 - lines[::-1].index("", 1 if lines[-1] == "" else 0)
+    central = [l for l in lines[:first_blank] if l]
+    local = [l for l in lines[last_blank + 1:] if l]
     return central, local
 
 
@@ -84,6 +90,7 @@ def main(argv):
     mode = argv[0] if argv else "sample"
     if mode == "all":
         eclipses = [r[0] for r in catalogue.eclipse_list(1000, 3000)]
+        eclipses = eclipses[int(argv[1]) if len(argv) > 1 else 0:int(argv[2]) if len(argv) > 2 else None]
     else:
         eclipses = sample_eclipses(int(argv[1]) if len(argv) > 1 else 44)
     choose = {"all": lambda rows: places_for(rows)[:1], "grid": grid_places}.get(mode, places_for)

@@ -1,6 +1,7 @@
 """The Moon's shadow on the Earth: the central line in 15-second steps and the local circumstances
 (contacts, maximum, magnitude, obscuration) at an observing place."""
 import math
+from fractions import Fraction
 
 import ephem as E
 from numfmt import format_number
@@ -206,9 +207,13 @@ def local_circumstances(day, month, year, hours, lat, east_lon):
     tmax = T
     n = 0
     p = site.contact(T - 51 * h, False)
-    s = T - 52 * h
+    # The window centres are summed exactly: in doubles, fifty-one additions of 12 minutes can end
+    # a hair below T + 300 min and let one more window (centred at T + 312 min) through.
+    s_exact = Fraction(T) - 52 * Fraction(h)
+    end = Fraction(T) + 50 * Fraction(h)
     while True:
-        s = s + 2 * h
+        s_exact += 2 * Fraction(h)
+        s = float(s_exact)
         ym, y0, yp = p, site.contact(s, False), site.contact(s + h, False)
         p = yp
         xv, _, z1, z2, r = E.quadratic_interpolation(ym, y0, yp)
@@ -223,7 +228,7 @@ def local_circumstances(day, month, year, hours, lat, east_lon):
             contacts[3] = s + z2 * h
         if -1 < xv < 1:
             tmax = s + xv * h
-        if not (s < T + 50 * h and n != 2):
+        if not (s_exact < end and n != 2):
             break
     if n == 0:
         return ["Am Beobachtungsort nicht zu sehen"], []
