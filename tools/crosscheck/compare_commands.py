@@ -4,7 +4,6 @@ each a net of places, including places on the night side (the `local` command ha
 import random
 import sys
 
-import catalogue
 import geometry
 from clitool import run_cli
 from compare_geometry import grid_places, parse_row, sample_eclipses

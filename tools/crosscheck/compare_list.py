@@ -1,5 +1,4 @@
 """Compares the program's eclipse list with the independent computation, in chunks of years."""
-import subprocess
 import sys
 
 import catalogue

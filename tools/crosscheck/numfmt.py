@@ -14,9 +14,3 @@ def format_number(value, width, decimals):
         text = "0"
     return text
 
-
-def distance_to_rounding_edge(value, decimals):
-    """How far (in units of the last decimal) the value lies from a rounding tie; small values mean
-    a last-ulp difference could change the printed digits."""
-    scaled = abs(value) * 10 ** decimals
-    return abs((scaled - int(scaled)) - 0.5)
