@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "numeric/extended_trig.h"
+
 namespace vellmora {
 
 long double DegreesToRadians(long double x) { return x / 180.0L * Pi; }
@@ -15,9 +17,9 @@ long double ArcTan2Radians(long double y, long double x) { return std::atan2(y, 
 
 long double ArcSinRadians(long double x) { return std::asin(x); }
 
-long double SinDegrees(long double x) { return std::sin(DegreesToRadians(NormalizeDegrees(x))); }
+long double SinDegrees(long double x) { return ExtendedSin(DegreesToRadians(NormalizeDegrees(x))); }
 
-long double CosDegrees(long double x) { return std::cos(DegreesToRadians(NormalizeDegrees(x))); }
+long double CosDegrees(long double x) { return ExtendedCos(DegreesToRadians(NormalizeDegrees(x))); }
 
 long double TanDegrees(long double x) { return TanRadians(DegreesToRadians(NormalizeDegrees(x))); }
 

@@ -30,7 +30,8 @@ long double CalendarDateToJD(std::uint16_t year, std::uint16_t month, std::uint1
   if (m == 4 || m == 6 || m == 9 || m == 11) {
     valid = day >= 1 && day <= 30;
   } else if (m == 14) {
-    const bool leap = gregorian ? IsGregorianLeapYear(static_cast<int>(y + 1)) : IsJulianLeapYear(static_cast<int>(y + 1));
+    const bool leap =
+        gregorian ? IsGregorianLeapYear(static_cast<int>(y + 1)) : IsJulianLeapYear(static_cast<int>(y + 1));
     valid = day >= 1 && day <= (leap ? 29 : 28);
   } else if (m >= 3 && m <= 13) {
     valid = day >= 1 && day <= 31;
@@ -42,8 +43,8 @@ long double CalendarDateToJD(std::uint16_t year, std::uint16_t month, std::uint1
     b = 2 - a + static_cast<std::int64_t>(std::trunc(static_cast<long double>(a) / 4.0L));
   }
   const std::int64_t whole = static_cast<std::int64_t>(std::trunc(365.25L * static_cast<long double>(y + 4716))) +
-                             static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(m + 1))) +
-                             day + b;
+                             static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(m + 1))) + day +
+                             b;
   return static_cast<long double>(whole) - 1524.5L;
 }
 
@@ -57,7 +58,8 @@ void JDToCalendarDate(long double jd, bool gregorian, std::int16_t& year, std::i
   const auto c = static_cast<std::int64_t>(std::trunc((static_cast<long double>(b) - 122.1L) / 365.25L));
   const auto d = static_cast<std::int64_t>(std::trunc(365.25L * static_cast<long double>(c)));
   const auto e = static_cast<std::int64_t>(std::trunc(static_cast<long double>(b - d) / 30.6001L));
-  day = static_cast<std::int16_t>(b - d - static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(e))));
+  day =
+      static_cast<std::int16_t>(b - d - static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(e))));
   if (e < 14) {
     month = static_cast<std::int16_t>(e - 1);
     year = static_cast<std::int16_t>(c - 4716);

@@ -17,13 +17,20 @@ long double Cos(long double degrees) { return CosDegrees(degrees); }
 
 const char* EclipseKindText(EclipseKind kind) {
   switch (kind) {
-    case EclipseKind::Partial: return "partiell";
-    case EclipseKind::NonCentral: return "nicht zentral";
-    case EclipseKind::Annular: return "ringf\xF6rmig";
-    case EclipseKind::AnnularTotal: return "total-ringf\xF6rmig";
-    case EclipseKind::Total: return "total";
-    case EclipseKind::Penumbral: return "Halbschatten";
-    case EclipseKind::NoEclipse: break;
+    case EclipseKind::Partial:
+      return "partiell";
+    case EclipseKind::NonCentral:
+      return "nicht zentral";
+    case EclipseKind::Annular:
+      return "ringf\xF6rmig";
+    case EclipseKind::AnnularTotal:
+      return "total-ringf\xF6rmig";
+    case EclipseKind::Total:
+      return "total";
+    case EclipseKind::Penumbral:
+      return "Halbschatten";
+    case EclipseKind::NoEclipse:
+      break;
   }
   return "";
 }

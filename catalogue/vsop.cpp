@@ -9,6 +9,7 @@
 #include "catalogue/date_serial.h"
 #include "catalogue/moon.h"
 #include "catalogue/vsop87d_earth.h"
+#include "numeric/extended_trig.h"
 
 namespace vellmora {
 namespace {
@@ -66,67 +67,6 @@ constexpr std::array<NutationRow, 31> kNutationRows = {{
 // Julian centuries since J2000.0 of a date serial.
 long double CenturiesSinceJ2000(double serial) { return (DateSerialToJD(serial) - kJ2000) / 36525; }
 
-// ---- Cosine of a series argument ----
-// The C library's extended-precision cosine costs about 170 ns, too much for
-// 2425 terms. This one keeps the precision at a fraction of the cost: reduce by
-// quarter turns with pi/2 split into three parts (the first two of 46 bits, so
-// their products with a quadrant count below 2^18 are exact; the arguments of
-// the years 1000 to 3000 stay below 2^18 quadrants), then the Taylor series of
-// sine or cosine on [-pi/4, pi/4], whose first omitted terms are below 4e-21.
-
-constexpr long double kTwoOverPi = 0.636619772367581343075535053490057448L;
-constexpr long double kHalfPiHigh = 0x1.921fb54442dp+0L;
-constexpr long double kHalfPiMiddle = 0x1.8469898cc51p-48L;
-constexpr long double kHalfPiLow = 0x1.c06e0e6894812704p-94L;
-constexpr long double kMostQuadrants = 0x1p18L;
-
-using TaylorCoefficients = std::array<long double, 10>;
-
-// (-1)^i / (firstPower + 2i)! for the ten terms of the cosine (firstPower 0) or the sine (1).
-constexpr TaylorCoefficients AlternatingInverseFactorials(int firstPower) {
-  TaylorCoefficients coefficients{};
-  long double factorial = 1;  // exact: the factorials up to 21! fit a 64-bit mantissa
-  for (int n = 2; n <= firstPower; ++n) factorial *= n;
-  for (std::size_t i = 0; i < coefficients.size(); ++i) {
-    coefficients[i] = (i % 2 == 0 ? 1.0L : -1.0L) / factorial;
-    const int power = firstPower + 2 * static_cast<int>(i);
-    factorial *= (power + 1) * (power + 2);
-  }
-  return coefficients;
-}
-// Cosine at index 0, sine at index 1.
-constexpr std::array<TaylorCoefficients, 2> kTaylorCoefficients = {AlternatingInverseFactorials(0),
-                                                                   AlternatingInverseFactorials(1)};
-
-// c0 + c1 z + ... + c9 z^9 by Estrin's scheme: pairs first, so that the
-// floating-point unit works on several products at once instead of waiting
-// on one long chain of multiply-adds.
-long double Polynomial(const TaylorCoefficients& c, long double z) {
-  const long double z2 = z * z;
-  const long double z4 = z2 * z2;
-  const long double z8 = z4 * z4;
-  const long double low = (c[0] + c[1] * z) + (c[2] + c[3] * z) * z2;
-  const long double middle = (c[4] + c[5] * z) + (c[6] + c[7] * z) * z2;
-  return low + middle * z4 + (c[8] + c[9] * z) * z8;
-}
-
-// Inline: it is the body of the summation loop, which otherwise passes every
-// argument through memory in 80-bit form.
-inline long double SeriesCosine(long double x) {
-  // rint rounds as nearbyint does in the default mode, without saving and restoring the floating-point environment.
-  const long double quadrants = std::rint(x * kTwoOverPi);
-  if (std::fabs(quadrants) >= kMostQuadrants) return std::cos(x);
-  const long double r = ((x - quadrants * kHalfPiHigh) - quadrants * kHalfPiMiddle) - quadrants * kHalfPiLow;
-  const long double r2 = r * r;
-  // Through double: converting an extended value to an integer directly switches the x87 rounding mode.
-  const auto quadrant = static_cast<std::int64_t>(static_cast<double>(quadrants)) & 3;
-  // cos x is cos r, -sin r, -cos r, sin r in the quadrants 0 to 3.
-  const auto sineQuadrant = quadrant & 1;
-  const long double series = Polynomial(kTaylorCoefficients[sineQuadrant], r2);
-  const long double magnitude = sineQuadrant != 0 ? r * series : series;
-  return quadrant == 1 || quadrant == 2 ? -magnitude : magnitude;
-}
-
 // Term `index` of the series of time power `power`, or a zero term outside the table.
 VSOPTerm TermOf(std::span<const std::span<const VSOPTerm>> seriesByPower, std::int32_t index, std::uint32_t power) {
   if (power >= seriesByPower.size() || index < 0) return {0, 0, 0};
@@ -156,7 +96,7 @@ long double TVSOP::EvaluateSeries(TermOperation term) const {
     long double sum = 0;
     for (std::int32_t index = 0;; ++index) {
       const VSOPTerm t = (this->*term)(index, power);
-      const long double value = t.A * SeriesCosine(t.B + t.C * tau);
+      const long double value = t.A * ExtendedCos(t.B + t.C * tau);
       if (value == 0) break;  // the zero term past the end of the series
       sum += value;
     }

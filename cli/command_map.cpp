@@ -1,33 +1,32 @@
 #include "cli/command_map.h"
 
-#include <algorithm>
 #include <charconv>
-#include <exception>
 #include <optional>
 #include <string_view>
+#include <vector>
 
-#include "app/globe_painter.h"
-#include "app/qt/qimage_canvas.h"
-#include "app/resources.h"
+#include "app/system_clock.h"
 #include "cli/arguments.h"
-#include "geometry/central_line.h"
+#include "cli/eclipse_selection.h"
+#include "text/windows1252.h"
 
 namespace vellmora {
 namespace {
 
-constexpr int kMapWidth = 711;
-constexpr int kMapHeight = 682;
+constexpr std::string_view kUsage =
+    "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
+    "[--centre LAT,SETTING] [--search]\n";
 
-// The observing place selected at start-up, "Chemnitz, D".
-constexpr double kStartupObserverLatitude = 50.836667;
-constexpr double kStartupObserverLongitude = 12.854444;
-
-constexpr std::string_view kUsage = "usage: vellmora-cli map --png FILE [--centre LAT,SETTING]\n";
+struct GlobeCentre {
+  int Latitude;  // value for T1
+  int Setting;   // value for T2
+};
 
 struct MapRequest {
+  std::optional<SelectionOptions> Selection;
   std::string PngPath;
-  int CentreLatitude = 0;   // T1
-  int CentreSetting = 180;  // T2
+  std::optional<GlobeCentre> Centre;
+  bool Search = false;
 };
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
@@ -39,66 +38,81 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
-// "LAT,SETTING", each a whole number, clamped into the spin fields' ranges.
-bool ReadCentre(std::string_view text, MapRequest& request) {
+// "LAT,SETTING", two whole numbers; the spin fields clamp them into their ranges.
+std::optional<GlobeCentre> ReadCentre(std::string_view text) {
   const std::size_t comma = text.find(',');
-  if (comma == std::string_view::npos) return false;
+  if (comma == std::string_view::npos) return std::nullopt;
   const auto latitude = ParseWholeNumber(text.substr(0, comma));
   const auto setting = ParseWholeNumber(text.substr(comma + 1));
-  if (!latitude || !setting) return false;
-  request.CentreLatitude = std::clamp(*latitude, -90, 90);
-  request.CentreSetting = std::clamp(*setting, 0, 360);
+  if (!latitude || !setting) return std::nullopt;
+  return GlobeCentre{*latitude, *setting};
+}
+
+// The map's own options, after the date and place options have been taken out.
+bool ReadMapOptions(const std::vector<std::string>& words, MapRequest& request, std::ostream& err) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word == "--search") {
+      request.Search = true;
+      continue;
+    }
+    if (word != "--png" && word != "--centre") {
+      err << "unknown argument \"" << word << "\"\n";
+      return false;
+    }
+    if (i + 1 >= words.size()) {
+      err << word << " needs a value\n";
+      return false;
+    }
+    const std::string& value = words[++i];
+    if (word == "--png") {
+      request.PngPath = value;
+    } else if (!(request.Centre = ReadCentre(value))) {
+      err << "--centre wants two whole numbers LAT,SETTING, not \"" << value << "\"\n";
+      return false;
+    }
+  }
+  if (request.PngPath.empty()) {
+    err << "--png FILE is required\n";
+    return false;
+  }
   return true;
 }
 
 std::optional<MapRequest> ReadMapRequest(std::span<const std::string> args, std::ostream& err) {
   MapRequest request;
-  for (std::size_t i = 0; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) {
-      err << "missing value after " << args[i] << '\n';
-      return std::nullopt;
-    }
-    const std::string& value = args[i + 1];
-    if (args[i] == "--png") {
-      request.PngPath = value;
-    } else if (args[i] == "--centre") {
-      if (!ReadCentre(value, request)) {
-        err << "--centre wants two whole numbers LAT,SETTING, not \"" << value << "\"\n";
-        return std::nullopt;
-      }
-    } else {
-      err << "unknown option " << args[i] << '\n';
-      return std::nullopt;
-    }
+  std::vector<std::string> mapWords;
+  if (!args.empty() && !args.front().starts_with("--")) {
+    request.Selection = ReadSelectionOptions(args, mapWords, err);
+    if (!request.Selection) return std::nullopt;
+  } else {
+    mapWords.assign(args.begin(), args.end());
   }
-  if (request.PngPath.empty()) {
-    err << "--png FILE is required\n";
-    return std::nullopt;
-  }
+  if (!ReadMapOptions(mapWords, request, err)) return std::nullopt;
   return request;
 }
 
-}  // namespace
-
-QImage PaintStartupMap(int centreLatitude, int centreSetting) {
-  const CentralLineResults noPath;
-  const FoundPlaceTable noPlaces{};
-  const GlobeScene scene{
-      .CentreLatitude = centreLatitude,
-      .MapCentreLongitude = static_cast<double>(centreSetting),
-      .Width = kMapWidth,
-      .Height = kMapHeight,
-      .CentralLine = noPath,
-      .SelectedRow = -1,
-      .ObserverLatitude = kStartupObserverLatitude,
-      .ObserverLongitude = kStartupObserverLongitude,
-      .ShowFoundPlaces = false,
-      .FoundPlaces = noPlaces,
-  };
-  QImageOffscreen image(kMapWidth, kMapHeight);
-  PaintGlobe(scene, LoadResourceLines("erde2"), image.Surface());
-  return image.Image();
+// Brings the in-memory window to the picture asked for; the exit status, 0 when it shows it.
+int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& err) {
+  if (request.Selection) {
+    if (const int status = SelectEclipse(window, *request.Selection, err); status != 0) return status;
+  } else {
+    // The first paint that the window system asks of the map at start-up.
+    window.Form.Dispatch([&window] { window.Form.PB3P(); });
+  }
+  if (request.Centre) {
+    window.T1.SetValue(request.Centre->Latitude);
+    window.T2.SetValue(request.Centre->Setting);
+  }
+  if (request.Search) window.D3.Click();
+  if (!window.Errors.Messages().empty()) {
+    err << Windows1252ToUtf8(window.Errors.Messages().front()) << '\n';
+    return kExitFailure;
+  }
+  return 0;
 }
+
+}  // namespace
 
 int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const std::optional<MapRequest> request = ReadMapRequest(args, err);
@@ -106,14 +120,10 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
     err << kUsage;
     return kExitUsage;
   }
-  try {
-    const QImage image = PaintStartupMap(request->CentreLatitude, request->CentreSetting);
-    if (!image.save(QString::fromStdString(request->PngPath), "PNG")) {
-      err << "cannot write " << request->PngPath << '\n';
-      return kExitFailure;
-    }
-  } catch (const std::exception& error) {
-    err << error.what() << '\n';
+  MemoryWindow window(SystemClock().Today());
+  if (const int status = DriveWindow(window, *request, err); status != 0) return status;
+  if (!window.PB3.Shown().save(QString::fromStdString(request->PngPath), "PNG")) {
+    err << "cannot write " << request->PngPath << '\n';
     return kExitFailure;
   }
   out << request->PngPath << '\n';

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <QImage>
 #include <ostream>
 #include <span>
 #include <string>
 
 namespace vellmora {
 
-// vellmora-cli map --png FILE [--centre LAT,SETTING]: the globe as the window
-// shows it at start-up, or turned to the latitude LAT (-90..90) and the
-// longitude setting SETTING (0..360) of the spin fields, as a 711 x 682 PNG.
+// vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE
+//                  [--centre LAT,SETTING] [--search]
+// The globe map as the window shows it, written as a 711 x 682 PNG: without a
+// date the start-up globe, with a date the globe after choosing that eclipse;
+// --centre then turns the globe with the spin fields (latitude LAT, longitude
+// setting SETTING), and --search clicks "Orte suchen" last.
 int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
-
-// The start-up globe (no path, no found places, the observing place
-// "Chemnitz, D") with the given spin-field values, painted into a new image.
-QImage PaintStartupMap(int centreLatitude, int centreSetting);
 
 }  // namespace vellmora

@@ -28,7 +28,9 @@ constexpr CommandEntry kCommands[] = {
      "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
      "                                     central line, place and local circumstances of that eclipse"},
     {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path"},
-    {"map", RunMapCommand, "map --png FILE [--centre LAT,SETTING]  the start-up globe as a PNG"},
+    {"map", RunMapCommand,
+     "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
+     "                                     the globe as the window paints it, as a PNG"},
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time"},
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "ephem/equatorial_fit.h"
+#include "numeric/extended_trig.h"
 
 // The precise Sun: a series in the mean anomalies of the Earth and the planets.
 
 namespace vellmora {
-
-struct CosSin {
-  long double c;
-  long double s;
-};
 
 // cos and sin of the sum of two angles given by their cosines and sines.
 inline CosSin CombineCosSin(long double c1, long double s1, long double c2, long double s2) {

@@ -53,6 +53,11 @@ Canvas& QtPaintBox::DirectSurface() {
   return *direct_;
 }
 
+const QImage& QtPaintBox::Shown() {
+  if (direct_) direct_->Finish();
+  return shown_;
+}
+
 void QtPaintBox::PaintWidget() {
   if (!upToDate_ && OnPaint) {
     insidePaint_ = true;
@@ -60,12 +65,11 @@ void QtPaintBox::PaintWidget() {
     insidePaint_ = false;
   }
   upToDate_ = false;
-  if (direct_) direct_->Finish();
   QPainter painter(widget_);
   if (shown_.isNull()) {
     painter.fillRect(widget_->rect(), Qt::white);
   } else {
-    painter.drawImage(0, 0, shown_);
+    painter.drawImage(0, 0, Shown());
   }
 }
 

@@ -26,7 +26,8 @@ class QtPaintBox : public PaintBox {
   Canvas& DirectSurface() override;
 
   QWidget* Widget() const { return widget_; }
-  const QImage& Shown() const { return shown_; }
+  // The picture the box shows now, with what was drawn straight onto it.
+  const QImage& Shown();
 
  private:
   class Surface;

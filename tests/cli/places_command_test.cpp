@@ -6,46 +6,38 @@
 #include <vector>
 
 #include "app/resources.h"
-#include "cli/command_places.h"
+#include "tests/support/cli_run.h"
 
 namespace vellmora {
 namespace {
 
-struct CommandResult {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-CommandResult Places(std::vector<std::string> args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunPlacesCommand(args, out, err);
-  return {status, out.str(), err.str()};
+CliResult Places(std::vector<std::string> args) {
+  args.insert(args.begin(), "places");
+  return RunCliWith(args);
 }
 
 TEST(PlacesCommand, ListsMatchingPlacesAsTabSeparatedLines) {
-  const CommandResult chemnitz = Places({"chemn"});
+  const CliResult chemnitz = Places({"chemn"});
   EXPECT_EQ(chemnitz.Status, 0);
   EXPECT_EQ(chemnitz.Out, "Chemnitz, D\t50.836667\t12.854444\t1\n");
   EXPECT_EQ(chemnitz.Err, "");
   EXPECT_EQ(Places({"CHEMNITZ"}).Out, chemnitz.Out);
   EXPECT_EQ(Places({"nordpol"}).Out, "Nordpol\t90\t0\t0\n");
-  const CommandResult nothing = Places({"Xyzzy"});
+  const CliResult nothing = Places({"Xyzzy"});
   EXPECT_EQ(nothing.Status, 0);
   EXPECT_EQ(nothing.Out, "");
 }
 
 TEST(PlacesCommand, MatchesUmlautsRegardlessOfCaseAndWritesUtf8) {
-  const CommandResult equator = Places({"\xC3\x84QUATOR"});  // "ÄQUATOR", also in "Äquatorialguinea"
+  const CliResult equator = Places({"\xC3\x84QUATOR"});  // "ÄQUATOR", also in "Äquatorialguinea"
   EXPECT_EQ(equator.Out.rfind("\xC3\x84quator\t0\t0\t0\n", 0), 0u) << equator.Out;
   EXPECT_EQ(Places({"\xC3\xA4quator"}).Out, equator.Out);  // "äquator"
   EXPECT_EQ(Places({"S\xC3\x9C"
                     "DPOL"})
                 .Out,
             "S\xC3\xBC"
-            "dpol\t-90\t0\t0\n");                              // "SÜDPOL"
-  const CommandResult munich = Places({"M\xC3\x9CNCHEN, D"});  // "MÜNCHEN, D"
+            "dpol\t-90\t0\t0\n");                          // "SÜDPOL"
+  const CliResult munich = Places({"M\xC3\x9CNCHEN, D"});  // "MÜNCHEN, D"
   EXPECT_EQ(munich.Out.rfind("M\xC3\xBCnchen, D\t", 0), 0u) << munich.Out;
   EXPECT_EQ(Places({"m\xC3\xBCnchen, d"}).Out, munich.Out);
   // ß has no upper-case letter of its own in Windows-1252 and matches itself.
@@ -53,7 +45,7 @@ TEST(PlacesCommand, MatchesUmlautsRegardlessOfCaseAndWritesUtf8) {
 }
 
 TEST(PlacesCommand, WithoutTextListsEveryPlace) {
-  const CommandResult all = Places({});
+  const CliResult all = Places({});
   EXPECT_EQ(all.Status, 0);
   const std::vector<std::string> table = LoadResourceLines("mort");
   std::istringstream lines(all.Out);
@@ -71,7 +63,7 @@ TEST(PlacesCommand, WithoutTextListsEveryPlace) {
 }
 
 TEST(PlacesCommand, MoreThanOneArgumentIsAUsageError) {
-  const CommandResult run = Places({"Chemnitz", "D"});
+  const CliResult run = Places({"Chemnitz", "D"});
   EXPECT_EQ(run.Status, 2);
   EXPECT_EQ(run.Out, "");
   EXPECT_NE(run.Err.find("usage: vellmora-cli places [TEXT]"), std::string::npos);

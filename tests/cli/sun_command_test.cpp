@@ -6,22 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_sun.h"
+#include "tests/support/cli_run.h"
 
 namespace vellmora {
 namespace {
 
-struct SunRun {
-  int Status;
-  std::string Out;
-  std::string Err;
-};
-
-SunRun RunSun(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunSunCommand(args, out, err);
-  return {status, out.str(), err.str()};
+CliResult RunSun(std::vector<std::string> args) {
+  args.insert(args.begin(), "sun");
+  return RunCliWith(args);
 }
 
 // The two values of a successful run, checked for their form first.
@@ -30,7 +22,7 @@ struct AltitudeAzimuth {
   double Azimuth;
 };
 
-AltitudeAzimuth ReadOutput(const SunRun& run) {
+AltitudeAzimuth ReadOutput(const CliResult& run) {
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(run.Err, "");
   static const std::regex kForm("Hoehe: (-?[0-9]+\\.[0-9]{6})\nAzimut: (-?[0-9]+\\.[0-9]{6})\n");
@@ -81,7 +73,7 @@ TEST(SunCommand, RefusesBadArgumentsWithOneLineAndUsageStatus) {
   };
   for (const auto& args : bad) {
     SCOPED_TRACE(testing::PrintToString(args));
-    const SunRun run = RunSun(args);
+    const CliResult run = RunSun(args);
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Out, "");
     ASSERT_FALSE(run.Err.empty());

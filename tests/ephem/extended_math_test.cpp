@@ -35,14 +35,5 @@ TEST(ExtendedArithmetic, IntegerPartTowardZeroAsTheLibraryGivesIt) {
   EXPECT_EQ(ExtendedFrac(-2.25L), -0.25L);
 }
 
-TEST(ExtendedArithmetic, SineAndCosineAsTheLibraryGivesThem) {
-  for (long double x = -40.0L; x < 40.0L; x += 0.0917L) {
-    const CosSin both = ExtendedCosSin(x);
-    ASSERT_NEAR(static_cast<double>(both.c - std::cos(x)), 0, 1e-18) << static_cast<double>(x);
-    ASSERT_NEAR(static_cast<double>(both.s - std::sin(x)), 0, 1e-18) << static_cast<double>(x);
-    ASSERT_NEAR(static_cast<double>(ExtendedSin(x) - std::sin(x)), 0, 1e-18) << static_cast<double>(x);
-  }
-}
-
 }  // namespace
 }  // namespace vellmora

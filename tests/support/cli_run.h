@@ -22,4 +22,12 @@ inline CliResult RunCliWith(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
+// The lines a run printed, without their line ends.
+inline std::vector<std::string> OutputLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace vellmora
