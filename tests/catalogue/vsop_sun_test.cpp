@@ -22,8 +22,8 @@ TEST(Nutation, MatchesTheIau1980SeriesAtKnownInstants) {
   EXPECT_NEAR(j2000.NutationInLongitude / kArcsecond, -13.92L, 0.005L);
   EXPECT_NEAR(j2000.TrueObliquity, 23.437687L, 2e-6L);
 
-  // 1987-04-10 0h TD, the worked example of Meeus (Astronomical Algorithms,
-  // ex. 22.a) with the full series: -3.788" and 23 deg 26' 36.850". The 32nd and
+  // 1987-04-10 0h TD, a published worked example computed with the full
+  // series: -3.788" and 23 deg 26' 36.850". The 32nd and
   // smaller terms left out here add up to a few hundredths of an arcsecond.
   const NutationObliquity april1987 = NutationAndObliquity(EncodeDate(1987, 4, 10));
   EXPECT_NEAR(april1987.NutationInLongitude / kArcsecond, -3.788L, 0.05L);
@@ -31,7 +31,7 @@ TEST(Nutation, MatchesTheIau1980SeriesAtKnownInstants) {
 }
 
 TEST(SiderealTime, ApparentGreenwichTimeOfAKnownInstant) {
-  // 1987-04-10 0h UT: apparent sidereal time 13h 10m 46.1351s (Meeus ex. 12.a),
+  // 1987-04-10 0h UT: apparent sidereal time 13h 10m 46.1351s (published),
   // i.e. the mean 13h 10m 46.3668s plus the equation of the equinoxes.
   const long double expected = Sexagesimal(13, 10, 46.1351L) * 15;
   EXPECT_NEAR(ApparentSiderealTime(EncodeDate(1987, 4, 10)), expected, 0.005L * 15 * kArcsecond);
@@ -47,7 +47,7 @@ TEST(SiderealTime, ApparentGreenwichTimeOfAKnownInstant) {
 }
 
 TEST(SunApparentPosition, MatchesTheCompleteTheoryOfAWorkedExample) {
-  // 1992-10-13 0h TD from the complete VSOP87 (Meeus ex. 25.b): apparent
+  // 1992-10-13 0h TD, a published example from the complete VSOP87: apparent
   // longitude 199 deg 54' 21.818", right ascension 13h 13m 30.749s, declination
   // -7 deg 47' 01.74", distance 0.99760853 AU. The shortened nutation and the
   // second FK5 shift move these by a fraction of an arcsecond, the distance
@@ -61,7 +61,7 @@ TEST(SunApparentPosition, MatchesTheCompleteTheoryOfAWorkedExample) {
 }
 
 // The low-accuracy solar theory (geometric mean longitude, equation of the
-// centre, aberration and nutation by one term; Meeus ch. 25), good to about
+// centre, aberration and nutation by one term), good to about
 // 0.01 degree near 2000, as an independent check of the full computation.
 long double LowAccuracyApparentLongitude(double serial) {
   const long double T = (serial - 36526.5L) / 36525;
