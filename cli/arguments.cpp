@@ -44,7 +44,7 @@ std::optional<double> ParseTimeOfDay(std::string_view text) {
 }
 
 std::optional<double> ParseDecimal(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
