@@ -1,5 +1,6 @@
 #include "app/qt/main_window.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -49,6 +50,18 @@ QLabel* Caption(QWidget* parent, const std::string& text, QRect geometry, bool h
   return label;
 }
 
+// The two-line caption over the spin fields puts its degree signs just right of
+// T2 and T1 by runs of blanks measured in Verdana. Where another font stands in,
+// letter spacing brings the first sign back to `signX` (the second follows
+// within a pixel or two); with Verdana itself the spacing comes out near 0.
+void AlignDegreeSigns(QLabel* label, int signX) {
+  const QString beforeSign = label->text().section(QLatin1Char('\n'), 1).section(QChar(0xB0), 0, 0);
+  QFont font = label->font();
+  const double shortfall = signX - QFontMetricsF(font).horizontalAdvance(beforeSign);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, shortfall / static_cast<double>(beforeSign.size()));
+  label->setFont(font);
+}
+
 QListWidget* List(QWidget* parent, QRect geometry, int tabStopDialogUnits) {
   auto* list = new QListWidget(parent);
   list->setGeometry(geometry);
@@ -88,9 +101,10 @@ MainWindow::MainWindow() {
   Caption(p4_, "bis", {184, 72, 18, 14})->setObjectName("L3");
   auto* e2 = Place<QLineEdit>(p4_, "E2", {216, 68, 73, 22});
   e2->setText(QStringLiteral("2020"));
-  Caption(p4_, "geograf.\nL\xE4nge" + std::string(22, ' ') + "\xB0  Breite" + std::string(17, ' ') + "\xB0",
-          {24, 94, 254, 28})
-      ->setObjectName("L37");
+  auto* l37 = Caption(p4_, "geograf.\nL\xE4nge" + std::string(22, ' ') + "\xB0  Breite" + std::string(17, ' ') + "\xB0",
+                      {24, 94, 254, 28});
+  l37->setObjectName("L37");
+  AlignDegreeSigns(l37, 96 + 54 + 2 - 24);  // just right of T2, in the caption's coordinates
   auto* t2 = Place<QSpinBox>(p4_, "T2", {96, 104, 54, 22});
   t2->setRange(0, 360);
   t2->setValue(180);
