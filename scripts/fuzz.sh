@@ -17,6 +17,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${FUZZ_BUILD:-/tmp/vellmora-fuzz-build}"
 targets="${FUZZ_TARGETS:-year_field_fuzz coastline_fuzz place_line_fuzz inflate_fuzz cli_fuzz}"
 
+"$root/scripts/install-dependencies.sh" clang libclang-rt-14-dev
 CXX=clang++ cmake -S "$root/fuzz" -B "$build" -G Ninja >/dev/null
 # shellcheck disable=SC2086
 cmake --build "$build" --target $targets -j "${FUZZ_JOBS:-2}"

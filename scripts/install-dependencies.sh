@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Vellmora needs on Debian, and
-# nothing that is already there. Works as root and through sudo.
+# nothing that is already there, plus any packages named as arguments (the
+# fuzzing script adds clang). Works as root and through sudo.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth
+  "$@"
 )
 
 missing=()
