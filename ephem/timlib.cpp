@@ -50,7 +50,7 @@ CalendarInstant CalendarFromMJD(double mjd) {
 double LocalSiderealTime(double mjd, double longitudeWest) {
   const double mjd0 = IntTowardZero(mjd);
   const double ut = (mjd - mjd0) * 24;
-  const double t0 = (mjd0 - 51544.5) / 36525;
+  const double t0 = CenturiesFromMJD(mjd0);
   // Greenwich mean sidereal time in hours (IAU 1982).
   const double gmst = 6.697374558 + 1.0027379093 * ut + (8640184.812866 + (0.093104 - 6.2e-6 * t0) * t0) * t0 / 3600;
   return 24 * FracPositive((gmst - longitudeWest / 15) / 24);

@@ -14,12 +14,10 @@
 namespace vellmora {
 namespace {
 
-constexpr double DaysPerCentury = 36525;
-constexpr double Mjd2000 = 51544.5;
 constexpr double SixHours = 6.844626967830253e-6;  // centuries
 constexpr double FitMargin = 1.14e-6;              // about one hour, in centuries
-constexpr double ScanStep = 0.25 / 1440 / DaysPerCentury;
-constexpr double SixSeconds = 6.0 / 86400 / DaysPerCentury;
+constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
+constexpr double SixSeconds = 6.0 / 86400 / DaysPerJulianCentury;
 
 struct ScanFits {
   EquatorialFit Moon;
@@ -42,7 +40,7 @@ struct GroundPoint {
 GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
   const PolarCoordinates polar = CartesianToPolar(surfacePoint);
   const double geocentricLatitude = polar.theta;
-  const double greenwichSiderealDegrees = 15 * LocalSiderealTime(DaysPerCentury * t + Mjd2000, 0);
+  const double greenwichSiderealDegrees = 15 * LocalSiderealTime(MJDFromCenturies(t), 0);
   double longitudeWest = greenwichSiderealDegrees - polar.phi;
   if (longitudeWest > 180) longitudeWest -= 360;
   if (longitudeWest < -180) longitudeWest += 360;
@@ -59,10 +57,10 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
   const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
-  const double centre = (ModifiedJulianDate(day, month, year, gridHours) - Mjd2000) / DaysPerCentury;
+  const double centre = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours));
   const double start = centre - SixHours;
   const double end = centre + SixHours;
-  const double deltaT = DeltaT(year) / DaysPerCentury;
+  const double deltaT = DeltaT(year) / DaysPerJulianCentury;
   const ScanFits fits{FitMoonChebyshev(start - FitMargin, end + FitMargin, 8),
                       FitSunChebyshev(start - FitMargin, end + FitMargin, 3)};
 
@@ -73,7 +71,7 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
       const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
       const CentralPhase phase = DurationOfCentralPhase(
           shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
-      const double stepHours = CalendarFromMJD(DaysPerCentury * t + Mjd2000).Hours;
+      const double stepHours = CalendarFromMJD(MJDFromCenturies(t)).Hours;
       results.Rows.push_back(
           FormatCentralLineRow(stepHours, point.Latitude, point.LongitudeWest, phase.DurationMinutes));
       results.CentralLatitudes.push_back(point.Latitude);

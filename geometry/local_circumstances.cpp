@@ -51,7 +51,7 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast) {
-  const double catalogueTime = (ModifiedJulianDate(day, month, year, hours) - 51544.5) / 36525;
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
   const LocalEclipseSetting setting{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
                                     FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
                                     DeltaT(year), -observerLongitudeEast, GeocentricSite(observerLatitude)};

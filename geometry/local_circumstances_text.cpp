@@ -19,7 +19,7 @@ struct ClockReading {
 // Calendar date and time of day with the seconds rounded; 60 seconds carry
 // into the minutes and 60 minutes into the hours (which may then read 24).
 ClockReading ReadClock(double t) {
-  const CalendarInstant date = CalendarFromMJD(36525 * t + 51544.5);
+  const CalendarInstant date = CalendarFromMJD(MJDFromCenturies(t));
   const DegreesMinutesSeconds hms = DegreesToDMS(date.Hours);
   ClockReading clock{date, hms.Degrees, hms.Minutes, static_cast<int>(std::trunc(hms.Seconds + 0.5))};
   if (clock.Seconds == 60) {

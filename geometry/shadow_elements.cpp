@@ -8,8 +8,6 @@
 namespace vellmora {
 namespace {
 
-constexpr double DaysPerCentury = 36525;
-constexpr double Mjd2000 = 51544.5;
 constexpr double EarthRadiiPerAu = 23454.77992;
 // Sum and difference of the Sun's and the Moon's radii, and the Moon's radius,
 // in Earth radii.
@@ -24,7 +22,7 @@ Vector3 EquatorialVector(const EquatorialPosition& body) {
 }  // namespace
 
 ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t) {
-  const double ephemerisTime = t + deltaT / DaysPerCentury;
+  const double ephemerisTime = t + deltaT / DaysPerJulianCentury;
   EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
   sunPosition.Distance *= EarthRadiiPerAu;
   const Vector3 m = EquatorialVector(PositionFromFit(moon, ephemerisTime));
@@ -49,7 +47,7 @@ ShadowElements ComputeShadowElements(const EquatorialFit& moon, const Equatorial
 
 ObserverPosition ObserverCoordinates(const ShadowElements& elements, double t, double longitudeWest,
                                      const SiteCoordinates& site) {
-  const double siderealDegrees = 15 * LocalSiderealTime(DaysPerCentury * t + Mjd2000, longitudeWest);
+  const double siderealDegrees = 15 * LocalSiderealTime(MJDFromCenturies(t), longitudeWest);
   const Vector3 r{site.RhoCosPhi * CosD(siderealDegrees), site.RhoCosPhi * SinD(siderealDegrees), site.RhoSinPhi};
   return {DotProduct(r, elements.i), DotProduct(r, elements.j), DotProduct(r, elements.k)};
 }
