@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
+#include "cli/command_deltat.h"
 #include "cli/command_list.h"
 #include "cli/command_local.h"
 #include "cli/command_map.h"
@@ -35,6 +36,8 @@ constexpr CommandEntry kCommands[] = {
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
+    {"deltat", RunDeltaTCommand,
+     "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };
 
