@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "catalogue/date_serial.h"
+#include "numeric/extended_trig.h"
 
 // Module moon: the calendar (Julian before 1582-10-15, Gregorian after), the
 // lunation series of the mean phases with their eclipse corrections, and the
@@ -75,5 +78,34 @@ struct EclipseEntry {
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths);
 EclipseKind ClassifyLunation(double& time, bool solar, bool& gammaNegative);
 EclipseKind FindNextEclipse(double& time, bool solar, bool& gammaNegative);
+
+// What the classification of a lunation takes from the lunation alone, whatever instant selected it
+// (only the eccentricity factor E follows the instant): the mean time and, near a node, the cosines
+// and sines of the arguments of the corrections.
+struct LunationTerms {
+  long double k;
+  bool Solar;
+  long double JDE;
+  bool NearNode;  // |sin F| <= 0.36: the Moon may eclipse
+  CosSin Omega, M, M1, F1, A1;
+  CosSin TwoM, TwoM1, TwoF1, M1PlusM, M1LessM;
+  CosSin M1LessTwoF1, M1PlusTwoF1, TwoM1PlusM, ThreeM1, MPlusTwoF1, MLessTwoF1, TwoM1LessM;
+};
+
+// FindNextEclipse for a walk through many lunations, with the same results to the last bit. Each
+// search classifies the lunation before the one it returns, which the search before returned, and
+// it again: the walk keeps the terms of the last lunations instead of computing them three times.
+class EclipseWalk {
+ public:
+  EclipseKind FindNext(double& time, bool solar, bool& gammaNegative);
+
+ private:
+  EclipseKind Classify(double& time, bool solar, bool& gammaNegative);
+  const LunationTerms& TermsOf(double time, bool solar, long double& centuries);
+
+  std::array<LunationTerms, 4> recent_{};
+  std::size_t filled_ = 0;
+  std::size_t next_ = 0;
+};
 
 }  // namespace vellmora
