@@ -30,20 +30,34 @@ LunationSelection SelectLunation(double serial, std::int8_t phaseEighths) {
 
 long double EccentricityFactor(long double td) { return 1.0L - 0.002516L * td - 0.0000074L * td * td; }
 
-LunationElements ElementsOf(LunationSelection selection) {
-  LunationElements e{};
-  e.k = selection.k;
-  const long double t = e.k / 1236.85L;
+// Powers of T = k / 1236.85 for the secular terms of the mean elements.
+struct LunationPowers {
+  long double t2;
+  long double t3;
+  long double t4;
+};
+
+LunationPowers PowersOf(long double k) {
+  const long double t = k / 1236.85L;
   const long double t2 = t * t;
   const long double t3 = t2 * t;
-  const long double t4 = t3 * t;
-  e.JDE = 2451550.09765L + 29.530588853L * e.k + 0.0001337L * t2 - 0.000000150L * t3 + 0.00000000073L * t4;
-  e.M = 2.5534L + 29.10535669L * e.k - 0.0000218L * t2 - 0.00000011L * t3;
-  e.M1 = 201.5643L + 385.81693528L * e.k + 0.0107438L * t2 + 0.00001239L * t3 - 0.000000058L * t4;
-  e.F = 160.7108L + 390.67050274L * e.k - 0.0016341L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
-  e.Omega = 124.7746L - 1.5637558L * e.k + 0.0020691L * t2 + 0.00000215L * t3;
-  e.E = EccentricityFactor(selection.centuries);
-  return e;
+  return {t2, t3, t3 * t};
+}
+
+long double MeanPhaseJDE(long double k, LunationPowers p) {
+  return 2451550.09765L + 29.530588853L * k + 0.0001337L * p.t2 - 0.000000150L * p.t3 + 0.00000000073L * p.t4;
+}
+long double SunMeanAnomaly(long double k, LunationPowers p) {
+  return 2.5534L + 29.10535669L * k - 0.0000218L * p.t2 - 0.00000011L * p.t3;
+}
+long double MoonMeanAnomaly(long double k, LunationPowers p) {
+  return 201.5643L + 385.81693528L * k + 0.0107438L * p.t2 + 0.00001239L * p.t3 - 0.000000058L * p.t4;
+}
+long double MoonArgumentOfLatitude(long double k, LunationPowers p) {
+  return 160.7108L + 390.67050274L * k - 0.0016341L * p.t2 - 0.00000227L * p.t3 + 0.000000011L * p.t4;
+}
+long double AscendingNodeLongitude(long double k, LunationPowers p) {
+  return 124.7746L - 1.5637558L * k + 0.0020691L * p.t2 + 0.00000215L * p.t3;
 }
 
 // An angle by its cosine and sine, so that the many sums and multiples of a few arguments in the
@@ -52,19 +66,22 @@ CosSin Degrees(long double x) { return ExtendedCosSin(DegreesToRadians(Normalize
 CosSin operator+(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
 CosSin operator-(CosSin a, CosSin b) { return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s}; }
 
-LunationTerms ComputeTerms(const LunationElements& l, bool solar) {
-  LunationTerms terms{};
-  terms.k = l.k;
+// The terms of the lunation k. Far from a node only its mean time is needed, so the other
+// elements and the sines and cosines are left out there.
+void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
+  const LunationPowers powers = PowersOf(k);
+  const long double f = MoonArgumentOfLatitude(k, powers);
+  terms.k = k;
   terms.Solar = solar;
-  terms.JDE = l.JDE;
-  terms.NearNode = !(std::fabs(SinDegrees(l.F)) > 0.36L);
-  if (!terms.NearNode) return terms;
-  const long double t = l.k / 1236.85L;
-  terms.Omega = Degrees(l.Omega);
-  terms.M = Degrees(l.M);
-  terms.M1 = Degrees(l.M1);
-  terms.F1 = Degrees(l.F - 0.02665L * terms.Omega.s);
-  terms.A1 = Degrees(299.77L + 0.107408L * l.k - 0.009173L * t * t);
+  terms.JDE = MeanPhaseJDE(k, powers);
+  terms.NearNode = !(std::fabs(SinDegrees(f)) > 0.36L);
+  if (!terms.NearNode) return;
+  const long double t = k / 1236.85L;
+  terms.Omega = Degrees(AscendingNodeLongitude(k, powers));
+  terms.M = Degrees(SunMeanAnomaly(k, powers));
+  terms.M1 = Degrees(MoonMeanAnomaly(k, powers));
+  terms.F1 = Degrees(f - 0.02665L * terms.Omega.s);
+  terms.A1 = Degrees(299.77L + 0.107408L * k - 0.009173L * t * t);
   terms.TwoM = terms.M + terms.M;
   terms.TwoM1 = terms.M1 + terms.M1;
   terms.TwoF1 = terms.F1 + terms.F1;
@@ -77,7 +94,6 @@ LunationTerms ComputeTerms(const LunationElements& l, bool solar) {
   terms.MPlusTwoF1 = terms.M + terms.TwoF1;
   terms.MLessTwoF1 = terms.M - terms.TwoF1;
   terms.TwoM1LessM = terms.TwoM1 - terms.M;
-  return terms;
 }
 
 // The classification of a lunation from its terms and the centuries of the instant that selected it.
@@ -157,12 +173,23 @@ const char* EclipseKindText(EclipseKind kind) {
 }
 
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths) {
-  return ElementsOf(SelectLunation(serial, phaseEighths));
+  const LunationSelection selection = SelectLunation(serial, phaseEighths);
+  const long double k = selection.k;
+  const LunationPowers powers = PowersOf(k);
+  return {k,
+          MeanPhaseJDE(k, powers),
+          SunMeanAnomaly(k, powers),
+          MoonMeanAnomaly(k, powers),
+          MoonArgumentOfLatitude(k, powers),
+          AscendingNodeLongitude(k, powers),
+          EccentricityFactor(selection.centuries)};
 }
 
 EclipseKind ClassifyLunation(double& time, bool solar, bool& gammaNegative) {
   const LunationSelection selection = SelectLunation(time, PhaseEighths(solar));
-  return ClassifyByTerms(ComputeTerms(ElementsOf(selection), solar), selection.centuries, time, gammaNegative);
+  LunationTerms terms{};
+  ComputeTerms(selection.k, solar, terms);
+  return ClassifyByTerms(terms, selection.centuries, time, gammaNegative);
 }
 
 EclipseKind FindNextEclipse(double& time, bool solar, bool& gammaNegative) {
@@ -194,7 +221,7 @@ const LunationTerms& EclipseWalk::TermsOf(double time, bool solar, long double& 
     if (recent_[i].k == selection.k && recent_[i].Solar == solar) return recent_[i];
   }
   LunationTerms& slot = recent_[next_];
-  slot = ComputeTerms(ElementsOf(selection), solar);
+  ComputeTerms(selection.k, solar, slot);
   next_ = (next_ + 1) % recent_.size();
   if (filled_ < recent_.size()) ++filled_;
   return slot;
