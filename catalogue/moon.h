@@ -79,6 +79,10 @@ LunationElements ComputeLunation(double serial, std::int8_t phaseEighths);
 EclipseKind ClassifyLunation(double& time, bool solar, bool& gammaNegative);
 EclipseKind FindNextEclipse(double& time, bool solar, bool& gammaNegative);
 
+// |sin F| > 0.36 for the Moon's argument of latitude F in degrees: no eclipse. Decided in double
+// precision where F lies clearly on one side of the limit, by the extended sine next to it.
+bool FarFromNode(long double f);
+
 // What the classification of a lunation takes from the lunation alone, whatever instant selected it
 // (only the eccentricity factor E follows the instant): the mean time and, near a node, the cosines
 // and sines of the arguments of the corrections.

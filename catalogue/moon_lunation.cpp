@@ -66,6 +66,27 @@ CosSin Degrees(long double x) { return ExtendedCosSin(DegreesToRadians(Normalize
 CosSin operator+(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
 CosSin operator-(CosSin a, CosSin b) { return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s}; }
 
+// asin 0.36 in degrees: |sin F| > 0.36 where F lies farther than this from the nearest node.
+const double kNodeLimitDegrees = std::asin(0.36) * 180 / Pi;
+// F in a double is within 1e-8 degrees of its extended value up to 10^8 degrees (a million years).
+constexpr double kLargestQuickArgument = 1e8;
+constexpr double kQuickMarginDegrees = 1e-6;
+
+}  // namespace
+
+bool FarFromNode(long double f) {
+  const double degrees = static_cast<double>(f);
+  if (std::fabs(degrees) < kLargestQuickArgument) {
+    // Exact: the difference is a multiple of the double's last place and less than 180.
+    double fromNode = std::fabs(degrees - 180.0 * static_cast<double>(static_cast<std::int64_t>(degrees / 180.0)));
+    if (fromNode > 90) fromNode = 180 - fromNode;
+    if (std::fabs(fromNode - kNodeLimitDegrees) > kQuickMarginDegrees) return fromNode > kNodeLimitDegrees;
+  }
+  return std::fabs(SinDegrees(f)) > 0.36L;
+}
+
+namespace {
+
 // The terms of the lunation k. Far from a node only its mean time is needed, so the other
 // elements and the sines and cosines are left out there.
 void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
@@ -74,7 +95,7 @@ void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
   terms.k = k;
   terms.Solar = solar;
   terms.JDE = MeanPhaseJDE(k, powers);
-  terms.NearNode = !(std::fabs(SinDegrees(f)) > 0.36L);
+  terms.NearNode = !FarFromNode(f);
   if (!terms.NearNode) return;
   const long double t = k / 1236.85L;
   terms.Omega = Degrees(AscendingNodeLongitude(k, powers));
