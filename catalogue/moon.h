@@ -91,9 +91,10 @@ struct LunationTerms {
   bool Solar;
   long double JDE;
   bool NearNode;  // |sin F| <= 0.36: the Moon may eclipse
-  CosSin Omega, M, M1, F1, A1;
-  CosSin TwoM, TwoM1, TwoF1, M1PlusM, M1LessM;
-  CosSin M1LessTwoF1, M1PlusTwoF1, TwoM1PlusM, ThreeM1, MPlusTwoF1, MLessTwoF1, TwoM1LessM;
+  CosSin M, M1, F1, TwoM, TwoM1, TwoF1, M1PlusM, M1LessM;
+  // The arguments that enter by their sine alone.
+  long double SinOmega, SinA1, SinM1LessTwoF1, SinM1PlusTwoF1, SinTwoM1PlusM, SinThreeM1, SinMPlusTwoF1, SinMLessTwoF1,
+      SinTwoM1LessM;
 };
 
 // FindNextEclipse for a walk through many lunations, with the same results to the last bit. Each

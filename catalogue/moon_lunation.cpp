@@ -65,6 +65,8 @@ long double AscendingNodeLongitude(long double k, LunationPowers p) {
 CosSin Degrees(long double x) { return ExtendedCosSin(DegreesToRadians(NormalizeDegrees(x))); }
 CosSin operator+(CosSin a, CosSin b) { return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s}; }
 CosSin operator-(CosSin a, CosSin b) { return {a.c * b.c + a.s * b.s, a.s * b.c - a.c * b.s}; }
+long double SinOfSum(CosSin a, CosSin b) { return a.s * b.c + a.c * b.s; }
+long double SinOfDifference(CosSin a, CosSin b) { return a.s * b.c - a.c * b.s; }
 
 // asin 0.36 in degrees: |sin F| > 0.36 where F lies farther than this from the nearest node.
 const double kNodeLimitDegrees = std::asin(0.36) * 180 / Pi;
@@ -98,23 +100,23 @@ void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
   terms.NearNode = !FarFromNode(f);
   if (!terms.NearNode) return;
   const long double t = k / 1236.85L;
-  terms.Omega = Degrees(AscendingNodeLongitude(k, powers));
+  terms.SinOmega = SinDegrees(AscendingNodeLongitude(k, powers));
   terms.M = Degrees(SunMeanAnomaly(k, powers));
   terms.M1 = Degrees(MoonMeanAnomaly(k, powers));
-  terms.F1 = Degrees(f - 0.02665L * terms.Omega.s);
-  terms.A1 = Degrees(299.77L + 0.107408L * k - 0.009173L * t * t);
+  terms.F1 = Degrees(f - 0.02665L * terms.SinOmega);
+  terms.SinA1 = SinDegrees(299.77L + 0.107408L * k - 0.009173L * t * t);
   terms.TwoM = terms.M + terms.M;
   terms.TwoM1 = terms.M1 + terms.M1;
   terms.TwoF1 = terms.F1 + terms.F1;
   terms.M1PlusM = terms.M1 + terms.M;
   terms.M1LessM = terms.M1 - terms.M;
-  terms.M1LessTwoF1 = terms.M1 - terms.TwoF1;
-  terms.M1PlusTwoF1 = terms.M1 + terms.TwoF1;
-  terms.TwoM1PlusM = terms.TwoM1 + terms.M;
-  terms.ThreeM1 = terms.TwoM1 + terms.M1;
-  terms.MPlusTwoF1 = terms.M + terms.TwoF1;
-  terms.MLessTwoF1 = terms.M - terms.TwoF1;
-  terms.TwoM1LessM = terms.TwoM1 - terms.M;
+  terms.SinM1LessTwoF1 = SinOfDifference(terms.M1, terms.TwoF1);
+  terms.SinM1PlusTwoF1 = SinOfSum(terms.M1, terms.TwoF1);
+  terms.SinTwoM1PlusM = SinOfSum(terms.TwoM1, terms.M);
+  terms.SinThreeM1 = SinOfSum(terms.TwoM1, terms.M1);
+  terms.SinMPlusTwoF1 = SinOfSum(terms.M, terms.TwoF1);
+  terms.SinMLessTwoF1 = SinOfDifference(terms.M, terms.TwoF1);
+  terms.SinTwoM1LessM = SinOfDifference(terms.TwoM1, terms.M);
 }
 
 // The classification of a lunation from its terms and the centuries of the instant that selected it.
@@ -131,9 +133,9 @@ EclipseKind ClassifyByTerms(const LunationTerms& l, long double td, double& time
     jd += -0.4065L * l.M1.s + 0.1727L * e * l.M.s;
   }
   jd += 0.0161L * l.TwoM1.s - 0.0097L * l.TwoF1.s + 0.0073L * e * l.M1LessM.s - 0.0050L * e * l.M1PlusM.s -
-        0.0023L * l.M1LessTwoF1.s + 0.0021L * e * l.TwoM.s + 0.0012L * l.M1PlusTwoF1.s + 0.0006L * e * l.TwoM1PlusM.s -
-        0.0004L * l.ThreeM1.s - 0.0003L * e * l.MPlusTwoF1.s + 0.0003L * l.A1.s - 0.0002L * e * l.MLessTwoF1.s -
-        0.0002L * e * l.TwoM1LessM.s - 0.0002L * l.Omega.s;
+        0.0023L * l.SinM1LessTwoF1 + 0.0021L * e * l.TwoM.s + 0.0012L * l.SinM1PlusTwoF1 +
+        0.0006L * e * l.SinTwoM1PlusM - 0.0004L * l.SinThreeM1 - 0.0003L * e * l.SinMPlusTwoF1 + 0.0003L * l.SinA1 -
+        0.0002L * e * l.SinMLessTwoF1 - 0.0002L * e * l.SinTwoM1LessM - 0.0002L * l.SinOmega;
 
   const long double p = 0.2070L * e * l.M.s + 0.0024L * e * l.TwoM.s - 0.0392L * l.M1.s + 0.0116L * l.TwoM1.s -
                         0.0073L * e * l.M1PlusM.s + 0.0067L * e * l.M1LessM.s + 0.0118L * l.TwoF1.s;
