@@ -90,7 +90,8 @@ struct LunationTerms {
   long double k;
   bool Solar;
   long double JDE;
-  bool NearNode;  // |sin F| <= 0.36: the Moon may eclipse
+  double MeanTime;  // date serial of JDE
+  bool NearNode;    // |sin F| <= 0.36: the Moon may eclipse
   CosSin M, M1, F1, TwoM, TwoM1, TwoF1, M1PlusM, M1LessM;
   // The arguments that enter by their sine alone.
   long double SinOmega, SinA1, SinM1LessTwoF1, SinM1PlusTwoF1, SinTwoM1PlusM, SinThreeM1, SinMPlusTwoF1, SinMLessTwoF1,

@@ -97,6 +97,7 @@ void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
   terms.k = k;
   terms.Solar = solar;
   terms.JDE = MeanPhaseJDE(k, powers);
+  terms.MeanTime = JDToDateSerial(terms.JDE);
   terms.NearNode = !FarFromNode(f);
   if (!terms.NearNode) return;
   const long double t = k / 1236.85L;
@@ -122,7 +123,7 @@ void ComputeTerms(long double k, bool solar, LunationTerms& terms) {
 // The classification of a lunation from its terms and the centuries of the instant that selected it.
 EclipseKind ClassifyByTerms(const LunationTerms& l, long double td, double& time, bool& gammaNegative) {
   if (!l.NearNode) {
-    time = JDToDateSerial(l.JDE);
+    time = l.MeanTime;
     return EclipseKind::NoEclipse;
   }
   const long double e = EccentricityFactor(td);
