@@ -70,7 +70,8 @@ long double SinOfDifference(CosSin a, CosSin b) { return a.s * b.c - a.c * b.s; 
 
 // asin 0.36 in degrees: |sin F| > 0.36 where F lies farther than this from the nearest node.
 const double kNodeLimitDegrees = std::asin(0.36) * 180 / Pi;
-// F in a double is within 1e-8 degrees of its extended value up to 10^8 degrees (a million years).
+// F in a double is within about 1e-8 degrees of its extended value up to 10^8 degrees, which F
+// reaches some 20,000 years from 2000; beyond, and within the margin of the limit, the sine decides.
 constexpr double kLargestQuickArgument = 1e8;
 constexpr double kQuickMarginDegrees = 1e-6;
 
