@@ -4,6 +4,27 @@
 #include <cstdio>
 
 namespace vellmora {
+namespace {
+
+// Appends a whole number as printf's "%0*d" writes it: zero-padded to at least width characters, the
+// sign included. By hand, because the list writes some 3,000 rows at a time.
+void AppendZeroPadded(std::string& text, long value, int width) {
+  char digits[24];
+  int count = 0;
+  unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) {
+    text += '-';
+    --width;
+  }
+  for (int i = count; i < width; ++i) text += '0';
+  while (count > 0) text += digits[--count];
+}
+
+}  // namespace
 
 std::string FormatEclipseRow(EclipseKind kind, double serial) {
   int year = 0;
@@ -26,9 +47,20 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   }
   // Seconds are cut from the exact time of day, never rounded.
   const auto seconds = static_cast<long>(std::floor(TimeOfDay(serial) * 86400.0));
-  char text[64];
-  std::snprintf(text, sizeof text, "%s\t%02d.%02d.%04d %02ld:%02ld:%02ld", EclipseKindText(kind), day, month, year,
-                seconds / 3600, seconds / 60 % 60, seconds % 60);
+  std::string text = EclipseKindText(kind);
+  text.reserve(text.size() + 20);
+  text += '\t';
+  AppendZeroPadded(text, day, 2);
+  text += '.';
+  AppendZeroPadded(text, month, 2);
+  text += '.';
+  AppendZeroPadded(text, year, 4);
+  text += ' ';
+  AppendZeroPadded(text, seconds / 3600, 2);
+  text += ':';
+  AppendZeroPadded(text, seconds / 60 % 60, 2);
+  text += ':';
+  AppendZeroPadded(text, seconds % 60, 2);
   return text;
 }
 

@@ -63,8 +63,9 @@ void TForm37::D1C() {
   double time = EncodeDate(first, 1, 1);
   const double end = EncodeDate(last, 1, 1);
   bool gammaNegative = false;
+  EclipseWalk walk;
   do {
-    const EclipseKind kind = FindNextEclipse(time, true, gammaNegative);
+    const EclipseKind kind = walk.FindNext(time, true, gammaNegative);
     if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
       controls_.LB1.Add(FormatEclipseRow(kind, time));
     }

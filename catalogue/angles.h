@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // Trigonometry on angles in degrees and reduction into one turn, in extended
 // precision, for the eclipse catalogue.
 
@@ -7,7 +9,7 @@ namespace vellmora {
 
 inline constexpr long double Pi = 3.1415926535897932385L;
 
-long double DegreesToRadians(long double x);
+inline long double DegreesToRadians(long double x) { return x / 180.0L * Pi; }
 long double RadiansToDegrees(long double x);
 long double TanRadians(long double x);
 long double ArcTan2Radians(long double y, long double x);  // (-pi, pi]
@@ -17,6 +19,15 @@ long double CosDegrees(long double x);
 long double TanDegrees(long double x);
 long double ArcTan2Degrees(long double y, long double x);  // (-180, 180]
 long double ArcSinDegrees(long double x);                  // [-90, 90]
-long double NormalizeDegrees(long double x);               // [0, 360)
+
+// x reduced into [0, 360); inline, as the catalogue's series reduce several angles at a time.
+inline long double NormalizeDegrees(long double x) {
+  // Whole turns rounded to the nearest, halves to even: rint rounds as nearbyint does in the
+  // default mode, without saving and restoring the floating-point environment, and the whole
+  // number of turns stays an extended value instead of passing through a 64-bit integer.
+  long double r = x - 360.0L * std::rint(x / 360.0L);
+  while (r < 0) r += 360.0L;
+  return r;
+}
 
 }  // namespace vellmora

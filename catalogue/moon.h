@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "catalogue/date_serial.h"
+#include "numeric/extended_trig.h"
 
 // Module moon: the calendar (Julian before 1582-10-15, Gregorian after), the
 // lunation series of the mean phases with their eclipse corrections, and the
@@ -75,5 +78,40 @@ struct EclipseEntry {
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths);
 EclipseKind ClassifyLunation(double& time, bool solar, bool& gammaNegative);
 EclipseKind FindNextEclipse(double& time, bool solar, bool& gammaNegative);
+
+// |sin F| > 0.36 for the Moon's argument of latitude F in degrees: no eclipse. Decided in double
+// precision where F lies clearly on one side of the limit, by the extended sine next to it.
+bool FarFromNode(long double f);
+
+// What the classification of a lunation takes from the lunation alone, whatever instant selected it
+// (only the eccentricity factor E follows the instant): the mean time and, near a node, the cosines
+// and sines of the arguments of the corrections.
+struct LunationTerms {
+  long double k;
+  bool Solar;
+  long double JDE;
+  double MeanTime;  // date serial of JDE
+  bool NearNode;    // |sin F| <= 0.36: the Moon may eclipse
+  CosSin M, M1, F1, TwoM, TwoM1, TwoF1, M1PlusM, M1LessM;
+  // The arguments that enter by their sine alone.
+  long double SinOmega, SinA1, SinM1LessTwoF1, SinM1PlusTwoF1, SinTwoM1PlusM, SinThreeM1, SinMPlusTwoF1, SinMLessTwoF1,
+      SinTwoM1LessM;
+};
+
+// FindNextEclipse for a walk through many lunations, with the same results to the last bit. Each
+// search classifies the lunation before the one it returns, which the search before returned, and
+// it again: the walk keeps the terms of the last lunations instead of computing them three times.
+class EclipseWalk {
+ public:
+  EclipseKind FindNext(double& time, bool solar, bool& gammaNegative);
+
+ private:
+  EclipseKind Classify(double& time, bool solar, bool& gammaNegative);
+  const LunationTerms& TermsOf(double time, bool solar, long double& centuries);
+
+  std::array<LunationTerms, 4> recent_{};
+  std::size_t filled_ = 0;
+  std::size_t next_ = 0;
+};
 
 }  // namespace vellmora

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "catalogue/moon.h"
+#include "numeric/extended_trunc.h"
 
 // The calendar half of module moon: calendar dates and Julian Dates, and the
 // framework's date serial.
@@ -39,27 +40,25 @@ long double CalendarDateToJD(std::uint16_t year, std::uint16_t month, std::uint1
   if (!valid) throw EConvertError("Fehler!");
   std::int64_t b = 0;
   if (gregorian) {
-    const std::int64_t a = static_cast<std::int64_t>(std::trunc(static_cast<long double>(y) / 100.0L));
-    b = 2 - a + static_cast<std::int64_t>(std::trunc(static_cast<long double>(a) / 4.0L));
+    const std::int64_t a = TruncToInt64(static_cast<long double>(y) / 100.0L);
+    b = 2 - a + TruncToInt64(static_cast<long double>(a) / 4.0L);
   }
-  const std::int64_t whole = static_cast<std::int64_t>(std::trunc(365.25L * static_cast<long double>(y + 4716))) +
-                             static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(m + 1))) + day +
-                             b;
+  const std::int64_t whole = TruncToInt64(365.25L * static_cast<long double>(y + 4716)) +
+                             TruncToInt64(30.6001L * static_cast<long double>(m + 1)) + day + b;
   return static_cast<long double>(whole) - 1524.5L;
 }
 
 void JDToCalendarDate(long double jd, bool gregorian, std::int16_t& year, std::int16_t& month, std::int16_t& day) {
-  const auto z = static_cast<std::int64_t>(std::trunc(jd + 0.5L));
+  const auto z = TruncToInt64(jd + 0.5L);
   std::int64_t b = z + 1524;
   if (gregorian) {
-    const auto alpha = static_cast<std::int64_t>(std::trunc((static_cast<long double>(z) - 1867216.25L) / 36524.25L));
-    b = z + 1 + alpha - static_cast<std::int64_t>(std::trunc(static_cast<long double>(alpha) / 4.0L)) + 1524;
+    const auto alpha = TruncToInt64((static_cast<long double>(z) - 1867216.25L) / 36524.25L);
+    b = z + 1 + alpha - TruncToInt64(static_cast<long double>(alpha) / 4.0L) + 1524;
   }
-  const auto c = static_cast<std::int64_t>(std::trunc((static_cast<long double>(b) - 122.1L) / 365.25L));
-  const auto d = static_cast<std::int64_t>(std::trunc(365.25L * static_cast<long double>(c)));
-  const auto e = static_cast<std::int64_t>(std::trunc(static_cast<long double>(b - d) / 30.6001L));
-  day =
-      static_cast<std::int16_t>(b - d - static_cast<std::int64_t>(std::trunc(30.6001L * static_cast<long double>(e))));
+  const auto c = TruncToInt64((static_cast<long double>(b) - 122.1L) / 365.25L);
+  const auto d = TruncToInt64(365.25L * static_cast<long double>(c));
+  const auto e = TruncToInt64(static_cast<long double>(b - d) / 30.6001L);
+  day = static_cast<std::int16_t>(b - d - TruncToInt64(30.6001L * static_cast<long double>(e)));
   if (e < 14) {
     month = static_cast<std::int16_t>(e - 1);
     year = static_cast<std::int16_t>(c - 4716);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "catalogue/angles.h"
 #include "catalogue/moon.h"
 
 namespace vellmora {
@@ -105,6 +106,44 @@ TEST(EclipseSearch, WalkVisitsEveryNewMoonOnce) {
     }
     previous = time;
     time += 1;
+  }
+}
+
+TEST(EclipseSearch, WalkGivesEachSearchsResultToTheLastBit) {
+  // The walk keeps the terms of the lunations it has seen; a fresh search computes them anew.
+  // Steps of one day as the list takes them, and uneven ones that revisit and skip lunations.
+  for (const bool solar : {true, false}) {
+    EclipseWalk walk;
+    double time = EncodeDate(1000, 1, 1);
+    bool walkGamma = false;
+    bool freshGamma = false;
+    for (int search = 0; search < 3000; ++search) {
+      double fresh = time;
+      const EclipseKind freshKind = FindNextEclipse(fresh, solar, freshGamma);
+      double walked = time;
+      ASSERT_EQ(walk.FindNext(walked, solar, walkGamma), freshKind) << search;
+      ASSERT_EQ(walked, fresh) << search;
+      ASSERT_EQ(walkGamma, freshGamma) << search;
+      const double steps[] = {1, 1, 0.5, 7.25, 45, -40};
+      time = walked + steps[search % 6];
+    }
+  }
+}
+
+TEST(EclipseSearch, NodeLimitAgreesWithTheExtendedSine) {
+  // asin 0.36 = 21.100196°: arguments on either side of the limit near each node, in the range of
+  // the years 1000 to 3000 and far beyond, and plain arguments all round.
+  const long double limit = 21.1001960241L;
+  for (const long double node : {0.0L, 180.0L, 360.0L, -180.0L, 4846680.0L, -4846500.0L, 99999900.0L, 1e9L}) {
+    for (const long double offset : {limit, -limit, 180 - limit, limit - 180}) {
+      for (const long double delta : {0.0L, 1e-12L, -1e-12L, 1e-7L, -1e-7L, 2e-6L, -2e-6L, 1e-3L, -1e-3L, 1.0L}) {
+        const long double f = node + offset + delta;
+        ASSERT_EQ(FarFromNode(f), std::fabs(SinDegrees(f)) > 0.36L) << static_cast<double>(f);
+      }
+    }
+  }
+  for (long double f = -5e6L; f < 5e6L; f += 777.777L) {
+    ASSERT_EQ(FarFromNode(f), std::fabs(SinDegrees(f)) > 0.36L) << static_cast<double>(f);
   }
 }
 

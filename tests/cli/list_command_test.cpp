@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "tests/support/cli_run.h"
 
 namespace vellmora {
@@ -10,6 +13,21 @@ TEST(ListCommand, PrintsTheRowsInUtf8) {
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(run.Out, "ringf\xC3\xB6rmig\t16.02.1999 06:35:23\ntotal\t11.08.1999 11:04:21\n");
   EXPECT_EQ(run.Err, "");
+}
+
+TEST(ListCommand, WholeRangeIsWhatItWasByteForByte) {
+  std::ifstream in(std::string(VELLMORA_TEST_DATA_FOLDER) + "/cli/list_1000_3000.txt", std::ios::binary);
+  ASSERT_TRUE(in) << "expected output missing";
+  const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const CliResult run = RunCliWith({"list", "1000", "3000"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Err, "");
+  const std::vector<std::string> rows = OutputLines(run.Out);
+  const std::vector<std::string> expectedRows = OutputLines(expected);
+  ASSERT_EQ(rows.size(), 3051U);
+  ASSERT_EQ(rows.size(), expectedRows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) ASSERT_EQ(rows[i], expectedRows[i]) << "row " << i + 1;
+  EXPECT_EQ(run.Out, expected);
 }
 
 TEST(ListCommand, ClampsLikeTheWindowAndReportsTheDateError) {
