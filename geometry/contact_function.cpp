@@ -8,7 +8,8 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
 }
 
 double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
-  const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t);
+  const ShadowElements elements =
+      ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t, setting.UmbralLunarRadius);
   const ObserverPosition observer = ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site);
   const double dx = elements.x - observer.xi;
   const double dy = elements.y - observer.eta;

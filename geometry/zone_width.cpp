@@ -1,0 +1,94 @@
+#include "geometry/zone_width.h"
+
+#include <cmath>
+#include <optional>
+
+namespace vellmora {
+namespace {
+
+// Limit lines farther than this from the central point do not count as
+// crossed: the plane of the crossing only stands for the ground nearby.
+constexpr double FarthestCrossingKm = 1500;
+
+Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+Vector3 Unit(const Vector3& v) {
+  const double norm = VectorNorm(v);
+  return {v.x / norm, v.y / norm, v.z / norm};
+}
+
+// The local horizontal plane at a central point: along the central line and across it.
+struct CrossSection {
+  Vector3 Origin;  // km, Earth-fixed
+  Vector3 Along;   // unit, horizontal, in the direction of the path
+  Vector3 Across;  // unit, horizontal, to the left of the path
+};
+
+std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, std::size_t i) {
+  if (steps.size() < 2) return std::nullopt;
+  const std::size_t before = i == 0 ? 0 : i - 1;
+  const std::size_t after = i + 1 == steps.size() ? i : i + 1;
+  const Vector3 up = VerticalAt(steps[i].Central);
+  const Vector3 chord = Difference(EarthFixedKm(steps[after].Central), EarthFixedKm(steps[before].Central));
+  const double rise = DotProduct(chord, up);
+  const Vector3 horizontal{chord.x - rise * up.x, chord.y - rise * up.y, chord.z - rise * up.z};
+  if (VectorNorm(horizontal) == 0) return std::nullopt;
+  const Vector3 along = Unit(horizontal);
+  return CrossSection{EarthFixedKm(steps[i].Central), along, CrossProduct(up, along)};
+}
+
+// Where a limit line (the limit points of consecutive steps joined by straight
+// segments) crosses the section's across-line nearest to the central point:
+// the signed distance across (km, left positive) and the crossing point.
+struct Crossing {
+  double Across;
+  Vector3 Point;
+};
+
+std::optional<Crossing> NearestCrossing(const std::vector<ZoneStep>& steps, const CrossSection& section,
+                                        std::optional<GeographicPoint> ZoneStep::*limit) {
+  std::optional<Crossing> nearest;
+  Vector3 previous{};
+  bool joined = false;  // whether the previous step has a limit point to join
+  for (const ZoneStep& step : steps) {
+    const std::optional<GeographicPoint>& point = step.*limit;
+    if (!point) {
+      joined = false;
+      continue;
+    }
+    const Vector3 here = EarthFixedKm(*point);
+    if (joined) {
+      const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
+      const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
+      if ((along0 <= 0) != (along1 <= 0)) {
+        const double f = along0 / (along0 - along1);
+        const Vector3 point3{previous.x + f * (here.x - previous.x), previous.y + f * (here.y - previous.y),
+                             previous.z + f * (here.z - previous.z)};
+        const double across = DotProduct(Difference(point3, section.Origin), section.Across);
+        const bool near = GroundDistanceKm(section.Origin, point3) < FarthestCrossingKm;
+        if (near && (!nearest || std::abs(across) < std::abs(nearest->Across))) nearest = Crossing{across, point3};
+      }
+    }
+    previous = here;
+    joined = true;
+  }
+  return nearest;
+}
+
+}  // namespace
+
+void MeasureWidths(std::vector<ZoneStep>& steps) {
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i].WidthKm.reset();
+    const std::optional<CrossSection> section = CrossSectionAt(steps, i);
+    if (!section) continue;
+    const std::optional<Crossing> north = NearestCrossing(steps, *section, &ZoneStep::NorthernLimit);
+    const std::optional<Crossing> south = NearestCrossing(steps, *section, &ZoneStep::SouthernLimit);
+    if (!north || !south) continue;
+    const double northSide = std::copysign(GroundDistanceKm(section->Origin, north->Point), north->Across);
+    const double southSide = std::copysign(GroundDistanceKm(section->Origin, south->Point), south->Across);
+    steps[i].WidthKm = std::abs(northSide - southSide);
+  }
+}
+
+}  // namespace vellmora
