@@ -29,4 +29,7 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
 // shadow radius: negative while the observer is inside that shadow.
 double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode);
 
+// The same from the elements and the observer's position at that instant.
+double ContactFunction(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode);
+
 }  // namespace vellmora

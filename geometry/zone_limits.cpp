@@ -91,13 +91,29 @@ struct ZoneModel {
   }
 };
 
-// The place's umbral contact function and its rate of change at t: a limit
-// point is a place where both are zero, so that the edge of the umbra touches
-// it at t and leaves it again at once.
-double UmbralContactRate(const ZoneModel& model, const GeographicPoint& place, double t) {
-  const LocalEclipseSetting setting = model.For(place);
-  return (ContactFunction(setting, t + RateHalfSpan, ContactMode::Umbral) -
-          ContactFunction(setting, t - RateHalfSpan, ContactMode::Umbral)) /
+// The shadow at one step and just before and after it.
+struct StepShadow {
+  double Instant;
+  ShadowElements Now;
+  ShadowElements Earlier;  // at Instant - RateHalfSpan
+  ShadowElements Later;    // at Instant + RateHalfSpan
+};
+
+StepShadow ShadowAround(const ZoneModel& model, double t, const ShadowElements& now) {
+  return {t, now, model.At(t - RateHalfSpan), model.At(t + RateHalfSpan)};
+}
+
+// The rate of change of the place's umbral contact function at the step: a
+// limit point is a place on the umbra's edge where it is zero, so that the edge
+// touches the place and leaves it again at once.
+double UmbralContactRate(const StepShadow& shadow, const GeographicPoint& place) {
+  const SiteCoordinates site = GeocentricSite(place.Latitude);
+  const auto contact = [&](const ShadowElements& elements, double instant) {
+    return ContactFunction(elements, ObserverCoordinates(elements, instant, -place.LongitudeEast, site),
+                           ContactMode::Umbral);
+  };
+  return (contact(shadow.Later, shadow.Instant + RateHalfSpan) -
+          contact(shadow.Earlier, shadow.Instant - RateHalfSpan)) /
          (2 * RateHalfSpan);
 }
 
@@ -122,8 +138,9 @@ std::optional<GeographicPoint> UmbraEdgePlace(const ShadowElements& elements, do
 // The limit point on one side of the path: the position angle near `guess`
 // at which the edge place's contact function stops changing. None when the
 // edge leaves the Earth there or no such angle lies within the bracket.
-std::optional<GeographicPoint> LimitPoint(const ZoneModel& model, const ShadowElements& elements, double t,
-                                          double guess) {
+std::optional<GeographicPoint> LimitPoint(const StepShadow& shadow, double guess) {
+  const ShadowElements& elements = shadow.Now;
+  const double t = shadow.Instant;
   bool offTheEarth = false;
   const auto rate = [&](double q) {
     const std::optional<GeographicPoint> place = UmbraEdgePlace(elements, t, q);
@@ -131,7 +148,7 @@ std::optional<GeographicPoint> LimitPoint(const ZoneModel& model, const ShadowEl
       offTheEarth = true;
       return 0.0;
     }
-    return UmbralContactRate(model, *place, t);
+    return UmbralContactRate(shadow, *place);
   };
   // Where the bracket reaches over the limb, it is drawn in towards the guess.
   double low = guess - AngleBracket;
@@ -149,15 +166,14 @@ std::optional<GeographicPoint> LimitPoint(const ZoneModel& model, const ShadowEl
 // Position angle (degrees) across the shadow's track on the fundamental plane
 // towards the north: perpendicular to the axis's motion relative to the
 // place under it, on the side of +j.
-double NorthwardAcrossTrack(const ZoneModel& model, const GeographicPoint& central, double t) {
-  const LocalEclipseSetting setting = model.For(central);
-  const auto offset = [&](double instant) {
-    const ShadowElements elements = model.At(instant);
-    const ObserverPosition observer = ObserverCoordinates(elements, instant, setting.LongitudeWest, setting.Site);
+double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& central) {
+  const SiteCoordinates site = GeocentricSite(central.Latitude);
+  const auto offset = [&](const ShadowElements& elements, double instant) {
+    const ObserverPosition observer = ObserverCoordinates(elements, instant, -central.LongitudeEast, site);
     return std::pair{elements.x - observer.xi, elements.y - observer.eta};
   };
-  const auto [xLater, yLater] = offset(t + RateHalfSpan);
-  const auto [xEarlier, yEarlier] = offset(t - RateHalfSpan);
+  const auto [xLater, yLater] = offset(shadow.Later, shadow.Instant + RateHalfSpan);
+  const auto [xEarlier, yEarlier] = offset(shadow.Earlier, shadow.Instant - RateHalfSpan);
   const double vx = xLater - xEarlier;
   const double vy = yLater - yEarlier;
   return vx >= 0 ? ArcTan2D(vx, -vy) : ArcTan2D(-vx, vy);
@@ -190,12 +206,13 @@ std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, dou
     const ShadowElements elements = model.At(t);
     const std::optional<Vector3> axisPoint = SunwardSurfacePoint(elements, elements.x, elements.y);
     if (!axisPoint) continue;
+    const StepShadow shadow = ShadowAround(model, t, elements);
     ZoneStep step;
     step.Instant = t;
     step.Central = PlaceAt(*axisPoint, t);
-    const double north = NorthwardAcrossTrack(model, step.Central, t);
-    step.NorthernLimit = LimitPoint(model, elements, t, north);
-    step.SouthernLimit = LimitPoint(model, elements, t, north + 180);
+    const double north = NorthwardAcrossTrack(shadow, step.Central);
+    step.NorthernLimit = LimitPoint(shadow, north);
+    step.SouthernLimit = LimitPoint(shadow, north + 180);
     step.CentralDurationSeconds = CentralDuration(model, step.Central, t);
     steps.push_back(step);
   }

@@ -45,32 +45,38 @@ struct Crossing {
   Vector3 Point;
 };
 
-std::optional<Crossing> NearestCrossing(const std::vector<ZoneStep>& steps, const CrossSection& section,
-                                        std::optional<GeographicPoint> ZoneStep::*limit) {
-  std::optional<Crossing> nearest;
-  Vector3 previous{};
-  bool joined = false;  // whether the previous step has a limit point to join
+// A limit line as Earth-fixed points in km; a step without a limit point
+// breaks the line.
+struct LimitLine {
+  std::vector<Vector3> Points;
+  std::vector<bool> Present;
+};
+
+LimitLine LimitLineOf(const std::vector<ZoneStep>& steps, std::optional<GeographicPoint> ZoneStep::*limit) {
+  LimitLine line;
   for (const ZoneStep& step : steps) {
     const std::optional<GeographicPoint>& point = step.*limit;
-    if (!point) {
-      joined = false;
-      continue;
-    }
-    const Vector3 here = EarthFixedKm(*point);
-    if (joined) {
-      const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
-      const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
-      if ((along0 <= 0) != (along1 <= 0)) {
-        const double f = along0 / (along0 - along1);
-        const Vector3 point3{previous.x + f * (here.x - previous.x), previous.y + f * (here.y - previous.y),
-                             previous.z + f * (here.z - previous.z)};
-        const double across = DotProduct(Difference(point3, section.Origin), section.Across);
-        const bool near = GroundDistanceKm(section.Origin, point3) < FarthestCrossingKm;
-        if (near && (!nearest || std::abs(across) < std::abs(nearest->Across))) nearest = Crossing{across, point3};
-      }
-    }
-    previous = here;
-    joined = true;
+    line.Points.push_back(point ? EarthFixedKm(*point) : Vector3{0, 0, 0});
+    line.Present.push_back(point.has_value());
+  }
+  return line;
+}
+
+std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section) {
+  std::optional<Crossing> nearest;
+  for (std::size_t n = 1; n < line.Points.size(); ++n) {
+    if (!line.Present[n - 1] || !line.Present[n]) continue;
+    const Vector3& previous = line.Points[n - 1];
+    const Vector3& here = line.Points[n];
+    const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
+    const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
+    if ((along0 <= 0) == (along1 <= 0)) continue;
+    const double f = along0 / (along0 - along1);
+    const Vector3 point{previous.x + f * (here.x - previous.x), previous.y + f * (here.y - previous.y),
+                        previous.z + f * (here.z - previous.z)};
+    const double across = DotProduct(Difference(point, section.Origin), section.Across);
+    if (nearest && std::abs(across) >= std::abs(nearest->Across)) continue;
+    if (GroundDistanceKm(section.Origin, point) < FarthestCrossingKm) nearest = Crossing{across, point};
   }
   return nearest;
 }
@@ -78,12 +84,14 @@ std::optional<Crossing> NearestCrossing(const std::vector<ZoneStep>& steps, cons
 }  // namespace
 
 void MeasureWidths(std::vector<ZoneStep>& steps) {
+  const LimitLine northernLimit = LimitLineOf(steps, &ZoneStep::NorthernLimit);
+  const LimitLine southernLimit = LimitLineOf(steps, &ZoneStep::SouthernLimit);
   for (std::size_t i = 0; i < steps.size(); ++i) {
     steps[i].WidthKm.reset();
     const std::optional<CrossSection> section = CrossSectionAt(steps, i);
     if (!section) continue;
-    const std::optional<Crossing> north = NearestCrossing(steps, *section, &ZoneStep::NorthernLimit);
-    const std::optional<Crossing> south = NearestCrossing(steps, *section, &ZoneStep::SouthernLimit);
+    const std::optional<Crossing> north = NearestCrossing(northernLimit, *section);
+    const std::optional<Crossing> south = NearestCrossing(southernLimit, *section);
     if (!north || !south) continue;
     const double northSide = std::copysign(GroundDistanceKm(section->Origin, north->Point), north->Across);
     const double southSide = std::copysign(GroundDistanceKm(section->Origin, south->Point), south->Across);
