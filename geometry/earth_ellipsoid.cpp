@@ -30,13 +30,13 @@ GeographicPoint PlaceBelow(const Vector3& earthFixed) {
   return {ArcTan2D(earthFixed.z, PolarRadiusRatioSquared * equatorial), ArcTan2D(earthFixed.y, earthFixed.x)};
 }
 
-double GroundDistanceKm(const Vector3& aKm, const Vector3& bKm) {
+double GroundDistanceBetweenEarthFixedKm(const Vector3& aKm, const Vector3& bKm) {
   const double chord = VectorNorm({bKm.x - aKm.x, bKm.y - aKm.y, bKm.z - aKm.z});
   return 2 * MeanEarthRadiusKm * std::asin(std::min(1.0, chord / (2 * MeanEarthRadiusKm)));
 }
 
 double GroundDistanceKm(const GeographicPoint& a, const GeographicPoint& b) {
-  return GroundDistanceKm(EarthFixedKm(a), EarthFixedKm(b));
+  return GroundDistanceBetweenEarthFixedKm(EarthFixedKm(a), EarthFixedKm(b));
 }
 
 }  // namespace vellmora

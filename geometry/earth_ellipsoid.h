@@ -28,6 +28,6 @@ GeographicPoint PlaceBelow(const Vector3& earthFixed);
 // Distance over the ground between two places, taken as the arc of the mean
 // sphere over their chord: within metres of the geodesic for a few hundred km.
 double GroundDistanceKm(const GeographicPoint& a, const GeographicPoint& b);
-double GroundDistanceKm(const Vector3& aKm, const Vector3& bKm);
+double GroundDistanceBetweenEarthFixedKm(const Vector3& aKm, const Vector3& bKm);
 
 }  // namespace vellmora

@@ -76,7 +76,8 @@ std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSectio
                         previous.z + f * (here.z - previous.z)};
     const double across = DotProduct(Difference(point, section.Origin), section.Across);
     if (nearest && std::abs(across) >= std::abs(nearest->Across)) continue;
-    if (GroundDistanceKm(section.Origin, point) < FarthestCrossingKm) nearest = Crossing{across, point};
+    if (GroundDistanceBetweenEarthFixedKm(section.Origin, point) < FarthestCrossingKm)
+      nearest = Crossing{across, point};
   }
   return nearest;
 }
@@ -93,8 +94,10 @@ void MeasureWidths(std::vector<ZoneStep>& steps) {
     const std::optional<Crossing> north = NearestCrossing(northernLimit, *section);
     const std::optional<Crossing> south = NearestCrossing(southernLimit, *section);
     if (!north || !south) continue;
-    const double northSide = std::copysign(GroundDistanceKm(section->Origin, north->Point), north->Across);
-    const double southSide = std::copysign(GroundDistanceKm(section->Origin, south->Point), south->Across);
+    const double northSide =
+        std::copysign(GroundDistanceBetweenEarthFixedKm(section->Origin, north->Point), north->Across);
+    const double southSide =
+        std::copysign(GroundDistanceBetweenEarthFixedKm(section->Origin, south->Point), south->Across);
     steps[i].WidthKm = std::abs(northSide - southSide);
   }
 }
