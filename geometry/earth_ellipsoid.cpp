@@ -7,8 +7,6 @@
 namespace vellmora {
 namespace {
 
-// Square of the polar radius over the equatorial one, 1 - e^2, as in GeocentricSite.
-constexpr double PolarRadiusRatioSquared = 0.993306;
 constexpr double MeanEarthRadiusKm = 6371.0;
 
 }  // namespace

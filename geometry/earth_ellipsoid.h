@@ -9,6 +9,11 @@ namespace vellmora {
 
 inline constexpr double EquatorialEarthRadiusKm = 6378.137;
 
+// Square of the polar over the equatorial radius, 1 - e^2, as in GeocentricSite
+// and so in the local circumstances (the central line's shadow axis flattens
+// the Earth with a ratio of its own, 0.996633).
+inline constexpr double PolarRadiusRatioSquared = 0.993306;
+
 // A place on the Earth's ellipsoid.
 struct GeographicPoint {
   double Latitude = 0;       // geodetic, degrees, north positive

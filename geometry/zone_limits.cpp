@@ -1,6 +1,8 @@
 #include "geometry/zone_limits.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "ephem/deltat.h"
 #include "ephem/timlib.h"
@@ -13,8 +15,6 @@
 namespace vellmora {
 namespace {
 
-constexpr int ScanSteps = 2881;  // the central line's grid over twelve hours
-
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
 constexpr double RateHalfSpan = 10.0 / 86400 / DaysPerJulianCentury;
@@ -25,9 +25,6 @@ constexpr double SecondsPerCentury = 86400 * DaysPerJulianCentury;
 // is sought, and how precisely (degrees).
 constexpr double AngleBracket = 30;
 constexpr double AngleTolerance = 1e-9;
-
-// Square of the polar over the equatorial radius, 1 - e^2, as in GeocentricSite.
-constexpr double PolarRadiusRatioSquared = 0.993306;
 
 double NormalisedLongitude(double degrees) {
   double longitude = std::fmod(degrees, 360.0);
