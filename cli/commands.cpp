@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
+#include "cli/command_deltat.h"
 #include "cli/command_export.h"
 #include "cli/command_limits.h"
 #include "cli/command_list.h"
@@ -37,6 +38,8 @@ constexpr CommandEntry kCommands[] = {
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
+    {"deltat", RunDeltaTCommand,
+     "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds"},
     {"limits", RunLimitsCommand,
      "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path"},
     {"export", RunExportCommand,

@@ -46,6 +46,17 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
   return {geocentricLatitude + 0.1924 * SinD(2 * geocentricLatitude), longitudeWest};
 }
 
+// The central point at the universal time t (centuries) of the fits' span;
+// deltaT in centuries.
+std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double deltaT) {
+  const ShadowAxis shadow = ShadowAt(fits, t + deltaT);
+  if (!IsCentral(shadow.Class)) return std::nullopt;
+  const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
+  const CentralPhase phase = DurationOfCentralPhase(
+      shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
+  return CentralPoint{point.Latitude, point.LongitudeWest, phase.DurationMinutes, phase.Umbra};
+}
+
 }  // namespace
 
 void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results) {
@@ -64,19 +75,15 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
 
   double t = start;
   do {
-    const ShadowAxis shadow = ShadowAt(fits, t + deltaT);
-    if (IsCentral(shadow.Class)) {
-      const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
-      const CentralPhase phase = DurationOfCentralPhase(
-          shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
+    if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT)) {
       const double stepHours = CalendarFromMJD(MJDFromCenturies(t)).Hours;
       results.Rows.push_back(
-          FormatCentralLineRow(stepHours, point.Latitude, point.LongitudeWest, phase.DurationMinutes));
-      results.CentralLatitudes.push_back(point.Latitude);
-      results.CentralLongitudes.push_back(point.LongitudeWest);
-      results.UmbraDiameters.push_back(phase.Umbra);
-      if (point.Latitude < results.CentralLatitudeMin) results.CentralLatitudeMin = point.Latitude;
-      if (point.Latitude > results.CentralLatitudeMax) results.CentralLatitudeMax = point.Latitude;
+          FormatCentralLineRow(stepHours, point->Latitude, point->LongitudeWest, point->DurationMinutes));
+      results.CentralLatitudes.push_back(point->Latitude);
+      results.CentralLongitudes.push_back(point->LongitudeWest);
+      results.UmbraDiameters.push_back(point->UmbraDiameter);
+      if (point->Latitude < results.CentralLatitudeMin) results.CentralLatitudeMin = point->Latitude;
+      if (point->Latitude > results.CentralLatitudeMax) results.CentralLatitudeMax = point->Latitude;
     }
     t += ScanStep;
   } while (!(t > end));
@@ -84,6 +91,16 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
 
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
   CentralLineScan(day, month, year, hours, DeltaT(year), results);
+}
+
+std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays) {
+  const double t = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+  const double deltaT = deltaTDays / DaysPerJulianCentury;
+  // Fitted around the dynamical time, where the series are evaluated.
+  const double ephemerisTime = t + deltaT;
+  const ScanFits fits{FitMoonChebyshev(ephemerisTime - FitMargin, ephemerisTime + FitMargin, 8),
+                      FitSunChebyshev(ephemerisTime - FitMargin, ephemerisTime + FitMargin, 3)};
+  return PointAt(fits, t, deltaT);
 }
 
 }  // namespace vellmora

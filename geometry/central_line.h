@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,17 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
 
 // As above with the year's DeltaT.
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results);
+
+// Where the shadow axis meets the Earth at one instant, as a row of the scan.
+struct CentralPoint {
+  double Latitude;         // geodetic, degrees, north positive
+  double LongitudeWest;    // degrees, WEST positive, -180..180
+  double DurationMinutes;  // of the central phase there
+  double UmbraDiameter;    // Earth radii; negative total, positive annular
+};
+
+// The central point at the date and hour (universal time) with Delta-T in days;
+// none when the axis misses the Earth.
+std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays);
 
 }  // namespace vellmora

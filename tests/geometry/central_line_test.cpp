@@ -133,6 +133,41 @@ TEST_F(TotalEclipse1999, FirstAndLastRowsAreTheFirstAndLastStepsOnTheEarth) {
   EXPECT_NEAR(std::fmod(first * 3600, 15), 0, 1e-6);
 }
 
+TEST_F(TotalEclipse1999, PointAtOneInstantIsTheRowOfThatStep) {
+  const std::size_t greatest = RowAt(Results, HoursOf(11, 3, 0));
+  const std::optional<CentralPoint> point = CentralPointAt(11, 8, 1999, HoursOf(11, 3, 0), DeltaT(1999));
+  ASSERT_TRUE(point.has_value());
+  // Fitted over two hours instead of the scan's fourteen: the same point to 0.4 m.
+  EXPECT_NEAR(point->Latitude, Results.CentralLatitudes[greatest], 4e-6);
+  EXPECT_NEAR(point->LongitudeWest, Results.CentralLongitudes[greatest], 4e-6);
+  EXPECT_NEAR(point->UmbraDiameter, Results.UmbraDiameters[greatest], 1e-6);
+  EXPECT_EQ(ParseRow(Results.Rows[greatest]).Duration, "    2.4");
+  EXPECT_NEAR(point->DurationMinutes, 2.4, 0.05);
+  EXPECT_FALSE(CentralPointAt(11, 8, 1999, HoursOf(9, 0, 0), DeltaT(1999)).has_value());
+}
+
+TEST(CentralLine, DeltaTMovesTheShadowAgainstTheRotatingEarth) {
+  // With Delta-T 60 s larger the Moon and Sun stand at a universal time where they
+  // stood 60 s later before: the same point of the sky-fixed frame, seen from an
+  // Earth that has turned 60 s x 15.041"/s = 0.2507 deg less.
+  const double later = HoursOf(11, 4, 0);
+  const double deltaT = DeltaT(1999);
+  const std::optional<CentralPoint> shifted = CentralPointAt(11, 8, 1999, later - 1.0 / 60, deltaT + 60.0 / 86400);
+  const std::optional<CentralPoint> plain = CentralPointAt(11, 8, 1999, later, deltaT);
+  ASSERT_TRUE(shifted && plain);
+  EXPECT_NEAR(shifted->Latitude, plain->Latitude, 1e-6);
+  EXPECT_NEAR(plain->LongitudeWest - shifted->LongitudeWest, 0.2507, 1e-4);
+
+  // The scan takes the same Delta-T: the rows of DeltaT(1999) given explicitly are the default rows.
+  CentralLineResults byYear;
+  CentralLineResults explicitDeltaT;
+  CentralLineScan(11, 8, 1999, later, byYear);
+  CentralLineScan(11, 8, 1999, later, deltaT, explicitDeltaT);
+  EXPECT_EQ(explicitDeltaT.Rows, byYear.Rows);
+  CentralLineScan(11, 8, 1999, later, deltaT + 60.0 / 86400, explicitDeltaT);
+  EXPECT_NE(explicitDeltaT.Rows, byYear.Rows);
+}
+
 TEST(CentralLine, ScanGridIsTheCatalogueTimeRoundedTo15Seconds) {
   // 11:04:05 rounds to 11:04:00 and 11:04:07.4 as well: the same rows.
   CentralLineResults anchored;

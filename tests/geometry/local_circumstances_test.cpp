@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "ephem/deltat.h"
 #include "ephem/timlib.h"
 #include "geometry/local_circumstances_text.h"
 
@@ -57,6 +58,22 @@ TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
   EXPECT_EQ(stuttgart.Lines[1], FormatMaximumLine(stuttgart.Maximum));
   for (int n = 1; n <= 4; ++n) EXPECT_EQ(stuttgart.Lines[1 + n], FormatContactLine(n, c[n - 1]));
   EXPECT_EQ(stuttgart.Lines[2].rfind("1. Kontakt: 11. 8.1999   9: ", 0), 0u);
+}
+
+TEST(LocalCircumstances, LargerDeltaTBringsTheContactsEarlier) {
+  // 60 s more Delta-T: the shadow stands at each universal time where it stood 60 s
+  // later before, and the Earth under it has turned 0.25 deg less, which puts
+  // Stuttgart some 17 km further back along the eastbound path: about 85 s earlier.
+  const double deltaT = DeltaT(1999);
+  const LocalCircumstancesResult plain = LocalCircumstances(11, 8, 1999, HoursOf(11, 4), 48.78, 9.18, deltaT);
+  const LocalCircumstancesResult later =
+      LocalCircumstances(11, 8, 1999, HoursOf(11, 4), 48.78, 9.18, deltaT + 60.0 / 86400);
+  EXPECT_EQ(plain.Contacts, Eclipse1999At(48.78, 9.18).Contacts);
+  for (int n = 0; n < 4; ++n) {
+    const double seconds = (plain.Contacts[n] - later.Contacts[n]) / Minute * 60;
+    EXPECT_GT(seconds, 75) << "contact " << n + 1;
+    EXPECT_LT(seconds, 95) << "contact " << n + 1;
+  }
 }
 
 TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {

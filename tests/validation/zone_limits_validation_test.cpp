@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <optional>
 #include <vector>
 
@@ -18,6 +17,9 @@ namespace {
 
 // NASA's lunar radius for the umbra.
 constexpr double CatalogueUmbralLunarRadius = 0.272281;
+
+// The instant of greatest eclipse in universal time with the catalogue's Delta-T, in hours.
+double UtHours(const CatalogueEclipse& e) { return e.DynamicalHours - e.DeltaTSeconds / 3600; }
 
 double CenturiesAt(const CatalogueEclipse& e, double utHours) {
   return CenturiesFromMJD(ModifiedJulianDate(e.Day, e.Month, e.Year, utHours));
@@ -77,36 +79,28 @@ bool SeesCentralPhase(const LocalCircumstancesResult& seen) {
 // projection of the shadow, departs from the width across the path.
 TEST(ZoneLimitsValidation, WidthAtGreatestEclipseWithin4KmOfTheCatalogue) {
   std::vector<double> differences;
-  double largest = 0;
-  std::string largestAt;
-  for (const CatalogueEclipse& e : ReadNasaCatalogue()) {
-    if (!e.IsCentral() || e.SunAltitude < 30 || e.WidthKm == 0) continue;
+  for (const CatalogueEclipse& e : NasaCatalogue()) {
+    if (!IsCentralEclipse(e) || e.SunAltitude < 30 || std::isnan(e.WidthKm)) continue;
     const std::vector<ZoneStep> steps =
-        ZoneLimits(e.Day, e.Month, e.Year, e.UtHours(), e.DeltaTSeconds / 86400, CatalogueUmbralLunarRadius);
-    const std::optional<double> width = WidthAt(steps, CenturiesAt(e, e.UtHours()));
+        ZoneLimits(e.Day, e.Month, e.Year, UtHours(e), e.DeltaTSeconds / 86400, CatalogueUmbralLunarRadius);
+    const std::optional<double> width = WidthAt(steps, CenturiesAt(e, UtHours(e)));
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     ASSERT_TRUE(width) << date;
     const double difference = *width - e.WidthKm;
     EXPECT_LT(std::abs(difference), 4) << date << " " << e.Type << ": " << *width << " km, catalogue " << e.WidthKm;
     differences.push_back(std::abs(difference));
-    if (std::abs(difference) > largest) {
-      largest = std::abs(difference);
-      largestAt = date + " (" + std::to_string(*width) + " km against " + std::to_string(e.WidthKm) + ")";
-    }
   }
-  ASSERT_GT(differences.size(), 50u);
-  std::sort(differences.begin(), differences.end());
-  std::cout << "[ report ] width at greatest eclipse, " << differences.size() << " eclipses: median |difference| "
-            << differences[differences.size() / 2] << " km, largest " << largest << " km on " << largestAt << "\n";
+  EXPECT_GT(differences.size(), 100u);
+  Report("width_at_greatest_eclipse", "km", Summarise(differences));
 }
 
 // With the program's own model: a place midway between the limits sees the
 // central phase, a place 3 km beyond either limit does not, one 3 km inside does.
 TEST(ZoneLimitsValidation, MidwaySeesTheCentralPhaseAndThreeKmBeyondALimitDoesNot) {
   int checkedLimits = 0;
-  for (const CatalogueEclipse& e : ReadNasaCatalogue()) {
-    if (!e.IsCentral()) continue;
-    const double hours = e.TdHours - DeltaT(e.Year) * 24;
+  for (const CatalogueEclipse& e : NasaCatalogue()) {
+    if (!IsCentralEclipse(e)) continue;
+    const double hours = e.DynamicalHours - DeltaT(e.Year) * 24;
     const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, hours);
     ASSERT_GE(steps.size(), 3u) << e.Year << "-" << e.Month;
     const std::size_t n = std::clamp<std::size_t>(StepNearest(steps, CenturiesAt(e, hours)), 1, steps.size() - 2);

@@ -66,40 +66,6 @@ def local_sidereal_time(mjd, west_longitude):
     return 24 * frac_positive((gmst - west_longitude / 15) / 24)
 
 
-def julian_day_at_midnight(year, month, day):
-    key = year * 10000 + month * 100 + day
-    y = year + 4712
-    m = month + 1
-    if month <= 2:
-        y -= 1
-        m += 12
-    if key < 15821015:
-        e = -63.5
-    else:
-        a = trunc((y + 88) / 100)
-        e = trunc(0.25 * a) - a - 25.5
-    return trunc(365.25 * y) + trunc(30.6001 * m) + day + e
-
-
-def delta_t(year):
-    """Ephemeris minus universal time, days."""
-    c = (julian_day_at_midnight(year, 7, 1) - 2415020) / 36525
-    n = julian_day_at_midnight(year, 7, 1) - 2382149
-    if 1619 <= year <= 1799:
-        u = year - 1600
-        return (196.58333 - 4.0675 * u + 0.0219167 * u * u) / 86400
-    if 1800 <= year <= 1899:
-        coeffs = [-0.000009, 0.003844, 0.083563, 0.865736, 4.867575, 15.845535, 31.332267,
-                  38.291999, 28.316289, 11.636204, 2.043794]
-        return sum(k * c ** i for i, k in enumerate(coeffs))
-    if 1900 <= year <= 1987:
-        coeffs = [-0.00002, 0.000297, 0.025184, -0.181133, 0.553040, -0.861938, 0.677066, -0.212591]
-        return sum(k * c ** i for i, k in enumerate(coeffs))
-    if 1988 <= year <= 2020:
-        return (year - 1933) / 86400
-    return (n * n / 41048480 - 15) / 86400
-
-
 # ---- degree trigonometry and vectors ----
 
 def sind(x):

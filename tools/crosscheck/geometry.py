@@ -3,6 +3,7 @@
 import math
 from fractions import Fraction
 
+import deltat
 import ephem as E
 from numfmt import format_number
 
@@ -60,7 +61,7 @@ def central_line(day, month, year, hours):
     h = math.trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60
     t0 = (E.modified_julian_date(day, month, year, h) - 51544.5) / 36525
     ts, te = t0 - CENTURY_6H, t0 + CENTURY_6H
-    dt = E.delta_t(year) / 36525
+    dt = deltat.delta_t_days(year) / 36525
     fits = Fits(ts - MARGIN, te + MARGIN, 8, 3)
     rows = []
     t = ts
@@ -200,7 +201,7 @@ def solve_bracketed(F, a, b, tol):
 def local_circumstances(day, month, year, hours, lat, east_lon):
     """The lines of the local-circumstances list and a list of near-edge notes."""
     T = (E.modified_julian_date(day, month, year, hours) - 51544.5) / 36525
-    dt = E.delta_t(year) / 36525
+    dt = deltat.delta_t_days(year) / 36525
     site = Site(Fits(T - 5e-5, T + 5e-5, 8, 8), dt, lat, east_lon)
     h = HALF_STEP
     contacts = [T, T, T, T]
