@@ -10,6 +10,7 @@
 
 #include "cli/arguments.h"
 #include "ephem/deltat.h"
+#include "ephem/timlib.h"
 
 namespace vellmora {
 namespace {
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* kDeltaTUsage = "usage: vellmora-cli deltat FIRST [LAST]   (years 1000 to 3000)";
 constexpr int kFirstYear = 1000;
 constexpr int kLastYear = 3000;
-constexpr double SecondsPerDay = 86400;
 
 // A year of the program's range written in digits only.
 std::optional<int> ParseYear(std::string_view text) {

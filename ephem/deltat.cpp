@@ -4,11 +4,10 @@
 #include <cmath>
 
 #include "ephem/deltat_table.h"
+#include "ephem/timlib.h"
 
 namespace vellmora {
 namespace {
-
-constexpr double SecondsPerDay = 86400;
 
 double DecimalYear(const DeltaTMeasurement& measurement) { return measurement.Year + (measurement.Month - 1) / 12.0; }
 

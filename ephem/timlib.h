@@ -6,6 +6,7 @@
 namespace vellmora {
 
 inline constexpr double DaysPerJulianCentury = 36525;
+inline constexpr double SecondsPerDay = 86400;
 inline constexpr double MJDOfJ2000 = 51544.5;
 
 // Julian centuries since J2000, the time argument of the ephemeris, and back.
