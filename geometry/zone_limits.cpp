@@ -17,9 +17,9 @@ namespace {
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
-constexpr double RateHalfSpan = 10.0 / 86400 / DaysPerJulianCentury;
+constexpr double RateHalfSpan = 10.0 / SecondsPerDay / DaysPerJulianCentury;
 
-constexpr double SecondsPerCentury = 86400 * DaysPerJulianCentury;
+constexpr double SecondsPerCentury = SecondsPerDay * DaysPerJulianCentury;
 
 // How far either side of the first guess the position angle of a limit point
 // is sought, and how precisely (degrees).
