@@ -5,6 +5,8 @@
 #include "cli/arguments.h"
 #include "cli/command_central.h"
 #include "cli/command_deltat.h"
+#include "cli/command_export.h"
+#include "cli/command_limits.h"
 #include "cli/command_list.h"
 #include "cli/command_local.h"
 #include "cli/command_map.h"
@@ -38,6 +40,11 @@ constexpr CommandEntry kCommands[] = {
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds"},
+    {"limits", RunLimitsCommand,
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path"},
+    {"export", RunExportCommand,
+     "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
+     "                                     the path as CSV, KML or GPX, to FILE or standard output"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };
 

@@ -17,6 +17,8 @@ struct CatalogueEclipse {
   std::string Type;        // "T", "Am", "H3", "A-", "P", ...
   double Latitude;         // of greatest eclipse, degrees north
   double LongitudeEast;    // degrees east
+  double SunAltitude;      // degrees, there
+  double WidthKm;          // of the path there; NaN where the catalogue gives none
   double DurationSeconds;  // of the central phase there
 };
 
