@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/controls.h"
+#include "app/globe_drag.h"
 #include "app/globe_painter.h"
 #include "geometry/central_line.h"
 
@@ -38,6 +39,20 @@ class TForm37 {
   // Takes a place as the observing place and shows its coordinates and time zone.
   void ObserveFrom(double latitude, double eastLongitude, double zoneOffsetHours);
 
+  // The globe under the mouse: a drag turns it, a click makes the point the
+  // observing place (positions in PB3's logical pixels).
+  void PB3MouseDown(double x, double y);
+  void PB3MouseMove(double x, double y);
+  void PB3MouseUp(double x, double y);
+  // Makes the point seen at (x, y) the observing place; false off the disc.
+  bool ObserveFromMapPoint(double x, double y);
+  // Enter in CB6: typed coordinates become the observing place.
+  void CB6Enter();
+  // Any point as the observing place: CB6 shows its coordinates, the labels
+  // show them with the time zone of the nearest table place, and the selected
+  // eclipse is computed anew as for a place of the table.
+  void ObserveAnywhere(const GeoPoint& point);
+
   // Window state.
   double ObserverLatitude = 0;
   double ObserverLongitude = 0;
@@ -53,10 +68,12 @@ class TForm37 {
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
+  void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 
   FormControls controls_;
   bool dispatching_ = false;
+  GlobeDrag globeDrag_;
 };
 
 }  // namespace vellmora

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/coastline_cache.h"
 #include "app/controls.h"
 #include "app/globe_projection.h"
 #include "geometry/central_line.h"
@@ -58,9 +59,11 @@ CoastlinePoint ParseCoastlineLine(std::string_view line);
 bool DrawFoundPlace(Canvas& canvas, const GlobeView& view, int number, double latitude, double eastLongitude,
                     const std::string& name);
 
-// Paints the whole map onto a white surface of the scene's size. The caller
-// passes the coastline text freshly loaded for this paint; its final line is
-// never drawn.
+// Paints the whole map onto a white surface of the scene's size, with the
+// coastline points parsed beforehand (ParseCoastline).
+void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastline, Canvas& canvas);
+
+// The same from the coastline text; its final line is never drawn.
 void PaintGlobe(const GlobeScene& scene, std::span<const std::string> coastlineLines, Canvas& canvas);
 
 }  // namespace vellmora
