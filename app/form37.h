@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "app/controls.h"
 #include "app/globe_drag.h"
@@ -44,6 +45,8 @@ class TForm37 {
   void PB3MouseDown(double x, double y);
   void PB3MouseMove(double x, double y);
   void PB3MouseUp(double x, double y);
+  // The point of the globe seen at (x, y) of PB3, none off the disc.
+  std::optional<GeoPoint> MapPointAt(double x, double y) const;
   // Makes the point seen at (x, y) the observing place; false off the disc.
   bool ObserveFromMapPoint(double x, double y);
   // Enter in CB6: typed coordinates become the observing place.
@@ -60,6 +63,7 @@ class TForm37 {
   double MapCentreLongitude = 180.0;
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
+  bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
 
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;

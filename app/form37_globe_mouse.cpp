@@ -30,8 +30,10 @@ void TForm37::TurnGlobeTo(const GlobeCentre& centre) {
   if (!settingChanges) PB3P();
 }
 
+std::optional<GeoPoint> TForm37::MapPointAt(double x, double y) const { return PointOnDisc(CurrentView(), x, y); }
+
 bool TForm37::ObserveFromMapPoint(double x, double y) {
-  const std::optional<GeoPoint> point = PointOnDisc(CurrentView(), x, y);
+  const std::optional<GeoPoint> point = MapPointAt(x, y);
   if (point) ObserveAnywhere(*point);
   return point.has_value();
 }

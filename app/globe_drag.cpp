@@ -35,6 +35,8 @@ double Separation(const Centre& candidate, const GlobeView& current) {
 // projection gives east = cos phi sin(lambda - lambdaC), so the longitude
 // difference has two solutions; for each, north and cos c are the pair
 // (sin phi, cos phi cos(lambda - lambdaC)) turned by phiC, which fixes phiC.
+// With the north kept up, a point can lie no farther east or west of the
+// central meridian than cos phi: beyond, it stays at that distance.
 GlobeCentre CentreBringing(const GeoPoint& grabbed, double x, double y, const GlobeView& current) {
   double east = (x - current.CentreX) / current.Radius;
   double north = (current.CentreY - y) / current.Radius;
@@ -43,7 +45,6 @@ GlobeCentre CentreBringing(const GeoPoint& grabbed, double x, double y, const Gl
     east *= kLimbReach / rho;
     north *= kLimbReach / rho;
   }
-  const double cosC = std::sqrt(std::max(0.0, 1.0 - east * east - north * north));
   const double latitude = grabbed.Latitude * kRadiansPerDegree;
   const double longitude = grabbed.Longitude * kRadiansPerDegree;
   const double cosLatitude = std::cos(latitude);
@@ -53,7 +54,10 @@ GlobeCentre CentreBringing(const GeoPoint& grabbed, double x, double y, const Gl
   std::optional<Centre> best;
   for (const double longitudeGap : std::array{gap, std::numbers::pi - gap}) {
     const double along = cosLatitude * std::cos(longitudeGap);
-    double centreLatitude = std::atan2(cosC, north) - std::atan2(along, std::sin(latitude));
+    // Where the cursor can be reached, acos(north / r) is atan2(cos c, north);
+    // where it cannot, it still brings the point to the cursor's height if it can.
+    const double turn = std::acos(std::clamp(north / std::hypot(along, std::sin(latitude)), -1.0, 1.0));
+    double centreLatitude = turn - std::atan2(along, std::sin(latitude));
     centreLatitude = std::remainder(centreLatitude, 2 * std::numbers::pi);
     const Centre candidate{std::clamp(centreLatitude, -kHalfPi, kHalfPi), longitude - longitudeGap,
                            std::abs(centreLatitude) <= kHalfPi};

@@ -98,7 +98,10 @@ void QImageCanvas::TextOut(int x, int y, const std::string& text) {
   ApplyPen();
 }
 
-QImageOffscreen::QImageOffscreen(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(image_) {
+QImageOffscreen::QImageOffscreen(int width, int height, double devicePixelRatio)
+    : image_(RoundToPixel(width * devicePixelRatio), RoundToPixel(height * devicePixelRatio), QImage::Format_RGB32),
+      canvas_(image_) {
+  image_.setDevicePixelRatio(devicePixelRatio);
   image_.fill(Qt::white);
 }
 

@@ -47,9 +47,11 @@ class QImageCanvas : public Canvas {
 };
 
 // An off-screen picture of the paint box: a white RGB32 image and its canvas.
+// At a pixel ratio above 1 the image has that many device pixels per logical
+// pixel; everything is drawn in logical pixels, with crisp lines.
 class QImageOffscreen : public OffscreenImage {
  public:
-  QImageOffscreen(int width, int height);
+  QImageOffscreen(int width, int height, double devicePixelRatio = 1.0);
 
   Canvas& Surface() override { return canvas_; }
 
