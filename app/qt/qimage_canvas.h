@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QPolygon>
 
 #include "app/controls.h"
 
@@ -35,6 +36,7 @@ class QImageCanvas : public Canvas {
  private:
   QPainter& Painter();
   void ApplyPen();
+  void FlushLines();
 
   QImage& image_;
   QPainter painter_;
@@ -44,6 +46,7 @@ class QImageCanvas : public Canvas {
   QFont font_;
   QColor fontColour_{Qt::black};
   QPoint position_;
+  QPolygon polyline_;  // line-tos not yet drawn, joined end to start
 };
 
 // An off-screen picture of the paint box: a white RGB32 image and its canvas.
