@@ -4,6 +4,8 @@
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
+#include "cli/command_export.h"
+#include "cli/command_limits.h"
 #include "cli/command_list.h"
 #include "cli/command_local.h"
 #include "cli/command_map.h"
@@ -35,6 +37,11 @@ constexpr CommandEntry kCommands[] = {
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
+    {"limits", RunLimitsCommand,
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path"},
+    {"export", RunExportCommand,
+     "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
+     "                                     the path as CSV, KML or GPX, to FILE or standard output"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };
 

@@ -63,20 +63,24 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
   } else if (options.Latitude) {
     window.Form.ObserveFrom(*options.Latitude, *options.Longitude, 0);
   }
-  const int year = ParseCalendarDay(options.Date)->Year;
+  const std::optional<int> row = ListEclipseOfDate(window, options.Date, err);
+  if (!row) return kExitFailure;
+  window.LB1.Click(*row);
+  return ReportedError(window, err) ? kExitFailure : 0;
+}
+
+std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err) {
+  const int year = ParseCalendarDay(date)->Year;
   window.E1.SetText(std::to_string(year));
   window.E2.SetText(std::to_string(year + 1));
   window.D1.Click();
-  if (ReportedError(window, err)) return kExitFailure;
+  if (ReportedError(window, err)) return std::nullopt;
   for (int row = 0; row < window.LB1.Count(); ++row) {
     const std::string line = window.LB1.Line(row);
-    if (line.compare(line.find('\t') + 1, options.Date.size(), options.Date) == 0) {
-      window.LB1.Click(row);
-      return ReportedError(window, err) ? kExitFailure : 0;
-    }
+    if (line.compare(line.find('\t') + 1, date.size(), date) == 0) return row;
   }
-  err << "no annular, annular-total or total eclipse on " << options.Date << '\n';
-  return kExitFailure;
+  err << "no annular, annular-total or total eclipse on " << date << '\n';
+  return std::nullopt;
 }
 
 }  // namespace vellmora

@@ -25,8 +25,13 @@ struct SelectionOptions {
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err);
 
-// Chooses the place, computes the eclipse list for the date's year and the
-// next, and clicks the row of that date. Returns the exit status (0 done).
+// Computes the eclipse list for the year of the date (DD.MM.YYYY) and the
+// next and finds the row of that date; a message on err and nullopt when the
+// list fails or has no central eclipse on the date.
+std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err);
+
+// Chooses the place, lists the eclipses of the date's year and the next, and
+// clicks the row of that date. Returns the exit status (0 done).
 int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err);
 
 }  // namespace vellmora

@@ -8,8 +8,12 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
 }
 
 double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
-  const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t);
-  const ObserverPosition observer = ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site);
+  const ShadowElements elements =
+      ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t, setting.UmbralLunarRadius);
+  return ContactFunction(elements, ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site), mode);
+}
+
+double ContactFunction(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {
   const double dx = elements.x - observer.xi;
   const double dy = elements.y - observer.eta;
   const double radius = ShadowRadiusAtObserver(elements, observer, mode);

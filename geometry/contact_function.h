@@ -11,13 +11,14 @@ namespace vellmora {
 enum class ContactMode { Penumbral, Umbral };
 
 // Everything the contact function needs besides the instant: the fits of one
-// call, Delta-T (days) and the observer.
+// call, Delta-T (days), the observer and the Moon's radius for the umbra.
 struct LocalEclipseSetting {
   EquatorialFit Moon;
   EquatorialFit Sun;  // distance in AU
   double DeltaT = 0;
   double LongitudeWest = 0;
   SiteCoordinates Site{};
+  double UmbralLunarRadius = LunarRadius;
 };
 
 // Radius of the penumbra (L1) or the umbra (L2) in the observer's plane
@@ -27,5 +28,8 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
 // Squared distance of the observer from the shadow axis minus the squared
 // shadow radius: negative while the observer is inside that shadow.
 double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode);
+
+// The same from the elements and the observer's position at that instant.
+double ContactFunction(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode);
 
 }  // namespace vellmora

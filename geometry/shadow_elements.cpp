@@ -9,11 +9,9 @@ namespace vellmora {
 namespace {
 
 constexpr double EarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii, and the Moon's radius,
-// in Earth radii.
+// Sum and difference of the Sun's and the Moon's radii (LunarRadius), in Earth radii.
 constexpr double RadiiSum = 109.3952076;
 constexpr double RadiiDifference = 108.8501924;
-constexpr double MoonRadius = 0.2725076;
 
 Vector3 EquatorialVector(const EquatorialPosition& body) {
   return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
@@ -21,7 +19,8 @@ Vector3 EquatorialVector(const EquatorialPosition& body) {
 
 }  // namespace
 
-ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t) {
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
+                                     double umbralLunarRadius) {
   const double ephemerisTime = t + deltaT / DaysPerJulianCentury;
   EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
   sunPosition.Distance *= EarthRadiiPerAu;
@@ -39,9 +38,12 @@ ShadowElements ComputeShadowElements(const EquatorialFit& moon, const Equatorial
   elements.y = DotProduct(m, elements.j);
   elements.z = DotProduct(m, elements.k);
   elements.f1 = ArcSinD(RadiiSum / distance);
-  elements.l1 = RadiiSum * elements.z / distance + MoonRadius;
-  elements.f2 = ArcSinD(RadiiDifference / distance);
-  elements.l2 = RadiiDifference * elements.z / distance - MoonRadius;
+  elements.l1 = RadiiSum * elements.z / distance + LunarRadius;
+  // A smaller Moon under the same Sun: the difference of the radii grows by
+  // what the Moon's radius shrinks (and stays exactly RadiiDifference for LunarRadius).
+  const double umbralRadiiDifference = RadiiDifference + (LunarRadius - umbralLunarRadius);
+  elements.f2 = ArcSinD(umbralRadiiDifference / distance);
+  elements.l2 = umbralRadiiDifference * elements.z / distance - umbralLunarRadius;
   return elements;
 }
 

@@ -10,6 +10,11 @@
 
 namespace vellmora {
 
+// The Moon's radius in Earth radii, for the edges of both the penumbra and the
+// umbra. Published predictions often take a smaller radius for the umbra
+// (0.272281), which the umbral cone can be given instead.
+inline constexpr double LunarRadius = 0.2725076;
+
 struct ShadowElements {
   Vector3 i{};   // in the equator plane
   Vector3 j{};   // k x i
@@ -32,8 +37,9 @@ struct ObserverPosition {
 
 // Elements at the universal time t (Julian centuries since J2000) from the
 // fits of the Moon (distance in Earth radii) and the Sun (distance in AU);
-// deltaT in days.
-ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t);
+// deltaT in days; the umbral cone is that of a Moon of radius umbralLunarRadius.
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
+                                     double umbralLunarRadius = LunarRadius);
 
 // An observer at geocentric site coordinates and WEST longitude (degrees) at
 // the universal time t, projected onto the frame of the elements.

@@ -1,0 +1,42 @@
+#include "geometry/earth_ellipsoid.h"
+
+#include <cmath>
+
+#include "ephem/sphlib.h"
+
+namespace vellmora {
+namespace {
+
+// Square of the polar radius over the equatorial one, 1 - e^2, as in GeocentricSite.
+constexpr double PolarRadiusRatioSquared = 0.993306;
+constexpr double MeanEarthRadiusKm = 6371.0;
+
+}  // namespace
+
+Vector3 EarthFixedKm(const GeographicPoint& point) {
+  const SiteCoordinates site = GeocentricSite(point.Latitude);
+  return {EquatorialEarthRadiusKm * site.RhoCosPhi * CosD(point.LongitudeEast),
+          EquatorialEarthRadiusKm * site.RhoCosPhi * SinD(point.LongitudeEast),
+          EquatorialEarthRadiusKm * site.RhoSinPhi};
+}
+
+Vector3 VerticalAt(const GeographicPoint& point) {
+  const double c = CosD(point.Latitude);
+  return {c * CosD(point.LongitudeEast), c * SinD(point.LongitudeEast), SinD(point.Latitude)};
+}
+
+GeographicPoint PlaceBelow(const Vector3& earthFixed) {
+  const double equatorial = std::hypot(earthFixed.x, earthFixed.y);
+  return {ArcTan2D(earthFixed.z, PolarRadiusRatioSquared * equatorial), ArcTan2D(earthFixed.y, earthFixed.x)};
+}
+
+double GroundDistanceBetweenEarthFixedKm(const Vector3& aKm, const Vector3& bKm) {
+  const double chord = VectorNorm({bKm.x - aKm.x, bKm.y - aKm.y, bKm.z - aKm.z});
+  return 2 * MeanEarthRadiusKm * std::asin(std::min(1.0, chord / (2 * MeanEarthRadiusKm)));
+}
+
+double GroundDistanceKm(const GeographicPoint& a, const GeographicPoint& b) {
+  return GroundDistanceBetweenEarthFixedKm(EarthFixedKm(a), EarthFixedKm(b));
+}
+
+}  // namespace vellmora

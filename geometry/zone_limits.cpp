@@ -1,0 +1,227 @@
+#include "geometry/zone_limits.h"
+
+#include <cmath>
+
+#include "ephem/deltat.h"
+#include "ephem/moolib.h"
+#include "ephem/sunlib.h"
+#include "ephem/timlib.h"
+#include "geometry/contact_function.h"
+#include "geometry/solve_bracketed.h"
+#include "geometry/zone_width.h"
+
+namespace vellmora {
+namespace {
+
+// The grid of the central-line scan: twelve hours in 15-second steps around
+// the catalogue hour rounded to 15 s.
+constexpr double SixHours = 6.844626967830253e-6;  // centuries
+constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
+constexpr int ScanSteps = 2881;
+
+// The fits of the local circumstances: degree 8 over about 43.8 hours either
+// side of the catalogue time, so that both see the same shadow.
+constexpr double FitHalfSpan = 5e-5;
+
+// Half the span of the central differences that give the rate of change of a
+// place's contact function.
+constexpr double RateHalfSpan = 10.0 / 86400 / DaysPerJulianCentury;
+
+constexpr double FifteenMinutes = 15.0 / 1440 / DaysPerJulianCentury;
+constexpr double ContactTolerance = 1e-10;  // centuries, about 0.3 s
+constexpr double SecondsPerCentury = 86400 * DaysPerJulianCentury;
+
+// How far either side of the first guess the position angle of a limit point
+// is sought, and how precisely (degrees).
+constexpr double AngleBracket = 30;
+constexpr double AngleTolerance = 1e-9;
+
+// Square of the polar over the equatorial radius, 1 - e^2, as in GeocentricSite.
+constexpr double PolarRadiusRatioSquared = 0.993306;
+
+double NormalisedLongitude(double degrees) {
+  double longitude = std::fmod(degrees, 360.0);
+  if (longitude > 180) longitude -= 360;
+  if (longitude <= -180) longitude += 360;
+  return longitude;
+}
+
+Vector3 Combination(double a, const Vector3& u, double b, const Vector3& v, double c, const Vector3& w) {
+  return {a * u.x + b * v.x + c * w.x, a * u.y + b * v.y + c * w.y, a * u.z + b * v.z + c * w.z};
+}
+
+// The point of the ellipsoid on the Sun's side whose projection onto the
+// fundamental plane is (xi, eta); none off the Earth's disc. Equatorial
+// coordinates in Earth radii.
+std::optional<Vector3> SunwardSurfacePoint(const ShadowElements& elements, double xi, double eta) {
+  const Vector3 p = Combination(xi, elements.i, eta, elements.j, 0, elements.k);
+  const Vector3& k = elements.k;
+  const auto metric = [](const Vector3& a, const Vector3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z / PolarRadiusRatioSquared;
+  };
+  const double a = metric(k, k);
+  const double b = metric(p, k);
+  const double c = metric(p, p) - 1;
+  const double discriminant = b * b - a * c;
+  if (discriminant < 0) return std::nullopt;
+  const double zeta = (-b + std::sqrt(discriminant)) / a;
+  return Combination(xi, elements.i, eta, elements.j, zeta, elements.k);
+}
+
+// The place under an equatorial surface point at the universal time t.
+GeographicPoint PlaceAt(const Vector3& equatorial, double t) {
+  GeographicPoint place = PlaceBelow(equatorial);
+  const double greenwichSiderealDegrees = 15 * LocalSiderealTime(MJDFromCenturies(t), 0);
+  place.LongitudeEast = NormalisedLongitude(place.LongitudeEast - greenwichSiderealDegrees);
+  return place;
+}
+
+// Everything of one scan: the fits and Delta-T as the local circumstances
+// take them, and the umbra's lunar radius.
+struct ZoneModel {
+  EquatorialFit Moon;
+  EquatorialFit Sun;
+  double DeltaT;
+  double UmbralLunarRadius;
+
+  ShadowElements At(double t) const { return ComputeShadowElements(Moon, Sun, DeltaT, t, UmbralLunarRadius); }
+
+  LocalEclipseSetting For(const GeographicPoint& place) const {
+    return {Moon, Sun, DeltaT, -place.LongitudeEast, GeocentricSite(place.Latitude), UmbralLunarRadius};
+  }
+};
+
+// The shadow at one step and just before and after it.
+struct StepShadow {
+  double Instant;
+  ShadowElements Now;
+  ShadowElements Earlier;  // at Instant - RateHalfSpan
+  ShadowElements Later;    // at Instant + RateHalfSpan
+};
+
+StepShadow ShadowAround(const ZoneModel& model, double t, const ShadowElements& now) {
+  return {t, now, model.At(t - RateHalfSpan), model.At(t + RateHalfSpan)};
+}
+
+// The rate of change of the place's umbral contact function at the step: a
+// limit point is a place on the umbra's edge where it is zero, so that the edge
+// touches the place and leaves it again at once.
+double UmbralContactRate(const StepShadow& shadow, const GeographicPoint& place) {
+  const SiteCoordinates site = GeocentricSite(place.Latitude);
+  const auto contact = [&](const ShadowElements& elements, double instant) {
+    return ContactFunction(elements, ObserverCoordinates(elements, instant, -place.LongitudeEast, site),
+                           ContactMode::Umbral);
+  };
+  return (contact(shadow.Later, shadow.Instant + RateHalfSpan) -
+          contact(shadow.Earlier, shadow.Instant - RateHalfSpan)) /
+         (2 * RateHalfSpan);
+}
+
+// The place on the umbra's edge at position angle q (degrees from i towards j
+// on the fundamental plane). The umbra's radius depends on the place's height
+// zeta above the plane, so place and radius are found together.
+std::optional<GeographicPoint> UmbraEdgePlace(const ShadowElements& elements, double t, double q) {
+  constexpr int MaxPasses = 30;
+  double zeta = 0;
+  for (int pass = 0; pass < MaxPasses; ++pass) {
+    const double radius = std::abs(elements.l2 - zeta * TanD(elements.f2));
+    const std::optional<Vector3> point =
+        SunwardSurfacePoint(elements, elements.x + radius * CosD(q), elements.y + radius * SinD(q));
+    if (!point) return std::nullopt;
+    const double nextZeta = DotProduct(*point, elements.k);
+    if (std::abs(nextZeta - zeta) < 1e-13) return PlaceAt(*point, t);
+    zeta = nextZeta;
+  }
+  return std::nullopt;
+}
+
+// The limit point on one side of the path: the position angle near `guess`
+// at which the edge place's contact function stops changing. None when the
+// edge leaves the Earth there or no such angle lies within the bracket.
+std::optional<GeographicPoint> LimitPoint(const StepShadow& shadow, double guess) {
+  const ShadowElements& elements = shadow.Now;
+  const double t = shadow.Instant;
+  bool offTheEarth = false;
+  const auto rate = [&](double q) {
+    const std::optional<GeographicPoint> place = UmbraEdgePlace(elements, t, q);
+    if (!place) {
+      offTheEarth = true;
+      return 0.0;
+    }
+    return UmbralContactRate(shadow, *place);
+  };
+  // Where the bracket reaches over the limb, it is drawn in towards the guess.
+  double low = guess - AngleBracket;
+  double high = guess + AngleBracket;
+  for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, low); ++halving) low = (low + guess) / 2;
+  for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, high); ++halving) high = (high + guess) / 2;
+  const double rateLow = rate(low);
+  const double rateHigh = rate(high);
+  if (offTheEarth || rateLow * rateHigh >= 0) return std::nullopt;
+  const double q = SolveBracketed(rate, low, high, AngleTolerance);
+  if (offTheEarth) return std::nullopt;
+  return UmbraEdgePlace(elements, t, q);
+}
+
+// Position angle (degrees) across the shadow's track on the fundamental plane
+// towards the north: perpendicular to the axis's motion relative to the
+// place under it, on the side of +j.
+double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& central) {
+  const SiteCoordinates site = GeocentricSite(central.Latitude);
+  const auto offset = [&](const ShadowElements& elements, double instant) {
+    const ObserverPosition observer = ObserverCoordinates(elements, instant, -central.LongitudeEast, site);
+    return std::pair{elements.x - observer.xi, elements.y - observer.eta};
+  };
+  const auto [xLater, yLater] = offset(shadow.Later, shadow.Instant + RateHalfSpan);
+  const auto [xEarlier, yEarlier] = offset(shadow.Earlier, shadow.Instant - RateHalfSpan);
+  const double vx = xLater - xEarlier;
+  const double vy = yLater - yEarlier;
+  return vx >= 0 ? ArcTan2D(vx, -vy) : ArcTan2D(-vx, vy);
+}
+
+// Duration of the central phase at the central point, from its inner contacts
+// found as the local circumstances find them.
+double CentralDuration(const ZoneModel& model, const GeographicPoint& central, double t) {
+  const LocalEclipseSetting setting = model.For(central);
+  const auto umbral = [&setting](double instant) { return ContactFunction(setting, instant, ContactMode::Umbral); };
+  const double second = SolveBracketed(umbral, t - FifteenMinutes, t, ContactTolerance);
+  const double third = SolveBracketed(umbral, t, t + FifteenMinutes, ContactTolerance);
+  return (third - second) * SecondsPerCentury;
+}
+
+}  // namespace
+
+std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
+                                 double umbralLunarRadius) {
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+  const ZoneModel model{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
+                        FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8), deltaTDays,
+                        umbralLunarRadius};
+  const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
+  const double start = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours)) - SixHours;
+
+  std::vector<ZoneStep> steps;
+  for (int n = 0; n < ScanSteps; ++n) {
+    const double t = start + n * ScanStep;
+    const ShadowElements elements = model.At(t);
+    const std::optional<Vector3> axisPoint = SunwardSurfacePoint(elements, elements.x, elements.y);
+    if (!axisPoint) continue;
+    const StepShadow shadow = ShadowAround(model, t, elements);
+    ZoneStep step;
+    step.Instant = t;
+    step.Central = PlaceAt(*axisPoint, t);
+    const double north = NorthwardAcrossTrack(shadow, step.Central);
+    step.NorthernLimit = LimitPoint(shadow, north);
+    step.SouthernLimit = LimitPoint(shadow, north + 180);
+    step.CentralDurationSeconds = CentralDuration(model, step.Central, t);
+    steps.push_back(step);
+  }
+  MeasureWidths(steps);
+  return steps;
+}
+
+std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours) {
+  return ZoneLimits(day, month, year, hours, DeltaT(year));
+}
+
+}  // namespace vellmora

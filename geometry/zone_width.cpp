@@ -1,0 +1,105 @@
+#include "geometry/zone_width.h"
+
+#include <cmath>
+#include <optional>
+
+namespace vellmora {
+namespace {
+
+// Limit lines farther than this from the central point do not count as
+// crossed: the plane of the crossing only stands for the ground nearby.
+constexpr double FarthestCrossingKm = 1500;
+
+Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+Vector3 Unit(const Vector3& v) {
+  const double norm = VectorNorm(v);
+  return {v.x / norm, v.y / norm, v.z / norm};
+}
+
+// The local horizontal plane at a central point: along the central line and across it.
+struct CrossSection {
+  Vector3 Origin;  // km, Earth-fixed
+  Vector3 Along;   // unit, horizontal, in the direction of the path
+  Vector3 Across;  // unit, horizontal, to the left of the path
+};
+
+std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, std::size_t i) {
+  if (steps.size() < 2) return std::nullopt;
+  const std::size_t before = i == 0 ? 0 : i - 1;
+  const std::size_t after = i + 1 == steps.size() ? i : i + 1;
+  const Vector3 up = VerticalAt(steps[i].Central);
+  const Vector3 chord = Difference(EarthFixedKm(steps[after].Central), EarthFixedKm(steps[before].Central));
+  const double rise = DotProduct(chord, up);
+  const Vector3 horizontal{chord.x - rise * up.x, chord.y - rise * up.y, chord.z - rise * up.z};
+  if (VectorNorm(horizontal) == 0) return std::nullopt;
+  const Vector3 along = Unit(horizontal);
+  return CrossSection{EarthFixedKm(steps[i].Central), along, CrossProduct(up, along)};
+}
+
+// Where a limit line (the limit points of consecutive steps joined by straight
+// segments) crosses the section's across-line nearest to the central point:
+// the signed distance across (km, left positive) and the crossing point.
+struct Crossing {
+  double Across;
+  Vector3 Point;
+};
+
+// A limit line as Earth-fixed points in km; a step without a limit point
+// breaks the line.
+struct LimitLine {
+  std::vector<Vector3> Points;
+  std::vector<bool> Present;
+};
+
+LimitLine LimitLineOf(const std::vector<ZoneStep>& steps, std::optional<GeographicPoint> ZoneStep::*limit) {
+  LimitLine line;
+  for (const ZoneStep& step : steps) {
+    const std::optional<GeographicPoint>& point = step.*limit;
+    line.Points.push_back(point ? EarthFixedKm(*point) : Vector3{0, 0, 0});
+    line.Present.push_back(point.has_value());
+  }
+  return line;
+}
+
+std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section) {
+  std::optional<Crossing> nearest;
+  for (std::size_t n = 1; n < line.Points.size(); ++n) {
+    if (!line.Present[n - 1] || !line.Present[n]) continue;
+    const Vector3& previous = line.Points[n - 1];
+    const Vector3& here = line.Points[n];
+    const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
+    const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
+    if ((along0 <= 0) == (along1 <= 0)) continue;
+    const double f = along0 / (along0 - along1);
+    const Vector3 point{previous.x + f * (here.x - previous.x), previous.y + f * (here.y - previous.y),
+                        previous.z + f * (here.z - previous.z)};
+    const double across = DotProduct(Difference(point, section.Origin), section.Across);
+    if (nearest && std::abs(across) >= std::abs(nearest->Across)) continue;
+    if (GroundDistanceBetweenEarthFixedKm(section.Origin, point) < FarthestCrossingKm)
+      nearest = Crossing{across, point};
+  }
+  return nearest;
+}
+
+}  // namespace
+
+void MeasureWidths(std::vector<ZoneStep>& steps) {
+  const LimitLine northernLimit = LimitLineOf(steps, &ZoneStep::NorthernLimit);
+  const LimitLine southernLimit = LimitLineOf(steps, &ZoneStep::SouthernLimit);
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i].WidthKm.reset();
+    const std::optional<CrossSection> section = CrossSectionAt(steps, i);
+    if (!section) continue;
+    const std::optional<Crossing> north = NearestCrossing(northernLimit, *section);
+    const std::optional<Crossing> south = NearestCrossing(southernLimit, *section);
+    if (!north || !south) continue;
+    const double northSide =
+        std::copysign(GroundDistanceBetweenEarthFixedKm(section->Origin, north->Point), north->Across);
+    const double southSide =
+        std::copysign(GroundDistanceBetweenEarthFixedKm(section->Origin, south->Point), south->Across);
+    steps[i].WidthKm = std::abs(northSide - southSide);
+  }
+}
+
+}  // namespace vellmora

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/cli_run.h"
+
+namespace vellmora {
+namespace {
+
+std::vector<std::string> Fields(const std::string& line, char separator) {
+  std::vector<std::string> fields;
+  std::string field;
+  std::istringstream stream(line);
+  while (std::getline(stream, field, separator)) fields.push_back(field);
+  if (!line.empty() && line.back() == separator) fields.emplace_back();
+  return fields;
+}
+
+std::size_t Count(const std::string& text, const std::string& word) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
+  return count;
+}
+
+// Runs a shell command; its standard output and exit status.
+struct ToolRun {
+  int Status;
+  std::string Out;
+};
+
+ToolRun RunTool(const std::string& command) {
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
+  const int status = pclose(pipe);
+  return {status, out};
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream stream(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(stream), {}};
+}
+
+// Coordinates written in the KML's LineStrings (the lines gpsbabel reads as tracks).
+std::size_t LineStringPoints(const std::string& kml) {
+  std::size_t points = 0;
+  const std::string start = "<LineString><tessellate>1</tessellate><coordinates>";
+  for (std::size_t at = kml.find(start); at != std::string::npos; at = kml.find(start, at + 1)) {
+    const std::size_t from = at + start.size();
+    const std::string coordinates = kml.substr(from, kml.find('<', from) - from);
+    points += Count(coordinates, " ") + 1;
+  }
+  return points;
+}
+
+class ExportFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() / ("vellmora-export-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::filesystem::path Export(const std::string& date, const std::string& format) {
+    const std::filesystem::path file = folder_ / (date + "." + format);
+    const CliResult run = RunCliWith({"export", date, "--format", format, "-o", file.string()});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_TRUE(run.Out.empty());
+    return file;
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST(LimitsCommand, PrintsAHeaderAndOneTabSeparatedLinePerCentralStep) {
+  const CliResult run = RunCliWith({"limits", "08.04.2024"});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const std::vector<std::string> lines = OutputLines(run.Out);
+  ASSERT_GT(lines.size(), 700u);
+  EXPECT_EQ(lines[0], "ut\tnorth_lat\tnorth_lon\tcentral_lat\tcentral_lon\tsouth_lat\tsouth_lon\twidth_km\tduration_s");
+  bool greatest = false;
+  for (std::size_t n = 1; n < lines.size(); ++n) {
+    const std::vector<std::string> fields = Fields(lines[n], '\t');
+    ASSERT_EQ(fields.size(), 9u) << lines[n];
+    EXPECT_EQ(fields[0].size(), 19u);                                    // DD.MM.YYYY HH:MM:SS
+    EXPECT_EQ(fields[3].size() - fields[3].find('.'), 5u) << fields[3];  // 4 decimals
+    if (!fields[7].empty()) {
+      EXPECT_EQ(fields[7].size() - fields[7].find('.'), 2u) << fields[7];
+    }
+    // Near greatest eclipse (18:17 UT, 25.3 N 104.1 W) the path is about 198 km wide.
+    if (fields[0] == "08.04.2024 18:17:15") {
+      greatest = true;
+      EXPECT_NEAR(std::stod(fields[7]), 198, 5);
+      EXPECT_NEAR(std::stod(fields[3]), 25.4, 0.3);
+      EXPECT_NEAR(std::stod(fields[4]), -104.0, 0.5);
+    }
+  }
+  EXPECT_TRUE(greatest);
+  // The path starts at sunrise in the Pacific, where the northern limit is not yet on the Earth.
+  EXPECT_EQ(Fields(lines[1], '\t')[1], "");
+}
+
+TEST(LimitsCommand, WrongArgumentsAndDatesWithoutACentralEclipse) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"limits"}, {"limits", "31.02.2024"}, {"limits", "08.04.2024", "extra"}}) {
+    const CliResult run = RunCliWith(args);
+    EXPECT_EQ(run.Status, 2) << args.size();
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_FALSE(run.Err.empty());
+  }
+  const CliResult none = RunCliWith({"limits", "09.04.2024"});
+  EXPECT_EQ(none.Status, 1);
+  EXPECT_EQ(none.Err, "no annular, annular-total or total eclipse on 09.04.2024\n");
+}
+
+TEST(ExportCommand, WritesToStandardOutputWithoutAFile) {
+  const CliResult csv = RunCliWith({"export", "08.04.2024", "--format", "csv"});
+  ASSERT_EQ(csv.Status, 0) << csv.Err;
+  const CliResult limits = RunCliWith({"limits", "08.04.2024"});
+  // The same table, comma-separated with CR LF.
+  std::string asTable = csv.Out;
+  for (char& c : asTable) {
+    if (c == ',') c = '\t';
+  }
+  std::string withoutCr;
+  for (const char c : asTable) {
+    if (c != '\r') withoutCr += c;
+  }
+  EXPECT_EQ(withoutCr, limits.Out);
+}
+
+TEST(ExportCommand, WrongArguments) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"export", "08.04.2024"},
+                                             {"export", "08.04.2024", "--format"},
+                                             {"export", "08.04.2024", "--format", "shp"},
+                                             {"export", "08.04.2024", "--format", "kml", "-o"},
+                                             {"export", "08.04.2024", "--format", "kml", "--zone"}}) {
+    const CliResult run = RunCliWith(args);
+    EXPECT_EQ(run.Status, 2) << args.back();
+    EXPECT_TRUE(run.Out.empty());
+  }
+  const CliResult unwritable = RunCliWith({"export", "08.04.2024", "--format", "kml", "-o", "/nonexistent/path.kml"});
+  EXPECT_EQ(unwritable.Status, 1);
+  EXPECT_EQ(unwritable.Err, "cannot write \"/nonexistent/path.kml\"\n");
+}
+
+// 8 April 2024, and 13 November 2012, whose path crosses the 180th meridian.
+TEST_F(ExportFiles, GpsbabelReadsEveryPointOfTheKmlAndGpxBack) {
+  for (const std::string date : {"08.04.2024", "13.11.2012"}) {
+    const std::filesystem::path kml = Export(date, "kml");
+    const std::filesystem::path gpx = Export(date, "gpx");
+    for (const std::filesystem::path& file : {kml, gpx}) {
+      const ToolRun lint = RunTool("xmllint --noout '" + file.string() + "'");
+      EXPECT_EQ(lint.Status, 0) << file << ": " << lint.Out;
+    }
+    const ToolRun kmlBack = RunTool("gpsbabel -t -i kml -f '" + kml.string() + "' -o unicsv -F -");
+    ASSERT_EQ(kmlBack.Status, 0) << kmlBack.Out;
+    const std::size_t kmlPoints = LineStringPoints(ReadFile(kml));
+    EXPECT_GT(kmlPoints, 1000u);
+    EXPECT_EQ(OutputLines(kmlBack.Out).size(), kmlPoints + 1) << date;  // and a header
+
+    const ToolRun gpxBack = RunTool("gpsbabel -t -i gpx -f '" + gpx.string() + "' -o unicsv -F -");
+    ASSERT_EQ(gpxBack.Status, 0) << gpxBack.Out;
+    const std::vector<std::string> rows = OutputLines(gpxBack.Out);
+    const std::string written = ReadFile(gpx);
+    EXPECT_EQ(rows.size(), Count(written, "<trkpt ") + 1) << date;
+    ASSERT_GT(rows.size(), 1u);
+    EXPECT_EQ(rows[0], "No,Latitude,Longitude,Date,Time\r");
+    // The first point with its position and instant, as written.
+    const std::size_t lat = written.find("<trkpt lat=\"") + 12;
+    const std::vector<std::string> first = Fields(rows[1], ',');
+    ASSERT_EQ(first.size(), 5u) << rows[1];
+    EXPECT_DOUBLE_EQ(std::stod(first[1]), std::stod(written.substr(lat, written.find('"', lat) - lat)));
+    EXPECT_EQ(first[3], date.substr(6, 4) + "/" + date.substr(3, 2) + "/" + date.substr(0, 2));
+  }
+}
+
+TEST_F(ExportFiles, TheKmlZoneOverThe180thMeridianStaysWithinItsRange) {
+  const std::string kml = ReadFile(Export("13.11.2012", "kml"));
+  EXPECT_GE(Count(kml, "<Polygon>"), 2u);
+  EXPECT_GE(Count(kml, "180.00000,"), 4u);  // the cut on both sides, in lines and zone
+  EXPECT_EQ(kml.find("180.00001"), std::string::npos);
+  EXPECT_EQ(Count(kml, "<Placemark>"), 4u);
+  EXPECT_NE(kml.find("<name>Sonnenfinsternis 13.11.2012 (total)</name>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vellmora

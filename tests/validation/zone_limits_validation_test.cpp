@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "ephem/deltat.h"
+#include "ephem/timlib.h"
+#include "geometry/earth_ellipsoid.h"
+#include "geometry/local_circumstances.h"
+#include "geometry/zone_limits.h"
+#include "tests/validation/nasa_catalogue.h"
+
+namespace vellmora {
+namespace {
+
+// NASA's lunar radius for the umbra.
+constexpr double CatalogueUmbralLunarRadius = 0.272281;
+
+double CenturiesAt(const CatalogueEclipse& e, double utHours) {
+  return CenturiesFromMJD(ModifiedJulianDate(e.Day, e.Month, e.Year, utHours));
+}
+
+// The width at the instant t, linear between the steps around it.
+std::optional<double> WidthAt(const std::vector<ZoneStep>& steps, double t) {
+  for (std::size_t n = 0; n + 1 < steps.size(); ++n) {
+    if (steps[n].Instant <= t && t < steps[n + 1].Instant) {
+      if (!steps[n].WidthKm || !steps[n + 1].WidthKm) return std::nullopt;
+      const double f = (t - steps[n].Instant) / (steps[n + 1].Instant - steps[n].Instant);
+      return *steps[n].WidthKm + f * (*steps[n + 1].WidthKm - *steps[n].WidthKm);
+    }
+  }
+  return std::nullopt;
+}
+
+std::size_t StepNearest(const std::vector<ZoneStep>& steps, double t) {
+  std::size_t nearest = 0;
+  for (std::size_t n = 0; n < steps.size(); ++n) {
+    if (std::abs(steps[n].Instant - t) < std::abs(steps[nearest].Instant - t)) nearest = n;
+  }
+  return nearest;
+}
+
+Vector3 Scaled(const Vector3& v, double s) { return {v.x * s, v.y * s, v.z * s}; }
+Vector3 Sum(const Vector3& a, const Vector3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+// The place `km` from the limit point of step n, across the limit line and
+// away from the central point (negative km: towards it).
+GeographicPoint BeyondLimit(const std::vector<ZoneStep>& steps, std::size_t n,
+                            std::optional<GeographicPoint> ZoneStep::*limit, double km) {
+  const GeographicPoint& point = *(steps[n].*limit);
+  const GeographicPoint& before = *(steps[n - 1].*limit);
+  const GeographicPoint& after = *(steps[n + 1].*limit);
+  const Vector3 here = EarthFixedKm(point);
+  const Vector3 up = VerticalAt(point);
+  const Vector3 along = Difference(EarthFixedKm(after), EarthFixedKm(before));
+  Vector3 across = CrossProduct(up, along);
+  across = Scaled(across, 1 / VectorNorm(across));
+  if (DotProduct(across, Difference(here, EarthFixedKm(steps[n].Central))) < 0) across = Scaled(across, -1);
+  return PlaceBelow(Scaled(Sum(here, Scaled(across, km)), 1 / EquatorialEarthRadiusKm));
+}
+
+GeographicPoint Midway(const GeographicPoint& a, const GeographicPoint& b) {
+  return PlaceBelow(Scaled(Sum(EarthFixedKm(a), EarthFixedKm(b)), 0.5 / EquatorialEarthRadiusKm));
+}
+
+bool SeesCentralPhase(const LocalCircumstancesResult& seen) {
+  return seen.Kind == LocalEclipseKind::Annular || seen.Kind == LocalEclipseKind::Total;
+}
+
+// At equal dynamical time (the catalogue's own Delta-T) and with its lunar
+// radius for the umbra, the width at the point of greatest eclipse agrees with
+// the catalogue's. Below a Sun of 30 degrees the catalogue's figure, a local
+// projection of the shadow, departs from the width across the path.
+TEST(ZoneLimitsValidation, WidthAtGreatestEclipseWithin4KmOfTheCatalogue) {
+  std::vector<double> differences;
+  double largest = 0;
+  std::string largestAt;
+  for (const CatalogueEclipse& e : ReadNasaCatalogue()) {
+    if (!e.IsCentral() || e.SunAltitude < 30 || e.WidthKm == 0) continue;
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(e.Day, e.Month, e.Year, e.UtHours(), e.DeltaTSeconds / 86400, CatalogueUmbralLunarRadius);
+    const std::optional<double> width = WidthAt(steps, CenturiesAt(e, e.UtHours()));
+    const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
+    ASSERT_TRUE(width) << date;
+    const double difference = *width - e.WidthKm;
+    EXPECT_LT(std::abs(difference), 4) << date << " " << e.Type << ": " << *width << " km, catalogue " << e.WidthKm;
+    differences.push_back(std::abs(difference));
+    if (std::abs(difference) > largest) {
+      largest = std::abs(difference);
+      largestAt = date + " (" + std::to_string(*width) + " km against " + std::to_string(e.WidthKm) + ")";
+    }
+  }
+  ASSERT_GT(differences.size(), 50u);
+  std::sort(differences.begin(), differences.end());
+  std::cout << "[ report ] width at greatest eclipse, " << differences.size() << " eclipses: median |difference| "
+            << differences[differences.size() / 2] << " km, largest " << largest << " km on " << largestAt << "\n";
+}
+
+// With the program's own model: a place midway between the limits sees the
+// central phase, a place 3 km beyond either limit does not, one 3 km inside does.
+TEST(ZoneLimitsValidation, MidwaySeesTheCentralPhaseAndThreeKmBeyondALimitDoesNot) {
+  int checkedLimits = 0;
+  for (const CatalogueEclipse& e : ReadNasaCatalogue()) {
+    if (!e.IsCentral()) continue;
+    const double hours = e.TdHours - DeltaT(e.Year) * 24;
+    const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, hours);
+    ASSERT_GE(steps.size(), 3u) << e.Year << "-" << e.Month;
+    const std::size_t n = std::clamp<std::size_t>(StepNearest(steps, CenturiesAt(e, hours)), 1, steps.size() - 2);
+    const auto seen = [&](const GeographicPoint& place) {
+      return LocalCircumstances(e.Day, e.Month, e.Year, hours, place.Latitude, place.LongitudeEast);
+    };
+    const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
+    const ZoneStep& step = steps[n];
+    if (step.NorthernLimit && step.SouthernLimit) {
+      EXPECT_TRUE(SeesCentralPhase(seen(Midway(*step.NorthernLimit, *step.SouthernLimit)))) << date;
+    }
+    for (const auto limit : {&ZoneStep::NorthernLimit, &ZoneStep::SouthernLimit}) {
+      if (!(steps[n - 1].*limit) || !(step.*limit) || !(steps[n + 1].*limit)) continue;
+      const LocalCircumstancesResult outside = seen(BeyondLimit(steps, n, limit, 3));
+      EXPECT_EQ(outside.Kind, LocalEclipseKind::Partial) << date << " " << e.Type;
+      EXPECT_TRUE(SeesCentralPhase(seen(BeyondLimit(steps, n, limit, -3)))) << date << " " << e.Type;
+      ++checkedLimits;
+    }
+  }
+  EXPECT_GT(checkedLimits, 120);
+}
+
+}  // namespace
+}  // namespace vellmora
