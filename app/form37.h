@@ -2,10 +2,13 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/controls.h"
 #include "app/globe_drag.h"
 #include "app/globe_painter.h"
+#include "app/path_export.h"
 #include "geometry/central_line.h"
 
 // The main window's logic, free of any toolkit: the window state, the
@@ -51,6 +54,12 @@ class TForm37 {
   bool ObserveFromMapPoint(double x, double y);
   // Enter in CB6: typed coordinates become the observing place.
   void CB6Enter();
+  // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
+  void SetShowZoneLimits(bool show);
+  // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
+  // none while no eclipse is selected.
+  std::optional<std::string> PathExportText(PathFormat format) const;
+
   // Any point as the observing place: CB6 shows its coordinates, the labels
   // show them with the time zone of the nearest table place, and the selected
   // eclipse is computed anew as for a place of the table.
@@ -68,10 +77,13 @@ class TForm37 {
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;
   FoundPlaceTable FoundPlaces{};
+  // The zone of the selected eclipse, computed while its limits are shown.
+  std::vector<ZoneStep> ZoneSteps;
 
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
+  void UpdateZoneLimits();
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 

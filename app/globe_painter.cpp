@@ -141,6 +141,28 @@ void DrawPath(Canvas& canvas, const GlobeView& view, const CentralLineResults& p
   }
 }
 
+// A limit of the zone: 1 pixel in the path's colour under the path's rules;
+// a step where the shadow's edge misses the Earth breaks it like a hidden point.
+void DrawZoneLimit(Canvas& canvas, const GlobeView& view, const std::vector<ZoneStep>& steps,
+                   std::optional<GeographicPoint> ZoneStep::*limit) {
+  canvas.SetPen(kPathYellow, 1);
+  bool strokeOpen = false;
+  for (const ZoneStep& step : steps) {
+    const std::optional<GeographicPoint>& point = step.*limit;
+    const DiscPoint disc = point ? ProjectToDisc(view, point->Latitude, point->LongitudeEast) : DiscPoint{0, 0, 0};
+    if (disc.CosC <= 0) {
+      strokeOpen = false;
+      continue;
+    }
+    if (strokeOpen) {
+      canvas.LineTo(disc.X, disc.Y);
+    } else {
+      canvas.MoveTo(disc.X, disc.Y);
+      strokeOpen = true;
+    }
+  }
+}
+
 void DrawSelectedPoint(Canvas& canvas, const GlobeView& view, const CentralLineResults& path, int selectedRow) {
   canvas.SetPen(kBlack, 1);
   canvas.SetFill(kSelectedPointBlue);
@@ -210,6 +232,10 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {
     DrawPath(canvas, view, scene.CentralLine, scene.Height);
+    if (scene.ZoneLimits != nullptr) {
+      DrawZoneLimit(canvas, view, *scene.ZoneLimits, &ZoneStep::NorthernLimit);
+      DrawZoneLimit(canvas, view, *scene.ZoneLimits, &ZoneStep::SouthernLimit);
+    }
     if (scene.SelectedRow >= 0 && static_cast<std::size_t>(scene.SelectedRow) < pathPoints) {
       DrawSelectedPoint(canvas, view, scene.CentralLine, scene.SelectedRow);
     }

@@ -4,15 +4,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/coastline_cache.h"
 #include "app/controls.h"
 #include "app/globe_projection.h"
 #include "geometry/central_line.h"
+#include "geometry/zone_limits.h"
 
 // The globe map: disc, 15-degree graticule, coastlines, the central line of
-// the chosen eclipse, its selected point, the observing place and the places
-// found near the path, composed in one pass onto a drawing surface.
+// the chosen eclipse (and on request the limits of its zone), its selected
+// point, the observing place and the places found near the path, composed in
+// one pass onto a drawing surface.
 
 namespace vellmora {
 
@@ -38,6 +41,8 @@ struct GlobeScene {
   double ObserverLongitude;               // degrees, east positive
   bool ShowFoundPlaces;
   const FoundPlaceTable& FoundPlaces;
+  // The zone's northern and southern limits, drawn over the path when given.
+  const std::vector<ZoneStep>* ZoneLimits = nullptr;
 };
 
 // One line of the coastline text: latitude, east longitude and polyline flag

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -155,6 +157,40 @@ TEST(WindowGlobeMouse, TypedCoordinatesAreAPlaceAndGarbageChangesNothing) {
   window.CB6.OnEnter();
   EXPECT_EQ(window.PB3.PresentCount(), afterChoice);
   EXPECT_EQ(window.CB6.EditText(), "Stuttgart, D");
+  EXPECT_TRUE(window.Errors.Messages().empty());
+}
+
+TEST(WindowGlobeMenu, ZoneLimitsAreComputedWhileShownAndThePathCanBeExported) {
+  MemoryWindow window(kToday);
+  EXPECT_FALSE(window.Form.ShowZoneLimits) << "off at start";
+  EXPECT_FALSE(window.Form.PathExportText(PathFormat::Kml).has_value()) << "no eclipse chosen";
+  ASSERT_NO_FATAL_FAILURE(SelectEclipse(window, "08.04.2024"));
+  EXPECT_TRUE(window.Form.ZoneSteps.empty());
+
+  int paints = window.PB3.PresentCount();
+  window.Form.SetShowZoneLimits(true);
+  EXPECT_EQ(window.PB3.PresentCount(), ++paints);
+  ASSERT_EQ(window.Form.ZoneSteps.size(), static_cast<std::size_t>(window.LB5.Count()));
+  // Another place recomputes the eclipse and keeps its limits on the map.
+  window.CB6.Choose(window.CB6.IndexOf("Dallas, USA"));
+  EXPECT_FALSE(window.Form.ZoneSteps.empty());
+  const QImage with = window.PB3.Shown().copy();
+  window.Form.SetShowZoneLimits(false);
+  EXPECT_TRUE(window.Form.ZoneSteps.empty());
+  const QImage without = window.PB3.Shown().copy();
+  EXPECT_NE(with, without);
+  window.Form.SetShowZoneLimits(true);
+  EXPECT_EQ(window.PB3.Shown(), with);
+  window.Form.SetShowZoneLimits(false);
+  EXPECT_EQ(window.PB3.Shown(), without) << "the limits are all the difference";
+
+  const std::optional<std::string> kml = window.Form.PathExportText(PathFormat::Kml);
+  ASSERT_TRUE(kml.has_value());
+  EXPECT_NE(kml->find("<LineString>"), std::string::npos);
+  EXPECT_NE(kml->find("08.04.2024"), std::string::npos);
+  const std::optional<std::string> csv = window.Form.PathExportText(PathFormat::Csv);
+  ASSERT_TRUE(csv.has_value());
+  EXPECT_EQ(static_cast<int>(std::count(csv->begin(), csv->end(), '\n')), window.LB5.Count() + 1) << "header and steps";
   EXPECT_TRUE(window.Errors.Messages().empty());
 }
 
