@@ -28,6 +28,10 @@ QPainter& QImageCanvas::Painter() {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
+    // An aliased 1-pixel line at pixel y covers the pixel row y, i.e. runs
+    // through y + 0.5; above a pixel ratio of 1 strokes are centred on their
+    // coordinates, so the half pixel is added to keep each line on its pixels.
+    if (image_.devicePixelRatio() != 1.0) painter_.translate(0.5, 0.5);
     painter_.setFont(font_);
     painter_.setBrush(fill_);
     ApplyPen();
