@@ -84,8 +84,21 @@ std::vector<PathLine> ZoneRings(const std::vector<ZoneStep>& steps) {
     for (std::size_t s = first; s < n; ++s) ring.push_back(*steps[s].NorthernLimit);
     for (std::size_t s = n; s-- > first;) ring.push_back(*steps[s].SouthernLimit);
     ring.push_back(ring.front());
-    const PathLine unwrapped = Unwrapped(ring);
-    if (std::abs(unwrapped.back().LongitudeEast - unwrapped.front().LongitudeEast) < 180) rings.push_back(ring);
+    PathLine unwrapped = Unwrapped(ring);
+    const double winding = unwrapped.back().LongitudeEast - unwrapped.front().LongitudeEast;
+    if (std::abs(winding) < 180) {
+      rings.push_back(ring);
+      continue;
+    }
+    // Around the pole on the zone's side, in quarter turns so that the
+    // longitudes stay continuous, back to the meridian of the first point.
+    double meanLatitude = 0;
+    for (const GeographicPoint& point : ring) meanLatitude += point.Latitude / static_cast<double>(ring.size());
+    const double pole = meanLatitude > 0 ? 90 : -90;
+    const double end = unwrapped.back().LongitudeEast;
+    for (int quarter = 0; quarter <= 4; ++quarter) unwrapped.push_back({pole, end - winding * quarter / 4});
+    unwrapped.push_back(unwrapped.front());
+    rings.push_back(unwrapped);
   }
   return rings;
 }

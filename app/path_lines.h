@@ -21,7 +21,9 @@ std::vector<PathLine> PathLines(const std::vector<ZoneStep>& steps, PathLineKind
 
 // The zone as closed rings (first point repeated at the end), one for each run
 // of steps that have both limits: along the northern limit and back along the
-// southern one. A ring that winds around a pole is left out.
+// southern one. A zone that holds a pole is closed over that pole (along its
+// parallel of 90 degrees), its longitudes running on continuously beyond
+// -180..180; SplitRingAtAntimeridian brings them back into range.
 std::vector<PathLine> ZoneRings(const std::vector<ZoneStep>& steps);
 
 // A line cut where it crosses the 180th meridian, each cut ending and the next

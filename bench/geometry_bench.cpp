@@ -2,6 +2,7 @@
 
 #include "geometry/central_line.h"
 #include "geometry/local_circumstances.h"
+#include "geometry/zone_limits.h"
 
 namespace vellmora {
 namespace {
@@ -25,6 +26,16 @@ void BM_LocalCircumstances(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LocalCircumstances)->Unit(benchmark::kMicrosecond);
+
+// The limits, central points, widths and durations of the same eclipse: what
+// "Zonengrenzen zeigen" and the export compute once per eclipse.
+void BM_ZoneLimits(benchmark::State& state) {
+  for (auto _ : state) {
+    std::vector<ZoneStep> steps = ZoneLimits(11, 8, 1999, 11 + 4.0 / 60);
+    benchmark::DoNotOptimize(steps.data());
+  }
+}
+BENCHMARK(BM_ZoneLimits)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vellmora

@@ -9,14 +9,13 @@
 #include "geometry/central_line_row.h"
 #include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
+#include "geometry/scan_grid.h"
 #include "geometry/shadow_axis.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double SixHours = 6.844626967830253e-6;  // centuries
-constexpr double FitMargin = 1.14e-6;              // about one hour, in centuries
-constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
+constexpr double FitMargin = 1.14e-6;  // about one hour, in centuries
 constexpr double SixSeconds = 6.0 / 86400 / DaysPerJulianCentury;
 
 struct ScanFits {
@@ -56,10 +55,9 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   results.UmbraDiameters.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
-  const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
-  const double centre = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours));
-  const double start = centre - SixHours;
-  const double end = centre + SixHours;
+  const double centre = ScanCentre(day, month, year, hours);
+  const double start = centre - ScanHalfSpan;
+  const double end = centre + ScanHalfSpan;
   const double deltaT = deltaTDays / DaysPerJulianCentury;
   const ScanFits fits{FitMoonChebyshev(start - FitMargin, end + FitMargin, 8),
                       FitSunChebyshev(start - FitMargin, end + FitMargin, 3)};

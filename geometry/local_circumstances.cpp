@@ -4,22 +4,17 @@
 
 #include "ephem/deltat.h"
 #include "ephem/matlib.h"
-#include "ephem/moolib.h"
-#include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
 #include "geometry/local_circumstances_text.h"
+#include "geometry/local_contacts.h"
 #include "geometry/local_phase.h"
-#include "geometry/solve_bracketed.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double FitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
-constexpr double SixMinutes = 0.1 / 876600;               // centuries
-constexpr double FifteenMinutes = 2.8519279032626056e-7;  // centuries
-constexpr int SearchWindows = 51;                         // 12-minute windows centred from T - 5 h to T + 5 h
-constexpr double InnerContactTolerance = 1e-10;           // centuries, about 0.3 s
+constexpr double SixMinutes = 0.1 / 876600;  // centuries
+constexpr int SearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute
@@ -52,9 +47,9 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
+  const LocalEclipseSetting setting{fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast,
+                                    GeocentricSite(observerLatitude)};
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
@@ -76,10 +71,9 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
 
   const bool central = phase.Kind != LocalEclipseKind::Partial;
   if (central) {
-    auto umbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Umbral); };
-    const double tm = result.Maximum;
-    result.Contacts[1] = SolveBracketed(umbral, tm - FifteenMinutes, tm, InnerContactTolerance);
-    result.Contacts[2] = SolveBracketed(umbral, tm, tm + FifteenMinutes, InnerContactTolerance);
+    const std::array<double, 2> inner = InnerContacts(setting, result.Maximum);
+    result.Contacts[1] = inner[0];
+    result.Contacts[2] = inner[1];
   }
 
   result.Lines.push_back(FormatKindLine(phase.Kind, phase.Magnitude, phase.Obscuration));

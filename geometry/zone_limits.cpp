@@ -3,32 +3,22 @@
 #include <cmath>
 
 #include "ephem/deltat.h"
-#include "ephem/moolib.h"
-#include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
+#include "geometry/local_contacts.h"
+#include "geometry/scan_grid.h"
 #include "geometry/solve_bracketed.h"
 #include "geometry/zone_width.h"
 
 namespace vellmora {
 namespace {
 
-// The grid of the central-line scan: twelve hours in 15-second steps around
-// the catalogue hour rounded to 15 s.
-constexpr double SixHours = 6.844626967830253e-6;  // centuries
-constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
-constexpr int ScanSteps = 2881;
-
-// The fits of the local circumstances: degree 8 over about 43.8 hours either
-// side of the catalogue time, so that both see the same shadow.
-constexpr double FitHalfSpan = 5e-5;
+constexpr int ScanSteps = 2881;  // the central line's grid over twelve hours
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
 constexpr double RateHalfSpan = 10.0 / 86400 / DaysPerJulianCentury;
 
-constexpr double FifteenMinutes = 15.0 / 1440 / DaysPerJulianCentury;
-constexpr double ContactTolerance = 1e-10;  // centuries, about 0.3 s
 constexpr double SecondsPerCentury = 86400 * DaysPerJulianCentury;
 
 // How far either side of the first guess the position angle of a limit point
@@ -77,17 +67,16 @@ GeographicPoint PlaceAt(const Vector3& equatorial, double t) {
 }
 
 // Everything of one scan: the fits and Delta-T as the local circumstances
-// take them, and the umbra's lunar radius.
+// take them, so that both see the same shadow, and the umbra's lunar radius.
 struct ZoneModel {
-  EquatorialFit Moon;
-  EquatorialFit Sun;
+  LocalFits Fits;
   double DeltaT;
   double UmbralLunarRadius;
 
-  ShadowElements At(double t) const { return ComputeShadowElements(Moon, Sun, DeltaT, t, UmbralLunarRadius); }
+  ShadowElements At(double t) const { return ComputeShadowElements(Fits.Moon, Fits.Sun, DeltaT, t, UmbralLunarRadius); }
 
   LocalEclipseSetting For(const GeographicPoint& place) const {
-    return {Moon, Sun, DeltaT, -place.LongitudeEast, GeocentricSite(place.Latitude), UmbralLunarRadius};
+    return {Fits.Moon, Fits.Sun, DeltaT, -place.LongitudeEast, GeocentricSite(place.Latitude), UmbralLunarRadius};
   }
 };
 
@@ -182,11 +171,8 @@ double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& cen
 // Duration of the central phase at the central point, from its inner contacts
 // found as the local circumstances find them.
 double CentralDuration(const ZoneModel& model, const GeographicPoint& central, double t) {
-  const LocalEclipseSetting setting = model.For(central);
-  const auto umbral = [&setting](double instant) { return ContactFunction(setting, instant, ContactMode::Umbral); };
-  const double second = SolveBracketed(umbral, t - FifteenMinutes, t, ContactTolerance);
-  const double third = SolveBracketed(umbral, t, t + FifteenMinutes, ContactTolerance);
-  return (third - second) * SecondsPerCentury;
+  const std::array<double, 2> inner = InnerContacts(model.For(central), t);
+  return (inner[1] - inner[0]) * SecondsPerCentury;
 }
 
 }  // namespace
@@ -194,11 +180,8 @@ double CentralDuration(const ZoneModel& model, const GeographicPoint& central, d
 std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
                                  double umbralLunarRadius) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const ZoneModel model{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                        FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8), deltaTDays,
-                        umbralLunarRadius};
-  const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
-  const double start = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours)) - SixHours;
+  const ZoneModel model{FitsAroundCatalogueTime(catalogueTime), deltaTDays, umbralLunarRadius};
+  const double start = ScanCentre(day, month, year, hours) - ScanHalfSpan;
 
   std::vector<ZoneStep> steps;
   for (int n = 0; n < ScanSteps; ++n) {

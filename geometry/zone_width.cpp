@@ -6,8 +6,8 @@
 namespace vellmora {
 namespace {
 
-// Limit lines farther than this from the central point do not count as
-// crossed: the plane of the crossing only stands for the ground nearby.
+// Limit lines farther than this (chord) from the central point do not count
+// as crossed: the plane of the crossing only stands for the ground nearby.
 constexpr double FarthestCrossingKm = 1500;
 
 Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
@@ -62,22 +62,36 @@ LimitLine LimitLineOf(const std::vector<ZoneStep>& steps, std::optional<Geograph
   return line;
 }
 
-std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section) {
+// Segments are examined outwards from the step of the central point, each way
+// until a segment lies wholly beyond FarthestCrossingKm: a limit line does not
+// come back within reach farther along.
+std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section, std::size_t from) {
   std::optional<Crossing> nearest;
-  for (std::size_t n = 1; n < line.Points.size(); ++n) {
-    if (!line.Present[n - 1] || !line.Present[n]) continue;
+  const auto withinReach = [&](const Vector3& point) {
+    const Vector3 offset = Difference(point, section.Origin);
+    return DotProduct(offset, offset) < FarthestCrossingKm * FarthestCrossingKm;
+  };
+  // Looks at the segment ending at point n; false once it is out of reach.
+  const auto examine = [&](std::size_t n) {
+    if (!line.Present[n - 1] || !line.Present[n]) return true;
     const Vector3& previous = line.Points[n - 1];
     const Vector3& here = line.Points[n];
+    if (!withinReach(previous) && !withinReach(here)) return false;
     const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
     const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
-    if ((along0 <= 0) == (along1 <= 0)) continue;
+    if ((along0 <= 0) == (along1 <= 0)) return true;
     const double f = along0 / (along0 - along1);
     const Vector3 point{previous.x + f * (here.x - previous.x), previous.y + f * (here.y - previous.y),
                         previous.z + f * (here.z - previous.z)};
     const double across = DotProduct(Difference(point, section.Origin), section.Across);
-    if (nearest && std::abs(across) >= std::abs(nearest->Across)) continue;
-    if (GroundDistanceBetweenEarthFixedKm(section.Origin, point) < FarthestCrossingKm)
+    if (withinReach(point) && (!nearest || std::abs(across) < std::abs(nearest->Across))) {
       nearest = Crossing{across, point};
+    }
+    return true;
+  };
+  for (std::size_t n = std::max<std::size_t>(from, 1); n < line.Points.size() && examine(n); ++n) {
+  }
+  for (std::size_t n = std::min(from, line.Points.size() - 1); n >= 1 && examine(n); --n) {
   }
   return nearest;
 }
@@ -91,8 +105,8 @@ void MeasureWidths(std::vector<ZoneStep>& steps) {
     steps[i].WidthKm.reset();
     const std::optional<CrossSection> section = CrossSectionAt(steps, i);
     if (!section) continue;
-    const std::optional<Crossing> north = NearestCrossing(northernLimit, *section);
-    const std::optional<Crossing> south = NearestCrossing(southernLimit, *section);
+    const std::optional<Crossing> north = NearestCrossing(northernLimit, *section, i);
+    const std::optional<Crossing> south = NearestCrossing(southernLimit, *section, i);
     if (!north || !south) continue;
     const double northSide =
         std::copysign(GroundDistanceBetweenEarthFixedKm(section->Origin, north->Point), north->Across);

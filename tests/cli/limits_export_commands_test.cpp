@@ -192,5 +192,21 @@ TEST_F(ExportFiles, TheKmlZoneOverThe180thMeridianStaysWithinItsRange) {
   EXPECT_NE(kml.find("<name>Sonnenfinsternis 13.11.2012 (total)</name>"), std::string::npos);
 }
 
+// 10 June 2021: the annular zone holds the North Pole (the southern limit
+// passes it on the far side), so the zone is closed over the pole.
+TEST_F(ExportFiles, AZoneThatHoldsAPoleIsClosedOverIt) {
+  const std::string kml = ReadFile(Export("10.06.2021", "kml"));
+  const std::string polygon = kml.substr(kml.find("<Polygon>"));
+  EXPECT_GE(Count(polygon, "<Polygon>"), 1u);
+  EXPECT_GE(Count(polygon, ",90.00000"), 2u);
+  std::istringstream coordinates(polygon);
+  for (std::string word; coordinates >> word;) {
+    const std::size_t comma = word.find(',');
+    if (comma == std::string::npos || word.find('<') != std::string::npos) continue;
+    EXPECT_LE(std::abs(std::stod(word.substr(0, comma))), 180) << word;
+  }
+  EXPECT_EQ(RunTool("xmllint --noout '" + (folder_ / "10.06.2021.kml").string() + "'").Status, 0);
+}
+
 }  // namespace
 }  // namespace vellmora

@@ -33,13 +33,16 @@ TEST(ZoneLimits, CentralPointsFollowTheCentralLineOnItsGrid) {
   CentralLineScan(8, 4, 2024, HoursOf(18, 18, 54), line);
   ASSERT_GT(steps.size(), 700u);
   // Both meet the Earth with the same axis on the same 15-s grid; the ground
-  // point comes from two formulations of the flattened Earth.
+  // point comes from two formulations of the flattened Earth. Left out: the
+  // first and last minute, where the axis grazes the Earth and the smallest
+  // difference along it moves the ground point by kilometres.
   EXPECT_NEAR(static_cast<double>(steps.size()), static_cast<double>(line.CentralLatitudes.size()), 2);
-  for (const ZoneStep& step : steps) {
+  for (std::size_t n = 4; n + 4 < steps.size(); ++n) {
+    const ZoneStep& step = steps[n];
     double nearestKm = std::numeric_limits<double>::max();
-    for (std::size_t n = 0; n < line.CentralLatitudes.size(); ++n) {
+    for (std::size_t i = 0; i < line.CentralLatitudes.size(); ++i) {
       nearestKm =
-          std::min(nearestKm, GroundDistanceKm(step.Central, {line.CentralLatitudes[n], -line.CentralLongitudes[n]}));
+          std::min(nearestKm, GroundDistanceKm(step.Central, {line.CentralLatitudes[i], -line.CentralLongitudes[i]}));
     }
     EXPECT_LT(nearestKm, 1.0) << step.Central.Latitude << " " << step.Central.LongitudeEast;
   }

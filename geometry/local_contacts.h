@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+
+#include "geometry/contact_function.h"
+
+// The parts of the local circumstances that the zone limits share with them.
+
+namespace vellmora {
+
+// The fits of the Moon and the Sun for one place and eclipse: degree 8 over
+// about 43.8 hours either side of the catalogue time (universal time, Julian
+// centuries since J2000).
+struct LocalFits {
+  EquatorialFit Moon;
+  EquatorialFit Sun;  // distance in AU
+};
+
+LocalFits FitsAroundCatalogueTime(double catalogueTime);
+
+// Second and third contact: the roots of the umbral contact function within
+// 15 minutes before and after the time of maximum; a bracket without a sign
+// change gives its first end.
+std::array<double, 2> InnerContacts(const LocalEclipseSetting& setting, double timeOfMaximum);
+
+}  // namespace vellmora
