@@ -14,6 +14,9 @@
 namespace vellmora {
 
 using Notification = std::function<void()>;
+// A mouse position on the paint box in its logical pixels (with fractions at a
+// screen scale above 100 %).
+using PointerNotification = std::function<void(double x, double y)>;
 
 struct Rgb {
   std::uint8_t Red;
@@ -45,6 +48,7 @@ class ComboBox {
   virtual void SetSelectedIndex(int index) = 0;
   virtual int SelectedIndex() const = 0;  // -1 for none
   Notification OnChange;                  // every edit and every selection change
+  Notification OnEnter;                   // Enter pressed in the edit field
 };
 
 class EditField {
@@ -111,6 +115,10 @@ class PaintBox {
   virtual void Present(OffscreenImage& image) = 0;            // copied onto the box at (0, 0)
   virtual Canvas& DirectSurface() = 0;                        // draws straight onto the box
   Notification OnPaint;
+  // The left mouse button pressed on the box, moved while held, released.
+  PointerNotification OnMouseDown;
+  PointerNotification OnMouseMove;
+  PointerNotification OnMouseUp;
 };
 
 class ScreenCursor {

@@ -18,6 +18,10 @@ TForm37::TForm37(FormControls controls) : controls_(controls) {
   controls_.T1.OnChange = [this] { Dispatch([this] { T1Change(); }); };
   controls_.T2.OnChange = [this] { Dispatch([this] { T2C(); }); };
   controls_.PB3.OnPaint = [this] { Dispatch([this] { PB3P(); }); };
+  controls_.PB3.OnMouseDown = [this](double x, double y) { Dispatch([=, this] { PB3MouseDown(x, y); }); };
+  controls_.PB3.OnMouseMove = [this](double x, double y) { Dispatch([=, this] { PB3MouseMove(x, y); }); };
+  controls_.PB3.OnMouseUp = [this](double x, double y) { Dispatch([=, this] { PB3MouseUp(x, y); }); };
+  controls_.CB6.OnEnter = [this] { Dispatch([this] { CB6Enter(); }); };
   Dispatch([this] { FormCreate(); });
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/controls.h"
+#include "app/globe_drag.h"
 #include "app/globe_painter.h"
+#include "app/path_export.h"
 #include "geometry/central_line.h"
 
 // The main window's logic, free of any toolkit: the window state, the
@@ -38,6 +43,28 @@ class TForm37 {
   // Takes a place as the observing place and shows its coordinates and time zone.
   void ObserveFrom(double latitude, double eastLongitude, double zoneOffsetHours);
 
+  // The globe under the mouse: a drag turns it, a click makes the point the
+  // observing place (positions in PB3's logical pixels).
+  void PB3MouseDown(double x, double y);
+  void PB3MouseMove(double x, double y);
+  void PB3MouseUp(double x, double y);
+  // The point of the globe seen at (x, y) of PB3, none off the disc.
+  std::optional<GeoPoint> MapPointAt(double x, double y) const;
+  // Makes the point seen at (x, y) the observing place; false off the disc.
+  bool ObserveFromMapPoint(double x, double y);
+  // Enter in CB6: typed coordinates become the observing place.
+  void CB6Enter();
+  // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
+  void SetShowZoneLimits(bool show);
+  // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
+  // none while no eclipse is selected.
+  std::optional<std::string> PathExportText(PathFormat format) const;
+
+  // Any point as the observing place: CB6 shows its coordinates, the labels
+  // show them with the time zone of the nearest table place, and the selected
+  // eclipse is computed anew as for a place of the table.
+  void ObserveAnywhere(const GeoPoint& point);
+
   // Window state.
   double ObserverLatitude = 0;
   double ObserverLongitude = 0;
@@ -45,18 +72,24 @@ class TForm37 {
   double MapCentreLongitude = 180.0;
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
+  bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
 
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;
   FoundPlaceTable FoundPlaces{};
+  // The zone of the selected eclipse, computed while its limits are shown.
+  std::vector<ZoneStep> ZoneSteps;
 
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
+  void UpdateZoneLimits();
+  void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 
   FormControls controls_;
   bool dispatching_ = false;
+  GlobeDrag globeDrag_;
 };
 
 }  // namespace vellmora

@@ -1,8 +1,9 @@
+#include "app/coastline_cache.h"
 #include "app/form37.h"
-#include "app/resources.h"
 
 // The globe map's handlers: every paint composes the whole picture anew
-// off-screen, with the coastlines read afresh, and presents it in one copy.
+// off-screen, projecting the coastlines parsed at the first paint, and
+// presents it in one copy.
 
 namespace vellmora {
 
@@ -12,11 +13,19 @@ GlobeView TForm37::CurrentView() const {
 
 void TForm37::PB3P() {
   SuppressLatitudeRepaint = false;
-  const GlobeScene scene{
-      controls_.T1.Value(),          MapCentreLongitude, controls_.PB3.Width(), controls_.PB3.Height(), CentralLine,
-      controls_.LB5.SelectedIndex(), ObserverLatitude,   ObserverLongitude,     ShowFoundPlaces,        FoundPlaces};
+  const GlobeScene scene{controls_.T1.Value(),
+                         MapCentreLongitude,
+                         controls_.PB3.Width(),
+                         controls_.PB3.Height(),
+                         CentralLine,
+                         controls_.LB5.SelectedIndex(),
+                         ObserverLatitude,
+                         ObserverLongitude,
+                         ShowFoundPlaces,
+                         FoundPlaces,
+                         ShowZoneLimits ? &ZoneSteps : nullptr};
   const std::unique_ptr<OffscreenImage> image = controls_.PB3.CreateImage();
-  PaintGlobe(scene, LoadResourceLines("erde2"), image->Surface());
+  PaintGlobe(scene, EmbeddedCoastline(), image->Surface());
   controls_.PB3.Present(*image);
 }
 

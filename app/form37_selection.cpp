@@ -61,6 +61,7 @@ void TForm37::LB1C() {
   CentralLineScan(instant.Day, instant.Month, instant.Year, instant.Hours, CentralLine);
   controls_.LB5.Clear();
   for (const std::string& line : CentralLine.Rows) controls_.LB5.Add(line);
+  UpdateZoneLimits();
   TurnGlobeToPath();
 
   controls_.LB6.Clear();

@@ -50,13 +50,12 @@ class JoinedLine {
  public:
   JoinedLine(Canvas& canvas, const GlobeView& view) : canvas_(canvas), view_(view) {}
 
-  void Start(double latitude, double eastLongitude) {
-    const DiscPoint point = ProjectToDisc(view_, latitude, eastLongitude);
-    canvas_.MoveTo(point.X, point.Y);
-  }
+  void Start(double latitude, double eastLongitude) { Start(ProjectToDisc(view_, latitude, eastLongitude)); }
+  void Continue(double latitude, double eastLongitude) { Continue(ProjectToDisc(view_, latitude, eastLongitude)); }
 
-  void Continue(double latitude, double eastLongitude) {
-    const DiscPoint point = ProjectToDisc(view_, latitude, eastLongitude);
+  void Start(const DiscPoint& point) { canvas_.MoveTo(point.X, point.Y); }
+
+  void Continue(const DiscPoint& point) {
     if (point.CosC >= 0) {
       canvas_.LineTo(point.X, point.Y);
     } else {
@@ -90,15 +89,15 @@ void DrawGraticule(Canvas& canvas, const GlobeView& view) {
   }
 }
 
-void DrawCoastlines(Canvas& canvas, const GlobeView& view, std::span<const std::string> lines) {
+void DrawCoastlines(Canvas& canvas, const GlobeView& view, std::span<const CoastlineVertex> coastline) {
   canvas.SetPen(kCoastlineBlue, 1);
   JoinedLine line(canvas, view);
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-    const CoastlinePoint point = ParseCoastlineLine(lines[i]);
-    if (point.Flag == 0) {
-      line.Start(point.Latitude, point.Longitude);
+  for (const CoastlineVertex& vertex : coastline) {
+    const DiscPoint point = ProjectToDisc(view, vertex.SinLatitude, vertex.CosLatitude, vertex.Longitude);
+    if (vertex.StartsPolyline) {
+      line.Start(point);
     } else {
-      line.Continue(point.Latitude, point.Longitude);
+      line.Continue(point);
     }
   }
 }
@@ -114,10 +113,12 @@ std::size_t PathPointCount(const CentralLineResults& path) {
       {path.Rows.size(), path.CentralLatitudes.size(), path.CentralLongitudes.size(), path.UmbraDiameters.size()});
 }
 
-// Half the umbra's diameter at the globe's scale, at least 2 pixels; the umbra
-// diameter of a total eclipse is negative and gives the minimum.
+// Half the umbra's diameter at the globe's scale, at least 2 pixels. The
+// diameter is signed (negative for a total eclipse, whose umbra reaches the
+// Earth); the shadow's size is its magnitude, so total and annular paths
+// widen alike.
 int PathWidth(int height, double umbraDiameter) {
-  return std::max(kMinimumPathWidth, RoundToPixel(height * umbraDiameter / 4.0));
+  return std::max(kMinimumPathWidth, RoundToPixel(height * std::abs(umbraDiameter) / 4.0));
 }
 
 // Points on or behind the limb are skipped and break the stroke.
@@ -135,6 +136,28 @@ void DrawPath(Canvas& canvas, const GlobeView& view, const CentralLineResults& p
       canvas.LineTo(point.X, point.Y);
     } else {
       canvas.MoveTo(point.X, point.Y);
+      strokeOpen = true;
+    }
+  }
+}
+
+// A limit of the zone: 1 pixel in the path's colour under the path's rules;
+// a step where the shadow's edge misses the Earth breaks it like a hidden point.
+void DrawZoneLimit(Canvas& canvas, const GlobeView& view, const std::vector<ZoneStep>& steps,
+                   std::optional<GeographicPoint> ZoneStep::*limit) {
+  canvas.SetPen(kPathYellow, 1);
+  bool strokeOpen = false;
+  for (const ZoneStep& step : steps) {
+    const std::optional<GeographicPoint>& point = step.*limit;
+    const DiscPoint disc = point ? ProjectToDisc(view, point->Latitude, point->LongitudeEast) : DiscPoint{0, 0, 0};
+    if (disc.CosC <= 0) {
+      strokeOpen = false;
+      continue;
+    }
+    if (strokeOpen) {
+      canvas.LineTo(disc.X, disc.Y);
+    } else {
+      canvas.MoveTo(disc.X, disc.Y);
       strokeOpen = true;
     }
   }
@@ -192,6 +215,10 @@ bool DrawFoundPlace(Canvas& canvas, const GlobeView& view, int number, double la
 }
 
 void PaintGlobe(const GlobeScene& scene, std::span<const std::string> coastlineLines, Canvas& canvas) {
+  PaintGlobe(scene, ParseCoastline(coastlineLines), canvas);
+}
+
+void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastline, Canvas& canvas) {
   const GlobeView view = MakeGlobeView(scene.CentreLatitude, scene.MapCentreLongitude, scene.Width, scene.Height);
   const DiscBox disc = GlobeDiscBox(view, scene.Height);
 
@@ -200,11 +227,15 @@ void PaintGlobe(const GlobeScene& scene, std::span<const std::string> coastlineL
   DrawDisc(canvas, disc);
 
   DrawGraticule(canvas, view);
-  DrawCoastlines(canvas, view, coastlineLines);
+  DrawCoastlines(canvas, view, coastline);
 
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {
     DrawPath(canvas, view, scene.CentralLine, scene.Height);
+    if (scene.ZoneLimits != nullptr) {
+      DrawZoneLimit(canvas, view, *scene.ZoneLimits, &ZoneStep::NorthernLimit);
+      DrawZoneLimit(canvas, view, *scene.ZoneLimits, &ZoneStep::SouthernLimit);
+    }
     if (scene.SelectedRow >= 0 && static_cast<std::size_t>(scene.SelectedRow) < pathPoints) {
       DrawSelectedPoint(canvas, view, scene.CentralLine, scene.SelectedRow);
     }

@@ -4,14 +4,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/coastline_cache.h"
 #include "app/controls.h"
 #include "app/globe_projection.h"
 #include "geometry/central_line.h"
+#include "geometry/zone_limits.h"
 
 // The globe map: disc, 15-degree graticule, coastlines, the central line of
-// the chosen eclipse, its selected point, the observing place and the places
-// found near the path, composed in one pass onto a drawing surface.
+// the chosen eclipse (and on request the limits of its zone), its selected
+// point, the observing place and the places found near the path, composed in
+// one pass onto a drawing surface.
 
 namespace vellmora {
 
@@ -37,6 +41,8 @@ struct GlobeScene {
   double ObserverLongitude;               // degrees, east positive
   bool ShowFoundPlaces;
   const FoundPlaceTable& FoundPlaces;
+  // The zone's northern and southern limits, drawn over the path when given.
+  const std::vector<ZoneStep>* ZoneLimits = nullptr;
 };
 
 // One line of the coastline text: latitude, east longitude and polyline flag
@@ -58,9 +64,11 @@ CoastlinePoint ParseCoastlineLine(std::string_view line);
 bool DrawFoundPlace(Canvas& canvas, const GlobeView& view, int number, double latitude, double eastLongitude,
                     const std::string& name);
 
-// Paints the whole map onto a white surface of the scene's size. The caller
-// passes the coastline text freshly loaded for this paint; its final line is
-// never drawn.
+// Paints the whole map onto a white surface of the scene's size, with the
+// coastline points parsed beforehand (ParseCoastline).
+void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastline, Canvas& canvas);
+
+// The same from the coastline text; its final line is never drawn.
 void PaintGlobe(const GlobeScene& scene, std::span<const std::string> coastlineLines, Canvas& canvas);
 
 }  // namespace vellmora

@@ -3,15 +3,18 @@
 #include <string>
 #include <vector>
 
+#include "app/coastline_cache.h"
 #include "app/globe_painter.h"
 #include "app/qt/qimage_canvas.h"
 #include "app/resources.h"
 #include "geometry/central_line.h"
 
-// One paint of the globe map as the window does it at start-up: a new
-// 711 x 682 image, the coastline text inflated and split anew, every line
-// parsed, projected and drawn; and the same paint with the coastline text
-// loaded beforehand (the loading alone is measured in resources_bench.cpp).
+// One paint of the globe map from the coastline text: a new 711 x 682 image,
+// the text inflated and split anew, every line parsed, projected and drawn;
+// the same paint with the text loaded beforehand (the loading alone is
+// measured in resources_bench.cpp); and the paint the window makes at every
+// step of a drag, from the coastlines parsed once, with the path of the total
+// eclipse of 8 April 2024, at 100 % and 200 % screen scale.
 
 namespace vellmora {
 namespace {
@@ -45,6 +48,25 @@ void BM_PaintWithLoadedCoastlines(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintWithLoadedCoastlines)->Unit(benchmark::kMillisecond);
+
+struct DragScene {
+  DragScene() { CentralLineScan(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0, Path); }
+  CentralLineResults Path;
+  FoundPlaceTable NoPlaces{};
+  GlobeScene Scene{25, 260.0, kWidth, kHeight, Path, 300, 50.836667, 12.854444, false, NoPlaces};
+};
+
+void BM_DragStepPaint(benchmark::State& state) {
+  const DragScene drag;
+  const std::vector<CoastlineVertex>& coastline = EmbeddedCoastline();
+  const auto pixelRatio = static_cast<double>(state.range(0));
+  for (auto _ : state) {
+    QImageOffscreen image(kWidth, kHeight, pixelRatio);
+    PaintGlobe(drag.Scene, coastline, image.Surface());
+    benchmark::DoNotOptimize(image.Image().constBits());
+  }
+}
+BENCHMARK(BM_DragStepPaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vellmora

@@ -108,6 +108,7 @@ MainWindow::MainWindow() {
   auto* t2 = Place<QSpinBox>(p4_, "T2", {96, 104, 54, 22});
   t2->setRange(0, 360);
   t2->setValue(180);
+  t2->setWrapping(true);  // a step up from 360 gives 0, a step down from 0 gives 360
   auto* t1 = Place<QSpinBox>(p4_, "T1", {216, 104, 54, 22});
   t1->setRange(-90, 90);
   t1->setValue(0);
@@ -170,6 +171,7 @@ MainWindow::MainWindow() {
   errors_ = std::make_unique<QtErrorReport>(this);
   form_ = std::make_unique<TForm37>(FormControls{*e1_, *e2_, *d1_, *d3_, *t1_, *t2_, *lb1_, *lb5_, *lb6_, *lb9_, *cb6_,
                                                  *l39_, *l40_, *l41_, *pb3_, cursor_, *errors_, clock_});
+  globeMenu_ = std::make_unique<GlobeMenu>(this, *form_, *pb3_, *errors_);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/form37.h"
+#include "app/qt/globe_menu.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
 #include "app/system_clock.h"
@@ -19,6 +20,7 @@ class MainWindow : public QWidget {
   QWidget* Control(const char* name) const;  // a control by its layout name, e.g. "LB1"
   TForm37& Form() { return *form_; }
   QtPaintBox& Map() { return *pb3_; }
+  GlobeMenu& MapMenu() { return *globeMenu_; }
 
  private:
   template <typename Widget>
@@ -37,6 +39,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<QtErrorReport> errors_;
   SystemClock clock_;
   std::unique_ptr<TForm37> form_;
+  std::unique_ptr<GlobeMenu> globeMenu_;
 };
 
 }  // namespace vellmora

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QPolygon>
 
 #include "app/controls.h"
 
@@ -35,6 +36,7 @@ class QImageCanvas : public Canvas {
  private:
   QPainter& Painter();
   void ApplyPen();
+  void FlushLines();
 
   QImage& image_;
   QPainter painter_;
@@ -44,12 +46,15 @@ class QImageCanvas : public Canvas {
   QFont font_;
   QColor fontColour_{Qt::black};
   QPoint position_;
+  QPolygon polyline_;  // line-tos not yet drawn, joined end to start
 };
 
 // An off-screen picture of the paint box: a white RGB32 image and its canvas.
+// At a pixel ratio above 1 the image has that many device pixels per logical
+// pixel; everything is drawn in logical pixels, with crisp lines.
 class QImageOffscreen : public OffscreenImage {
  public:
-  QImageOffscreen(int width, int height);
+  QImageOffscreen(int width, int height, double devicePixelRatio = 1.0);
 
   Canvas& Surface() override { return canvas_; }
 

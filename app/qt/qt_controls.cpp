@@ -54,6 +54,11 @@ QtComboBox::QtComboBox(QComboBox* widget) : widget_(widget) {
   QObject::connect(widget_, &QComboBox::editTextChanged, [this] {
     if (OnChange) OnChange();
   });
+  if (QLineEdit* edit = widget_->lineEdit()) {
+    QObject::connect(edit, &QLineEdit::returnPressed, [this] {
+      if (OnEnter) OnEnter();
+    });
+  }
 }
 
 void QtComboBox::Fill(const std::vector<std::string>& items) {

@@ -1,24 +1,44 @@
 #include "app/qt/qt_paint_box.h"
 
+#include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QPainter>
-#include <functional>
 
 #include "app/qt/qimage_canvas.h"
 
 namespace vellmora {
 
+// The widget of the box: paints the picture shown, passes the left button's
+// press, moves and release on in logical pixels, and the right button's menu.
 class QtPaintBox::Surface : public QWidget {
  public:
-  Surface(QWidget* parent, std::function<void()> paint) : QWidget(parent), paint_(std::move(paint)) {}
+  Surface(QWidget* parent, QtPaintBox& box) : QWidget(parent), box_(box) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override { paint_(); }
+  void paintEvent(QPaintEvent*) override { box_.PaintWidget(); }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) Notify(box_.OnMouseDown, event);
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if ((event->buttons() & Qt::LeftButton) != 0) Notify(box_.OnMouseMove, event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) Notify(box_.OnMouseUp, event);
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (box_.OnContextMenu) box_.OnContextMenu(event->pos(), event->globalPos());
+  }
 
  private:
-  std::function<void()> paint_;
+  static void Notify(const PointerNotification& notification, const QMouseEvent* event) {
+    if (notification) notification(event->position().x(), event->position().y());
+  }
+
+  QtPaintBox& box_;
 };
 
-QtPaintBox::QtPaintBox(QWidget* parent, QRect geometry) : widget_(new Surface(parent, [this] { PaintWidget(); })) {
+QtPaintBox::QtPaintBox(QWidget* parent, QRect geometry) : widget_(new Surface(parent, *this)) {
   widget_->setGeometry(geometry);
   widget_->setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -30,7 +50,7 @@ int QtPaintBox::Width() const { return widget_->width(); }
 int QtPaintBox::Height() const { return widget_->height(); }
 
 std::unique_ptr<OffscreenImage> QtPaintBox::CreateImage() {
-  return std::make_unique<QImageOffscreen>(Width(), Height());
+  return std::make_unique<QImageOffscreen>(Width(), Height(), widget_->devicePixelRatioF());
 }
 
 void QtPaintBox::Present(OffscreenImage& image) {
@@ -43,10 +63,7 @@ void QtPaintBox::Present(OffscreenImage& image) {
 }
 
 Canvas& QtPaintBox::DirectSurface() {
-  if (shown_.isNull()) {
-    shown_ = QImage(Width(), Height(), QImage::Format_RGB32);
-    shown_.fill(Qt::white);
-  }
+  if (shown_.isNull()) shown_ = QImageOffscreen(Width(), Height(), widget_->devicePixelRatioF()).Image();
   if (!direct_) direct_ = std::make_unique<QImageCanvas>(shown_);
   upToDate_ = true;
   widget_->update();

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/controls.h"
@@ -26,6 +27,8 @@ class QtPaintBox : public PaintBox {
   Canvas& DirectSurface() override;
 
   QWidget* Widget() const { return widget_; }
+  // The right mouse button's menu asked for at a position in the box and on the screen.
+  std::function<void(QPoint position, QPoint globalPosition)> OnContextMenu;
   // The picture the box shows now, with what was drawn straight onto it.
   const QImage& Shown();
 

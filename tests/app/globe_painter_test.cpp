@@ -218,7 +218,7 @@ TEST(GlobePaint, FinalCoastlineLineIsNeverDrawn) {
 TEST(GlobePaint, PathBreaksAtHiddenPointsWhichSetNoWidth) {
   SceneInputs inputs;
   inputs.AddPathPoint(0, 0, 0.05);     // centre, 9 pixels
-  inputs.AddPathPoint(0, -10, -0.3);   // 10 E, total: 2 pixels
+  inputs.AddPathPoint(0, -10, -0.03);  // 10 E, total: 682 * 0.03 / 4 = 5.115, 5 pixels
   inputs.AddPathPoint(0, -170, 0.05);  // 170 E, behind the globe
   inputs.AddPathPoint(0, 10, 0.02);    // 10 W, 682 * 0.02 / 4 = 3.41: 3 pixels
   inputs.AddPathPoint(10, 0, 0.01);    // 10 N, 1.7 pixels raised to 2
@@ -226,7 +226,7 @@ TEST(GlobePaint, PathBreaksAtHiddenPointsWhichSetNoWidth) {
   ASSERT_EQ(path.size(), 8u);
   EXPECT_TRUE(Is(path[0], CanvasOp::SetPenWidth, {9}));
   EXPECT_TRUE(Is(path[1], CanvasOp::MoveTo, {kCx, kCy}));
-  EXPECT_TRUE(Is(path[2], CanvasOp::SetPenWidth, {2}));
+  EXPECT_TRUE(Is(path[2], CanvasOp::SetPenWidth, {5}));
   EXPECT_TRUE(Is(path[3], CanvasOp::LineTo, {kCx + kTen, kCy}));
   EXPECT_TRUE(Is(path[4], CanvasOp::SetPenWidth, {3}));
   EXPECT_TRUE(Is(path[5], CanvasOp::MoveTo, {kCx - kTen, kCy}));
@@ -237,7 +237,7 @@ TEST(GlobePaint, PathBreaksAtHiddenPointsWhichSetNoWidth) {
   SceneInputs late;
   late.AddPathPoint(0, -170, 0.05);
   late.AddPathPoint(0, -100, 0.05);
-  late.AddPathPoint(0, -10, -0.1);
+  late.AddPathPoint(0, -10, -0.01);
   const std::vector<CanvasCall> latePath = late.Paint().StrokedWith(kYellow);
   ASSERT_EQ(latePath.size(), 2u);
   EXPECT_TRUE(Is(latePath[0], CanvasOp::SetPenWidth, {2}));
@@ -258,11 +258,16 @@ int PathWidthAt(int height, double umbraDiameter) {
 }
 
 TEST(GlobePaint, PathWidthIsHalfTheUmbraAtGlobeScaleButAtLeastTwo) {
-  EXPECT_EQ(PathWidthAt(682, 0.05), 9);   // 8.525
-  EXPECT_EQ(PathWidthAt(682, 0.1), 17);   // 17.05
-  EXPECT_EQ(PathWidthAt(682, 0.01), 2);   // 1.705
-  EXPECT_EQ(PathWidthAt(682, -0.02), 2);  // total eclipse
-  EXPECT_EQ(PathWidthAt(682, -0.6), 2);
+  EXPECT_EQ(PathWidthAt(682, 0.05), 9);  // 8.525
+  EXPECT_EQ(PathWidthAt(682, 0.1), 17);  // 17.05
+  EXPECT_EQ(PathWidthAt(682, 0.01), 2);  // 1.705
+  // A total eclipse's umbra diameter is negative: its path is as wide as an
+  // annular one of the same shadow size.
+  for (const double size : {0.01, 0.02, 0.05, 0.1}) {
+    EXPECT_EQ(PathWidthAt(682, -size), PathWidthAt(682, size)) << size;
+  }
+  EXPECT_EQ(PathWidthAt(682, -0.02), 3);  // 3.41
+  EXPECT_EQ(PathWidthAt(682, -0.05), 9);
   // 144 * 0.125 / 4 = 4.5 and 176 * 0.125 / 4 = 5.5, exact in binary: halves go to even.
   EXPECT_EQ(PathWidthAt(144, 0.125), 4);
   EXPECT_EQ(PathWidthAt(176, 0.125), 6);

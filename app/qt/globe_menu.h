@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/form37.h"
+#include "app/path_export.h"
+#include "app/qt/qt_paint_box.h"
+
+namespace vellmora {
+
+class AboutDialog;
+
+// The globe's context menu: "Beobachtungsort hierher" (the point under the
+// right click as the observing place), "Zonengrenzen zeigen", "Karte
+// speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
+class GlobeMenu {
+ public:
+  GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorReport& errors);
+  ~GlobeMenu();
+
+  // The menu for a right click at `position` of the map; entries that cannot
+  // act there (no point under it, no eclipse chosen) are disabled.
+  std::unique_ptr<QMenu> MenuAt(QPoint position);
+  void Show(QPoint position, QPoint globalPosition);
+
+  // The map as shown, at the screen's pixel ratio, as PNG; false when the file cannot be written.
+  bool SaveMap(const QString& file);
+  // The chosen eclipse's path in a file; false when there is none or the file cannot be written.
+  bool ExportPath(const QString& file, PathFormat format);
+  void ShowAbout();
+
+  QAction* AboutAction() const { return about_; }
+
+ private:
+  void AskAndSaveMap();
+  void AskAndExportPath();
+
+  QWidget* window_;
+  TForm37& form_;
+  QtPaintBox& map_;
+  ErrorReport& errors_;
+  QAction* about_;
+  AboutDialog* aboutDialog_ = nullptr;
+};
+
+}  // namespace vellmora
