@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/blank_canvas.h"
 #include "app/globe_painter.h"
 #include "app/resources.h"
 
@@ -23,13 +24,8 @@ void Require(bool condition) {
 
 // Every point of the globe lies inside the disc, so no coordinate may stray
 // far from the box, whatever the coastline text says.
-class BoundsCheckingCanvas : public Canvas {
+class BoundsCheckingCanvas : public BlankCanvas {
  public:
-  void SetPen(Rgb, int) override {}
-  void SetPenWidth(int) override {}
-  void SetFill(Rgb) override {}
-  void SetNoFill() override {}
-  void SetFont(const std::string&, int, Rgb) override {}
   void MoveTo(int x, int y) override { Check(x, y); }
   void LineTo(int x, int y) override { Check(x, y); }
   void Ellipse(int left, int top, int right, int bottom) override {
