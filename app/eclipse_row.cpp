@@ -5,6 +5,26 @@
 
 namespace vellmora {
 
+const char* EclipseKindName(EclipseKind kind) {
+  switch (kind) {
+    case EclipseKind::Partial:
+      return "partiell";
+    case EclipseKind::NonCentral:
+      return "nicht zentral";
+    case EclipseKind::Annular:
+      return "ringf\xF6rmig";
+    case EclipseKind::AnnularTotal:
+      return "total-ringf\xF6rmig";
+    case EclipseKind::Total:
+      return "total";
+    case EclipseKind::Penumbral:
+      return "Halbschatten";
+    case EclipseKind::NoEclipse:
+      break;
+  }
+  return "";
+}
+
 std::string FormatEclipseRow(EclipseKind kind, double serial) {
   int year = 0;
   int month = 0;
@@ -27,7 +47,7 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   // Seconds are cut from the exact time of day, never rounded.
   const auto seconds = static_cast<long>(std::floor(TimeOfDay(serial) * 86400.0));
   char text[64];
-  std::snprintf(text, sizeof text, "%s\t%02d.%02d.%04d %02ld:%02ld:%02ld", EclipseKindText(kind), day, month, year,
+  std::snprintf(text, sizeof text, "%s\t%02d.%02d.%04d %02ld:%02ld:%02ld", EclipseKindName(kind), day, month, year,
                 seconds / 3600, seconds / 60 % 60, seconds % 60);
   return text;
 }

@@ -9,6 +9,9 @@
 
 namespace vellmora {
 
+// The window's name of a kind, Windows-1252 ("" for NoEclipse).
+const char* EclipseKindName(EclipseKind kind);
+
 std::string FormatEclipseRow(EclipseKind kind, double serial);
 
 // The instant a row shows, to the whole second, in the row's calendar.

@@ -53,9 +53,6 @@ enum class EclipseKind : std::uint8_t {
   Penumbral = 6,
 };
 
-// The window's text of a kind, Windows-1252 ("" for NoEclipse).
-const char* EclipseKindText(EclipseKind kind);
-
 struct LunationElements {
   long double k;
   long double JDE;

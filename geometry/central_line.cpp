@@ -6,7 +6,6 @@
 #include "ephem/moolib.h"
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
-#include "geometry/central_line_row.h"
 #include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
 #include "geometry/shadow_axis.h"
@@ -50,10 +49,11 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
 }  // namespace
 
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
-  results.Rows.clear();
+  results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
   results.UmbraDiameters.clear();
+  results.CentralPhaseMinutes.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
   const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
@@ -71,12 +71,11 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
       const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
       const CentralPhase phase = DurationOfCentralPhase(
           shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
-      const double stepHours = CalendarFromMJD(MJDFromCenturies(t)).Hours;
-      results.Rows.push_back(
-          FormatCentralLineRow(stepHours, point.Latitude, point.LongitudeWest, phase.DurationMinutes));
+      results.StepHours.push_back(CalendarFromMJD(MJDFromCenturies(t)).Hours);
       results.CentralLatitudes.push_back(point.Latitude);
       results.CentralLongitudes.push_back(point.LongitudeWest);
       results.UmbraDiameters.push_back(phase.Umbra);
+      results.CentralPhaseMinutes.push_back(phase.DurationMinutes);
       if (point.Latitude < results.CentralLatitudeMin) results.CentralLatitudeMin = point.Latitude;
       if (point.Latitude > results.CentralLatitudeMax) results.CentralLatitudeMax = point.Latitude;
     }

@@ -8,7 +8,6 @@
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
-#include "geometry/local_circumstances_text.h"
 #include "geometry/local_phase.h"
 #include "geometry/solve_bracketed.h"
 
@@ -59,10 +58,7 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);
-  if (SearchOuterContacts(setting, catalogueTime, result) == 0) {
-    result.Lines.push_back(FormatKindLine(LocalEclipseKind::NotVisible, 0, 0));
-    return result;
-  }
+  if (SearchOuterContacts(setting, catalogueTime, result) == 0) return result;
 
   const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, result.Maximum);
   const ObserverPosition observer = ObserverCoordinates(elements, result.Maximum, setting.LongitudeWest, setting.Site);
@@ -74,20 +70,11 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
   result.Magnitude = phase.Magnitude;
   result.Obscuration = phase.Obscuration;
 
-  const bool central = phase.Kind != LocalEclipseKind::Partial;
-  if (central) {
+  if (phase.Kind != LocalEclipseKind::Partial) {
     auto umbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Umbral); };
     const double tm = result.Maximum;
     result.Contacts[1] = SolveBracketed(umbral, tm - FifteenMinutes, tm, InnerContactTolerance);
     result.Contacts[2] = SolveBracketed(umbral, tm, tm + FifteenMinutes, InnerContactTolerance);
-  }
-
-  result.Lines.push_back(FormatKindLine(phase.Kind, phase.Magnitude, phase.Obscuration));
-  result.Lines.push_back(FormatMaximumLine(result.Maximum));
-  for (int contact = 1; contact <= 4; ++contact) {
-    if (central || contact == 1 || contact == 4) {
-      result.Lines.push_back(FormatContactLine(contact, result.Contacts[contact - 1]));
-    }
   }
   return result;
 }

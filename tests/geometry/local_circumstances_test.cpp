@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "ephem/timlib.h"
-#include "geometry/local_circumstances_text.h"
 
 namespace vellmora {
 namespace {
@@ -49,14 +48,6 @@ TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
   // The Moon's apparent diameter was 1.029 times the Sun's.
   EXPECT_NEAR(stuttgart.Magnitude, 1.029, 0.005);
   EXPECT_EQ(stuttgart.Obscuration, 1);
-
-  ASSERT_EQ(stuttgart.Lines.size(), 6u);
-  EXPECT_EQ(stuttgart.Lines[0], FormatKindLine(LocalEclipseKind::Total, stuttgart.Magnitude, 1));
-  EXPECT_EQ(stuttgart.Lines[0].rfind("Totale Finsternis mit M=1.0", 0), 0u);
-  EXPECT_EQ(stuttgart.Lines[0].find('('), std::string::npos);
-  EXPECT_EQ(stuttgart.Lines[1], FormatMaximumLine(stuttgart.Maximum));
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(stuttgart.Lines[1 + n], FormatContactLine(n, c[n - 1]));
-  EXPECT_EQ(stuttgart.Lines[2].rfind("1. Kontakt: 11. 8.1999   9: ", 0), 0u);
 }
 
 TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {
@@ -69,12 +60,6 @@ TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {
   EXPECT_NEAR(berlin.Obscuration, ObscurationFromMagnitude(berlin.Magnitude, 1.029), 0.005);
   EXPECT_LT(berlin.Contacts[0], berlin.Maximum);
   EXPECT_LT(berlin.Maximum, berlin.Contacts[3]);
-
-  ASSERT_EQ(berlin.Lines.size(), 4u);
-  EXPECT_EQ(berlin.Lines[0], FormatKindLine(LocalEclipseKind::Partial, berlin.Magnitude, berlin.Obscuration));
-  EXPECT_EQ(berlin.Lines[0].rfind("Partielle Finsternis mit M=0.", 0), 0u);
-  EXPECT_EQ(berlin.Lines[2], FormatContactLine(1, berlin.Contacts[0]));
-  EXPECT_EQ(berlin.Lines[3], FormatContactLine(4, berlin.Contacts[3]));
 }
 
 TEST(LocalCircumstances, FarAwayNothingIsSeen) {
@@ -82,8 +67,6 @@ TEST(LocalCircumstances, FarAwayNothingIsSeen) {
   for (const auto& [latitude, longitude] : {std::pair{-33.92, 18.42}, std::pair{-77.85, 166.67}}) {
     const LocalCircumstancesResult result = Eclipse1999At(latitude, longitude);
     EXPECT_EQ(result.Kind, LocalEclipseKind::NotVisible);
-    ASSERT_EQ(result.Lines.size(), 1u);
-    EXPECT_EQ(result.Lines[0], "Am Beobachtungsort nicht zu sehen");
     for (const double contact : result.Contacts) EXPECT_EQ(contact, catalogueTime);
   }
 }
@@ -97,10 +80,6 @@ TEST(LocalCircumstances, AnnularInsideThePath) {
   EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / Minute, 4.18, 0.2);
   EXPECT_NEAR(madrid.Magnitude, 0.95, 0.01);
   EXPECT_NEAR(madrid.Obscuration, madrid.Magnitude * madrid.Magnitude, 1e-12);
-  ASSERT_EQ(madrid.Lines.size(), 6u);
-  EXPECT_EQ(madrid.Lines[0].rfind("Ringfoermige Finsternis mit M=0.9", 0), 0u);
-  EXPECT_EQ(madrid.Lines[0], FormatKindLine(LocalEclipseKind::Annular, madrid.Magnitude, madrid.Obscuration));
-  EXPECT_EQ(madrid.Lines[3].rfind("2. Kontakt:  3.10.2005   8: ", 0), 0u);
 
   // 15 January 2010 in Male, Maldives: about ten minutes of annularity.
   const LocalCircumstancesResult male = LocalCircumstances(15, 1, 2010, HoursOf(7, 7), 4.17, 73.51);

@@ -1,3 +1,5 @@
+#include "app/qt/qimage_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "app/globe_painter.h"
-#include "app/qt/qimage_canvas.h"
 
 namespace vellmora {
 namespace {
@@ -30,7 +31,7 @@ bool HasPixelOf(const QImage& image, QRgb colour, int left, int top, int right, 
 
 TEST(GlobeImage, PaintsDiscCoastlinePathAndPlacesIntoPixels) {
   CentralLineResults path;
-  path.Rows = {"a", "b"};
+  path.StepHours = {12, 12.25};
   path.CentralLatitudes = {-20, -20};
   path.CentralLongitudes = {10, -10};  // 10 W to 10 E
   path.UmbraDiameters = {0.05, 0.05};  // 9 pixels wide

@@ -1,4 +1,4 @@
-#include "geometry/local_circumstances_text.h"
+#include "app/local_circumstances_text.h"
 
 #include <cmath>
 
@@ -53,7 +53,7 @@ std::string FormatKindLine(LocalEclipseKind kind, double magnitude, double obscu
     case LocalEclipseKind::NotVisible:
       break;
   }
-  return "Am Beobachtungsort nicht zu sehen";
+  return kNotVisibleText;
 }
 
 std::string FormatMaximumLine(double t) { return "Maximum um " + FormatClock(ReadClock(t), 2); }
@@ -62,6 +62,19 @@ std::string FormatContactLine(int number, double t) {
   const ClockReading clock = ReadClock(t);
   return FormatNumber(number, 1, 0) + ". Kontakt: " + FormatNumber(clock.Date.Day, 2, 0) + "." +
          FormatNumber(clock.Date.Month, 2, 0) + "." + FormatNumber(clock.Date.Year, 4, 0) + " " + FormatClock(clock, 3);
+}
+
+std::vector<std::string> LocalCircumstancesLines(const LocalCircumstancesResult& result) {
+  if (result.Kind == LocalEclipseKind::NotVisible) return {kNotVisibleText};
+  std::vector<std::string> lines{FormatKindLine(result.Kind, result.Magnitude, result.Obscuration),
+                                 FormatMaximumLine(result.Maximum)};
+  const bool central = result.Kind != LocalEclipseKind::Partial;
+  for (int contact = 1; contact <= 4; ++contact) {
+    if (central || contact == 1 || contact == 4) {
+      lines.push_back(FormatContactLine(contact, result.Contacts[static_cast<std::size_t>(contact - 1)]));
+    }
+  }
+  return lines;
 }
 
 }  // namespace vellmora

@@ -1,4 +1,4 @@
-#include "geometry/central_line_row.h"
+#include "app/central_line_row.h"
 
 #include "ephem/matlib.h"
 #include "text/format_number.h"
@@ -50,6 +50,16 @@ std::string FormatCentralLineRow(double stepHours, double latitude, double longi
   }
   return FormatRowTime(stepHours) + "\t" + FormatDegreesMinutes(lat.Degrees, lat.Minutes) + "\t" +
          FormatDegreesMinutes(lon.Degrees, lon.Minutes) + "\t" + FormatNumber(durationMinutes, 7, 1);
+}
+
+std::vector<std::string> CentralLineRows(const CentralLineResults& results) {
+  std::vector<std::string> rows;
+  rows.reserve(results.Size());
+  for (std::size_t i = 0; i < results.Size(); ++i) {
+    rows.push_back(FormatCentralLineRow(results.StepHours[i], results.CentralLatitudes[i], results.CentralLongitudes[i],
+                                        results.CentralPhaseMinutes[i]));
+  }
+  return rows;
 }
 
 }  // namespace vellmora

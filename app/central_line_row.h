@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "geometry/central_line.h"
 
 namespace vellmora {
 
@@ -10,5 +13,8 @@ namespace vellmora {
 // minutes (width 7, one decimal). `stepHours` is the universal time of the step
 // in hours of its day; `longitudeWest` is positive towards the west.
 std::string FormatCentralLineRow(double stepHours, double latitude, double longitudeWest, double durationMinutes);
+
+// The rows of the central-line list LB5, one per central step of the scan.
+std::vector<std::string> CentralLineRows(const CentralLineResults& results);
 
 }  // namespace vellmora

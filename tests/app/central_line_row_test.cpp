@@ -1,4 +1,4 @@
-#include "geometry/central_line_row.h"
+#include "app/central_line_row.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +81,18 @@ TEST(CentralLineRow, DurationHasWidthSevenAndOneDecimal) {
   EXPECT_EQ(DurationField(2.38), "    2.4");
   EXPECT_EQ(DurationField(11.14), "   11.1");
   EXPECT_EQ(DurationField(0.0), "    0");
+}
+
+TEST(CentralLineRows, OneRowPerStepFromItsOwnEntries) {
+  CentralLineResults results;
+  results.StepHours = {10.0, 11.05};
+  results.CentralLatitudes = {-0.5, 45.1};
+  results.CentralLongitudes = {0.5, -24.3};
+  results.UmbraDiameters = {-0.01, -0.01};
+  results.CentralPhaseMinutes = {3.0, 2.38};
+  EXPECT_EQ(CentralLineRows(results), (std::vector<std::string>{FormatCentralLineRow(10.0, -0.5, 0.5, 3.0),
+                                                                FormatCentralLineRow(11.05, 45.1, -24.3, 2.38)}));
+  EXPECT_TRUE(CentralLineRows(CentralLineResults{}).empty());
 }
 
 }  // namespace
