@@ -5,6 +5,7 @@
 
 #include "app/eclipse_row.h"
 #include "app/year_field.h"
+#include "catalogue/eclipse_list.h"
 #include "catalogue/moon.h"
 
 namespace vellmora {
@@ -50,26 +51,12 @@ void TForm37::RG1C() {
 
 void TForm37::D1C() {
   controls_.LB1.Clear();
-  int first = ReadYearField(controls_.E1.Text());
-  if (first < 1000) {
-    controls_.E1.SetText("1000");
-    first = 1000;
+  const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
+  if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
+  if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
+  for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
+    controls_.LB1.Add(FormatEclipseRow(row.Kind, row.Time));
   }
-  int last = ReadYearField(controls_.E2.Text());
-  if (last > 3000) {
-    controls_.E2.SetText("3000");
-    last = 3000;
-  }
-  double time = EncodeDate(first, 1, 1);
-  const double end = EncodeDate(last, 1, 1);
-  bool gammaNegative = false;
-  do {
-    const EclipseKind kind = FindNextEclipse(time, true, gammaNegative);
-    if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
-      controls_.LB1.Add(FormatEclipseRow(kind, time));
-    }
-    time += 1;
-  } while (!(time > end));
 }
 
 }  // namespace vellmora

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/year_field.h"
 #include "catalogue/moon.h"
 #include "cli/memory_window.h"
 
@@ -105,6 +106,22 @@ TEST_F(EclipseList, YearsThatCannotBeEncodedReportTheDateErrorAndLeaveTheListEmp
   // The program goes on: the next calculation works.
   Calculate("1999", "2000");
   EXPECT_EQ(window.LB1.Count(), 2);
+}
+
+TEST(ReadListYears, RaisesTheFirstAndLowersTheLastYearToTheListsLimits) {
+  const ListYears clamped = ReadListYears("abc", "5000");
+  EXPECT_EQ(clamped.First, 1000);
+  EXPECT_EQ(clamped.Last, 3000);
+  EXPECT_TRUE(clamped.FirstRaised);
+  EXPECT_TRUE(clamped.LastLowered);
+  // Only the first is raised and only the last lowered.
+  const ListYears crossed = ReadListYears("5000", " -7");
+  EXPECT_EQ(crossed.First, 5000);
+  EXPECT_EQ(crossed.Last, -7);
+  EXPECT_FALSE(crossed.FirstRaised);
+  EXPECT_FALSE(crossed.LastLowered);
+  const ListYears limits = ReadListYears("1000", "3000");
+  EXPECT_FALSE(limits.FirstRaised || limits.LastLowered);
 }
 
 }  // namespace
