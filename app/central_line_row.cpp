@@ -6,7 +6,7 @@
 namespace vellmora {
 namespace {
 
-constexpr char DegreeSign = '\xB0';
+constexpr char kDegreeSign = '\xB0';
 
 std::string PadWithZero(std::string text) {
   if (text.size() < 2) text.insert(0, 1, '0');
@@ -35,7 +35,7 @@ std::string FormatRowTime(double stepHours) {
 // Whole degrees and truncated arc-minutes; the sign sits on the degrees, or on
 // the minutes when the degrees are 0.
 std::string FormatDegreesMinutes(int degrees, int minutes) {
-  return FormatNumber(degrees, 1, 0) + DegreeSign + PadWithZero(FormatNumber(minutes, 1, 1));
+  return FormatNumber(degrees, 1, 0) + kDegreeSign + PadWithZero(FormatNumber(minutes, 1, 1));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   int month = 0;
   int day = 0;
   const long double jd = DateSerialToJD(serial);
-  if (jd >= GregorianSwitchJD) {
+  if (jd >= kGregorianSwitchJD) {
     const CivilDate date = DecodeDate(serial);
     year = date.Year;
     month = date.Month;

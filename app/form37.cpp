@@ -9,6 +9,12 @@
 #include "catalogue/moon.h"
 
 namespace vellmora {
+namespace {
+
+// "bis" starts ten Julian years after today.
+constexpr double kListSpanDays = 3652.5;
+
+}  // namespace
 
 TForm37::TForm37(FormControls controls) : controls_(controls) {
   controls_.D1.OnClick = [this] { Dispatch([this] { D1C(); }); };
@@ -44,7 +50,7 @@ void TForm37::RG1C() {
   const LocalDate today = controls_.Today.Today();
   const double todaySerial = EncodeDate(today.Year, today.Month, today.Day);
   controls_.E1.SetText(std::to_string(today.Year));
-  controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + 3652.5).Year));
+  controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + kListSpanDays).Year));
   ShowFoundPlaces = false;
   SetUpObservingPlace();
 }

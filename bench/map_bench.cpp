@@ -16,19 +16,16 @@
 namespace vellmora {
 namespace {
 
-constexpr int kWidth = 711;
-constexpr int kHeight = 682;
-
 struct StartupScene {
   CentralLineResults NoPath;
   FoundPlaceTable NoPlaces{};
-  GlobeScene Scene{0, 180.0, kWidth, kHeight, NoPath, -1, 50.836667, 12.854444, false, NoPlaces};
+  GlobeScene Scene{0, 180.0, kMapWidth, kMapHeight, NoPath, -1, 50.836667, 12.854444, false, NoPlaces};
 };
 
 void BM_FullMapPaint(benchmark::State& state) {
   const StartupScene startup;
   for (auto _ : state) {
-    QImageOffscreen image(kWidth, kHeight);
+    QImageOffscreen image(kMapWidth, kMapHeight);
     PaintGlobe(startup.Scene, LoadResourceLines("erde2"), image.Surface());
     benchmark::DoNotOptimize(image.Image().constBits());
   }
@@ -39,7 +36,7 @@ void BM_PaintWithLoadedCoastlines(benchmark::State& state) {
   const StartupScene startup;
   const std::vector<std::string> lines = LoadResourceLines("erde2");
   for (auto _ : state) {
-    QImageOffscreen image(kWidth, kHeight);
+    QImageOffscreen image(kMapWidth, kMapHeight);
     PaintGlobe(startup.Scene, lines, image.Surface());
     benchmark::DoNotOptimize(image.Image().constBits());
   }

@@ -6,9 +6,9 @@
 
 namespace vellmora {
 
-long double DegreesToRadians(long double x) { return x / 180.0L * Pi; }
+long double DegreesToRadians(long double x) { return x / 180.0L * kPi; }
 
-long double RadiansToDegrees(long double x) { return x * 180.0L / Pi; }
+long double RadiansToDegrees(long double x) { return x * 180.0L / kPi; }
 
 long double TanRadians(long double x) { return std::tan(x); }
 

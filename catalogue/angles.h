@@ -5,7 +5,7 @@
 
 namespace vellmora {
 
-inline constexpr long double Pi = 3.1415926535897932385L;
+inline constexpr long double kPi = 3.1415926535897932385L;
 
 long double DegreesToRadians(long double x);
 long double RadiansToDegrees(long double x);

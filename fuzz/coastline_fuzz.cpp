@@ -15,9 +15,6 @@ namespace {
 
 using namespace vellmora;
 
-constexpr int kWidth = 711;
-constexpr int kHeight = 682;
-
 void Require(bool condition) {
   if (!condition) std::abort();
 }
@@ -35,7 +32,9 @@ class BoundsCheckingCanvas : public BlankCanvas {
   void TextOut(int x, int y, const std::string&) override { Check(x, y); }
 
  private:
-  static void Check(int x, int y) { Require(x > -kWidth && x < 2 * kWidth && y > -kHeight && y < 2 * kHeight); }
+  static void Check(int x, int y) {
+    Require(x > -kMapWidth && x < 2 * kMapWidth && y > -kMapHeight && y < 2 * kMapHeight);
+  }
 };
 
 }  // namespace
@@ -53,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const CentralLineResults noPath;
   const FoundPlaceTable noPlaces{};
   const GlobeScene scene{
-      centreLatitude, static_cast<double>(centreSetting), kWidth, kHeight, noPath, -1, 50.8, 12.9, false, noPlaces};
+      centreLatitude, static_cast<double>(centreSetting), kMapWidth, kMapHeight, noPath, -1, 50.8, 12.9, false,
+      noPlaces};
   BoundsCheckingCanvas canvas;
   PaintGlobe(scene, lines, canvas);
   return 0;

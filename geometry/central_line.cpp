@@ -13,10 +13,18 @@
 namespace vellmora {
 namespace {
 
-constexpr double SixHours = 6.844626967830253e-6;  // centuries
-constexpr double FitMargin = 1.14e-6;              // about one hour, in centuries
-constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
-constexpr double SixSeconds = 6.0 / 86400 / DaysPerJulianCentury;
+constexpr double kSixHours = 6.844626967830253e-6;  // centuries
+constexpr double kFitMargin = 1.14e-6;              // about one hour, in centuries
+constexpr double kStepMinutes = 0.25;               // the scan's step, 15 s
+constexpr double kMinutesPerHour = 60;
+constexpr double kScanStep = kStepMinutes / 1440 / kDaysPerJulianCentury;
+constexpr double kSixSeconds = 6.0 / 86400 / kDaysPerJulianCentury;
+// The largest difference of geodetic from geocentric latitude, degrees, at 45
+// degrees (times the sine of twice the latitude).
+constexpr double kGeodeticLatitudeExcess = 0.1924;
+// Chebyshev degrees of the fits over the twelve hours of the scan.
+constexpr int kMoonFitDegree = 8;
+constexpr int kSunFitDegree = 3;
 
 struct ScanFits {
   EquatorialFit Moon;
@@ -25,7 +33,7 @@ struct ScanFits {
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
-  sun.Distance *= EarthRadiiPerAuForShadowAxis;
+  sun.Distance *= kEarthRadiiPerAuForShadowAxis;
   return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun);
 }
 
@@ -43,7 +51,7 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
   double longitudeWest = greenwichSiderealDegrees - polar.phi;
   if (longitudeWest > 180) longitudeWest -= 360;
   if (longitudeWest < -180) longitudeWest += 360;
-  return {geocentricLatitude + 0.1924 * SinD(2 * geocentricLatitude), longitudeWest};
+  return {geocentricLatitude + kGeodeticLatitudeExcess * SinD(2 * geocentricLatitude), longitudeWest};
 }
 
 }  // namespace
@@ -56,13 +64,13 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
   results.CentralPhaseMinutes.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
-  const double gridHours = std::trunc(hours * 60 / 0.25 + 0.5) * 0.25 / 60;
+  const double gridHours = std::trunc(hours * kMinutesPerHour / kStepMinutes + 0.5) * kStepMinutes / kMinutesPerHour;
   const double centre = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours));
-  const double start = centre - SixHours;
-  const double end = centre + SixHours;
-  const double deltaT = DeltaT(year) / DaysPerJulianCentury;
-  const ScanFits fits{FitMoonChebyshev(start - FitMargin, end + FitMargin, 8),
-                      FitSunChebyshev(start - FitMargin, end + FitMargin, 3)};
+  const double start = centre - kSixHours;
+  const double end = centre + kSixHours;
+  const double deltaT = DeltaT(year) / kDaysPerJulianCentury;
+  const ScanFits fits{FitMoonChebyshev(start - kFitMargin, end + kFitMargin, kMoonFitDegree),
+                      FitSunChebyshev(start - kFitMargin, end + kFitMargin, kSunFitDegree)};
 
   double t = start;
   do {
@@ -70,7 +78,7 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
     if (IsCentral(shadow.Class)) {
       const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
       const CentralPhase phase = DurationOfCentralPhase(
-          shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
+          shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * kSixSeconds); });
       results.StepHours.push_back(CalendarFromMJD(MJDFromCenturies(t)).Hours);
       results.CentralLatitudes.push_back(point.Latitude);
       results.CentralLongitudes.push_back(point.LongitudeWest);
@@ -79,7 +87,7 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
       if (point.Latitude < results.CentralLatitudeMin) results.CentralLatitudeMin = point.Latitude;
       if (point.Latitude > results.CentralLatitudeMax) results.CentralLatitudeMax = point.Latitude;
     }
-    t += ScanStep;
+    t += kScanStep;
   } while (!(t > end));
 }
 

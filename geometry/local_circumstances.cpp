@@ -14,11 +14,12 @@
 namespace vellmora {
 namespace {
 
-constexpr double FitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
-constexpr double SixMinutes = 0.1 / 876600;               // centuries
-constexpr double FifteenMinutes = 2.8519279032626056e-7;  // centuries
-constexpr int SearchWindows = 51;                         // 12-minute windows centred from T - 5 h to T + 5 h
-constexpr double InnerContactTolerance = 1e-10;           // centuries, about 0.3 s
+constexpr double kFitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
+constexpr double kSixMinutes = 0.1 / 876600;               // centuries
+constexpr double kFifteenMinutes = 2.8519279032626056e-7;  // centuries
+constexpr int kSearchWindows = 51;                         // 12-minute windows centred from T - 5 h to T + 5 h
+constexpr double kInnerContactTolerance = 1e-10;           // centuries, about 0.3 s
+constexpr int kFitDegree = 8;                              // of the Moon's and the Sun's fits over the 88 hours
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute
@@ -28,20 +29,20 @@ constexpr double InnerContactTolerance = 1e-10;           // centuries, about 0.
 int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime, LocalCircumstancesResult& result) {
   auto penumbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Penumbral); };
   int roots = 0;
-  double windowStart = penumbral(catalogueTime - 51 * SixMinutes);
-  for (int window = 0; window < SearchWindows && roots != 2; ++window) {
-    const double centre = catalogueTime + (2 * window - 50) * SixMinutes;
-    const double windowEnd = penumbral(centre + SixMinutes);
+  double windowStart = penumbral(catalogueTime - kSearchWindows * kSixMinutes);
+  for (int window = 0; window < kSearchWindows && roots != 2; ++window) {
+    const double centre = catalogueTime + (2 * window - (kSearchWindows - 1)) * kSixMinutes;
+    const double windowEnd = penumbral(centre + kSixMinutes);
     const Parabola parabola = QuadraticInterpolation(windowStart, penumbral(centre), windowEnd);
     windowStart = windowEnd;
     roots += parabola.RootCount;
     if (parabola.RootCount == 1) {
-      result.Contacts[roots == 1 ? 0 : 3] = centre + parabola.Root1 * SixMinutes;
+      result.Contacts[roots == 1 ? 0 : 3] = centre + parabola.Root1 * kSixMinutes;
     } else if (parabola.RootCount == 2) {
-      result.Contacts[0] = centre + parabola.Root1 * SixMinutes;
-      result.Contacts[3] = centre + parabola.Root2 * SixMinutes;
+      result.Contacts[0] = centre + parabola.Root1 * kSixMinutes;
+      result.Contacts[3] = centre + parabola.Root2 * kSixMinutes;
     }
-    if (parabola.VertexX > -1 && parabola.VertexX < 1) result.Maximum = centre + parabola.VertexX * SixMinutes;
+    if (parabola.VertexX > -1 && parabola.VertexX < 1) result.Maximum = centre + parabola.VertexX * kSixMinutes;
   }
   return roots;
 }
@@ -51,9 +52,10 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    DeltaT(year), -observerLongitudeEast, GeocentricSite(observerLatitude)};
+  const LocalEclipseSetting setting{
+      FitMoonChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
+      FitSunChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree), DeltaT(year),
+      -observerLongitudeEast, GeocentricSite(observerLatitude)};
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
@@ -73,8 +75,8 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
   if (phase.Kind != LocalEclipseKind::Partial) {
     auto umbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Umbral); };
     const double tm = result.Maximum;
-    result.Contacts[1] = SolveBracketed(umbral, tm - FifteenMinutes, tm, InnerContactTolerance);
-    result.Contacts[2] = SolveBracketed(umbral, tm, tm + FifteenMinutes, InnerContactTolerance);
+    result.Contacts[1] = SolveBracketed(umbral, tm - kFifteenMinutes, tm, kInnerContactTolerance);
+    result.Contacts[2] = SolveBracketed(umbral, tm, tm + kFifteenMinutes, kInnerContactTolerance);
   }
   return result;
 }

@@ -8,12 +8,15 @@
 namespace vellmora {
 namespace {
 
-constexpr double EarthRadiiPerAu = 23454.77992;
+// Astronomical units to equatorial Earth radii, to more digits than the
+// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
+// value it was made with.
+constexpr double kEarthRadiiPerAu = 23454.77992;
 // Sum and difference of the Sun's and the Moon's radii, and the Moon's radius,
-// in Earth radii.
-constexpr double RadiiSum = 109.3952076;
-constexpr double RadiiDifference = 108.8501924;
-constexpr double MoonRadius = 0.2725076;
+// in Earth radii (the central line rounds them: its Moon's diameter is 0.545).
+constexpr double kRadiiSum = 109.3952076;
+constexpr double kRadiiDifference = 108.8501924;
+constexpr double kMoonRadius = 0.2725076;
 
 Vector3 EquatorialVector(const EquatorialPosition& body) {
   return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
@@ -22,9 +25,9 @@ Vector3 EquatorialVector(const EquatorialPosition& body) {
 }  // namespace
 
 ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t) {
-  const double ephemerisTime = t + deltaT / DaysPerJulianCentury;
+  const double ephemerisTime = t + deltaT / kDaysPerJulianCentury;
   EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
-  sunPosition.Distance *= EarthRadiiPerAu;
+  sunPosition.Distance *= kEarthRadiiPerAu;
   const Vector3 m = EquatorialVector(PositionFromFit(moon, ephemerisTime));
   const Vector3 s = EquatorialVector(sunPosition);
 
@@ -38,10 +41,10 @@ ShadowElements ComputeShadowElements(const EquatorialFit& moon, const Equatorial
   elements.x = DotProduct(m, elements.i);
   elements.y = DotProduct(m, elements.j);
   elements.z = DotProduct(m, elements.k);
-  elements.f1 = ArcSinD(RadiiSum / distance);
-  elements.l1 = RadiiSum * elements.z / distance + MoonRadius;
-  elements.f2 = ArcSinD(RadiiDifference / distance);
-  elements.l2 = RadiiDifference * elements.z / distance - MoonRadius;
+  elements.f1 = ArcSinD(kRadiiSum / distance);
+  elements.l1 = kRadiiSum * elements.z / distance + kMoonRadius;
+  elements.f2 = ArcSinD(kRadiiDifference / distance);
+  elements.l2 = kRadiiDifference * elements.z / distance - kMoonRadius;
   return elements;
 }
 

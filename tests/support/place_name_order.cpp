@@ -1,4 +1,4 @@
-#include "app/resource_place_order.h"
+#include "tests/support/place_name_order.h"
 
 #include <array>
 #include <string>
