@@ -52,7 +52,7 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   return text;
 }
 
-bool ReadEclipseRow(const std::string& row, RowInstant& instant) {
+bool ReadEclipseRow(const std::string& row, CalendarInstant& instant) {
   const auto tab = row.find('\t');
   if (tab == std::string::npos) return false;
   int hours = 0;

@@ -47,7 +47,7 @@ void TForm37::Dispatch(const std::function<void()>& handler) {
 void TForm37::FormCreate() { RG1C(); }
 
 void TForm37::RG1C() {
-  const LocalDate today = controls_.Today.Today();
+  const CivilDate today = controls_.Today.Today();
   const double todaySerial = EncodeDate(today.Year, today.Month, today.Day);
   controls_.E1.SetText(std::to_string(today.Year));
   controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + kListSpanDays).Year));

@@ -52,7 +52,7 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
   if (row < 0) return;
-  RowInstant instant{};
+  CalendarInstant instant{};
   if (!ReadEclipseRow(controls_.LB1.Line(row), instant)) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;

@@ -26,7 +26,7 @@ MapRenderer* QtRenderer() {
 }
 
 void BM_EclipseList1000To3000(benchmark::State& state) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   window.E1.SetText("1000");
   window.E2.SetText("3000");
   for (auto _ : state) {
@@ -37,7 +37,7 @@ void BM_EclipseList1000To3000(benchmark::State& state) {
 BENCHMARK(BM_EclipseList1000To3000)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseEclipse(benchmark::State& state) {
-  MemoryWindow window(LocalDate{2026, 12, 8}, QtRenderer());
+  MemoryWindow window(CivilDate{2026, 12, 8}, QtRenderer());
   window.E1.SetText("1999");
   window.E2.SetText("2000");
   window.D1.Click();

@@ -11,7 +11,7 @@ namespace vellmora {
 // The map keeps pixels only when a renderer is given.
 class MemoryWindow {
  public:
-  explicit MemoryWindow(LocalDate today, MapRenderer* renderer = nullptr);
+  explicit MemoryWindow(CivilDate today, MapRenderer* renderer = nullptr);
 
   MemoryEditField E1;
   MemoryEditField E2;

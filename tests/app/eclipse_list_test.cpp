@@ -9,7 +9,7 @@ namespace {
 
 class EclipseList : public testing::Test {
  protected:
-  MemoryWindow window{LocalDate{2026, 12, 8}};
+  MemoryWindow window{CivilDate{2026, 12, 8}};
 
   void Calculate(const std::string& first, const std::string& last) {
     window.E1.SetText(first);
@@ -23,7 +23,7 @@ TEST_F(EclipseList, StartUpFillsTheYearsFromTodaysDate) {
   EXPECT_EQ(window.E2.Text(), "2036");
   EXPECT_FALSE(window.Form.ShowFoundPlaces);
   // 3652.5 days from 1 January 2027 span three leap days and end on 31 December 2036.
-  MemoryWindow newYear(LocalDate{2027, 1, 1});
+  MemoryWindow newYear(CivilDate{2027, 1, 1});
   EXPECT_EQ(newYear.E1.Text(), "2027");
   EXPECT_EQ(newYear.E2.Text(), "2036");
 }

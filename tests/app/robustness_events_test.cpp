@@ -205,7 +205,7 @@ void ExpectConsistentWindow(const MemoryWindow& window, const std::string& event
 }
 
 TEST(RandomSession, WindowStaysConsistentThroughThousandsOfUserActions) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   RandomSession session(window);
   std::size_t messagesSeen = 0;
   int selectionsWithPath = 0;
