@@ -64,9 +64,9 @@ class QImageMapRenderer : public MapRenderer {
     static int argc = 1;
     static char name[] = "vellmora-cli";
     static char* argv[] = {name, nullptr};
-    // Lives until the process ends, like the library.
-    static QGuiApplication* const application = new QGuiApplication(argc, argv);
-    static_cast<void>(application);
+    // Lives until the process ends, like the library; it goes before Qt's own
+    // statics, which were made before it.
+    static QGuiApplication application(argc, argv);
   }
 
   std::unique_ptr<MapPicture> MakePicture(int width, int height) override {

@@ -16,7 +16,7 @@ double CenturiesAt(int day, int month, int year, double hours) {
   return (ModifiedJulianDate(day, month, year, hours) - 51544.5) / 36525;
 }
 
-constexpr double Minute = 1.0 / 1440 / 36525;
+constexpr double kMinute = 1.0 / 1440 / 36525;
 
 // Covered fraction of the Sun's disc (radius 1) by the Moon (radius r) at
 // magnitude M: the centres are 1 + r - 2M apart; the area of the lens.
@@ -39,10 +39,10 @@ TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
   // Published for Stuttgart: partial phase from about 09:14 to 11:58 UT,
   // totality about 10:33 to 10:35, some 2 min 17 s to 2 min 20 s.
   const auto& c = stuttgart.Contacts;
-  EXPECT_NEAR(c[0], CenturiesAt(11, 8, 1999, HoursOf(9, 14)), 2 * Minute);
-  EXPECT_NEAR(c[1], CenturiesAt(11, 8, 1999, HoursOf(10, 33)), 2 * Minute);
-  EXPECT_NEAR(c[3], CenturiesAt(11, 8, 1999, HoursOf(11, 58)), 2 * Minute);
-  EXPECT_NEAR((c[2] - c[1]) / Minute, 2.3, 0.15);
+  EXPECT_NEAR(c[0], CenturiesAt(11, 8, 1999, HoursOf(9, 14)), 2 * kMinute);
+  EXPECT_NEAR(c[1], CenturiesAt(11, 8, 1999, HoursOf(10, 33)), 2 * kMinute);
+  EXPECT_NEAR(c[3], CenturiesAt(11, 8, 1999, HoursOf(11, 58)), 2 * kMinute);
+  EXPECT_NEAR((c[2] - c[1]) / kMinute, 2.3, 0.15);
   EXPECT_LT(c[1], stuttgart.Maximum);
   EXPECT_LT(stuttgart.Maximum, c[2]);
   // The Moon's apparent diameter was 1.029 times the Sun's.
@@ -54,7 +54,7 @@ TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {
   const LocalCircumstancesResult berlin = Eclipse1999At(52.52, 13.40);
   ASSERT_EQ(berlin.Kind, LocalEclipseKind::Partial);
   // Published for Berlin: maximum about 10:40 UT, 0.88 to 0.89 of the diameter.
-  EXPECT_NEAR(berlin.Maximum, CenturiesAt(11, 8, 1999, HoursOf(10, 40)), 2 * Minute);
+  EXPECT_NEAR(berlin.Maximum, CenturiesAt(11, 8, 1999, HoursOf(10, 40)), 2 * kMinute);
   EXPECT_NEAR(berlin.Magnitude, 0.885, 0.02);
   // The covered area follows from the magnitude and the ratio of the discs.
   EXPECT_NEAR(berlin.Obscuration, ObscurationFromMagnitude(berlin.Magnitude, 1.029), 0.005);
@@ -76,15 +76,15 @@ TEST(LocalCircumstances, AnnularInsideThePath) {
   // 11 s), the Moon 0.95 of the Sun's diameter.
   const LocalCircumstancesResult madrid = LocalCircumstances(3, 10, 2005, HoursOf(10, 32), 40.42, -3.70);
   ASSERT_EQ(madrid.Kind, LocalEclipseKind::Annular);
-  EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * Minute);
-  EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / Minute, 4.18, 0.2);
+  EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * kMinute);
+  EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / kMinute, 4.18, 0.2);
   EXPECT_NEAR(madrid.Magnitude, 0.95, 0.01);
   EXPECT_NEAR(madrid.Obscuration, madrid.Magnitude * madrid.Magnitude, 1e-12);
 
   // 15 January 2010 in Male, Maldives: about ten minutes of annularity.
   const LocalCircumstancesResult male = LocalCircumstances(15, 1, 2010, HoursOf(7, 7), 4.17, 73.51);
   ASSERT_EQ(male.Kind, LocalEclipseKind::Annular);
-  EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / Minute, 10.5, 0.6);
+  EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / kMinute, 10.5, 0.6);
   for (int i = 1; i < 4; ++i) EXPECT_LT(male.Contacts[i - 1], male.Contacts[i]);
 }
 
