@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/date_serial.h"
+
 // The window-system seam: the few operations the window's logic needs of each
 // kind of control. All text is Windows-1252 bytes. A control reports a user
 // action (click, edit, change) through its notification, which the window
@@ -134,16 +136,10 @@ class ErrorReport {
   virtual void Show(const std::string& message) = 0;
 };
 
-struct LocalDate {
-  int Year;
-  int Month;
-  int Day;
-};
-
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual LocalDate Today() const = 0;
+  virtual CivilDate Today() const = 0;
 };
 
 // Every control and service of the window, owned by the front end.

@@ -1,7 +1,6 @@
 #include "app/eclipse_row.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace vellmora {
 namespace {
@@ -26,12 +25,32 @@ void AppendZeroPadded(std::string& text, long value, int width) {
 
 }  // namespace
 
+const char* EclipseKindName(EclipseKind kind) {
+  switch (kind) {
+    case EclipseKind::Partial:
+      return "partiell";
+    case EclipseKind::NonCentral:
+      return "nicht zentral";
+    case EclipseKind::Annular:
+      return "ringf\xF6rmig";
+    case EclipseKind::AnnularTotal:
+      return "total-ringf\xF6rmig";
+    case EclipseKind::Total:
+      return "total";
+    case EclipseKind::Penumbral:
+      return "Halbschatten";
+    case EclipseKind::NoEclipse:
+      break;
+  }
+  return "";
+}
+
 std::string FormatEclipseRow(EclipseKind kind, double serial) {
   int year = 0;
   int month = 0;
   int day = 0;
   const long double jd = DateSerialToJD(serial);
-  if (jd >= GregorianSwitchJD) {
+  if (jd >= kGregorianSwitchJD) {
     const CivilDate date = DecodeDate(serial);
     year = date.Year;
     month = date.Month;
@@ -47,7 +66,7 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   }
   // Seconds are cut from the exact time of day, never rounded.
   const auto seconds = static_cast<long>(std::floor(TimeOfDay(serial) * 86400.0));
-  std::string text = EclipseKindText(kind);
+  std::string text = EclipseKindName(kind);
   text.reserve(text.size() + 20);
   text += '\t';
   AppendZeroPadded(text, day, 2);
@@ -64,7 +83,7 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   return text;
 }
 
-bool ReadEclipseRow(const std::string& row, RowInstant& instant) {
+bool ReadEclipseRow(const std::string& row, CalendarInstant& instant) {
   const auto tab = row.find('\t');
   if (tab == std::string::npos) return false;
   int hours = 0;

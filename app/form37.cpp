@@ -5,9 +5,16 @@
 
 #include "app/eclipse_row.h"
 #include "app/year_field.h"
+#include "catalogue/eclipse_list.h"
 #include "catalogue/moon.h"
 
 namespace vellmora {
+namespace {
+
+// "bis" starts ten Julian years after today.
+constexpr double kListSpanDays = 3652.5;
+
+}  // namespace
 
 TForm37::TForm37(FormControls controls) : controls_(controls) {
   controls_.D1.OnClick = [this] { Dispatch([this] { D1C(); }); };
@@ -44,37 +51,22 @@ void TForm37::Dispatch(const std::function<void()>& handler) {
 void TForm37::FormCreate() { RG1C(); }
 
 void TForm37::RG1C() {
-  const LocalDate today = controls_.Today.Today();
+  const CivilDate today = controls_.Today.Today();
   const double todaySerial = EncodeDate(today.Year, today.Month, today.Day);
   controls_.E1.SetText(std::to_string(today.Year));
-  controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + 3652.5).Year));
+  controls_.E2.SetText(std::to_string(DecodeDate(todaySerial + kListSpanDays).Year));
   ShowFoundPlaces = false;
   SetUpObservingPlace();
 }
 
 void TForm37::D1C() {
   controls_.LB1.Clear();
-  int first = ReadYearField(controls_.E1.Text());
-  if (first < 1000) {
-    controls_.E1.SetText("1000");
-    first = 1000;
+  const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
+  if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
+  if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
+  for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
+    controls_.LB1.Add(FormatEclipseRow(row.Kind, row.Time));
   }
-  int last = ReadYearField(controls_.E2.Text());
-  if (last > 3000) {
-    controls_.E2.SetText("3000");
-    last = 3000;
-  }
-  double time = EncodeDate(first, 1, 1);
-  const double end = EncodeDate(last, 1, 1);
-  bool gammaNegative = false;
-  EclipseWalk walk;
-  do {
-    const EclipseKind kind = walk.FindNext(time, true, gammaNegative);
-    if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
-      controls_.LB1.Add(FormatEclipseRow(kind, time));
-    }
-    time += 1;
-  } while (!(time > end));
 }
 
 }  // namespace vellmora

@@ -1,7 +1,9 @@
 #include <cmath>
 
+#include "app/central_line_row.h"
 #include "app/eclipse_row.h"
 #include "app/form37.h"
+#include "app/local_circumstances_text.h"
 #include "app/resources.h"
 #include "catalogue/moon.h"
 #include "catalogue/vsop.h"
@@ -17,7 +19,6 @@ namespace vellmora {
 namespace {
 
 constexpr const char* kStartPlace = "Chemnitz, D";
-constexpr const char* kNotVisible = "Am Beobachtungsort nicht zu sehen";
 
 }  // namespace
 
@@ -51,7 +52,7 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
   if (row < 0) return;
-  RowInstant instant{};
+  CalendarInstant instant{};
   if (!ReadEclipseRow(controls_.LB1.Line(row), instant)) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
@@ -60,7 +61,7 @@ void TForm37::LB1C() {
 
   CentralLineScan(instant.Day, instant.Month, instant.Year, instant.Hours, CentralLine);
   controls_.LB5.Clear();
-  for (const std::string& line : CentralLine.Rows) controls_.LB5.Add(line);
+  for (const std::string& line : CentralLineRows(CentralLine)) controls_.LB5.Add(line);
   UpdateZoneLimits();
   TurnGlobeToPath();
 
@@ -72,9 +73,9 @@ void TForm37::LB1C() {
   if (altitude >= 0) {
     const LocalCircumstancesResult seen = LocalCircumstances(instant.Day, instant.Month, instant.Year, instant.Hours,
                                                              ObserverLatitude, ObserverLongitude);
-    for (const std::string& line : seen.Lines) controls_.LB6.Add(line);
+    for (const std::string& line : LocalCircumstancesLines(seen)) controls_.LB6.Add(line);
   } else {
-    controls_.LB6.Add(kNotVisible);
+    controls_.LB6.Add(kNotVisibleText);
   }
 }
 
@@ -83,7 +84,7 @@ void TForm37::LB1C() {
 // the paint is made directly, so that the selection still paints exactly once.
 void TForm37::TurnGlobeToPath() {
   MapCentreLongitude = 180.0;
-  const auto points = static_cast<int>(CentralLine.Rows.size());
+  const auto points = static_cast<int>(CentralLine.Size());
   if (points > 0) {
     controls_.T1.SetValue(
         static_cast<int>(std::nearbyint((CentralLine.CentralLatitudeMin + CentralLine.CentralLatitudeMax) / 2)));

@@ -107,10 +107,10 @@ DiscPoint ProjectPathPoint(const GlobeView& view, const CentralLineResults& path
   return ProjectToDisc(view, path.CentralLatitudes[i], -path.CentralLongitudes[i]);
 }
 
-// Points of the central line the map may read: one per row, and only entries that exist.
+// Points of the central line the map may read: one per step, and only entries that exist.
 std::size_t PathPointCount(const CentralLineResults& path) {
   return std::min(
-      {path.Rows.size(), path.CentralLatitudes.size(), path.CentralLongitudes.size(), path.UmbraDiameters.size()});
+      {path.StepHours.size(), path.CentralLatitudes.size(), path.CentralLongitudes.size(), path.UmbraDiameters.size()});
 }
 
 // Half the umbra's diameter at the globe's scale, at least 2 pixels. The

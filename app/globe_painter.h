@@ -19,6 +19,10 @@
 
 namespace vellmora {
 
+// The size of the map's paint box PB3 in the window, pixels.
+inline constexpr int kMapWidth = 711;
+inline constexpr int kMapHeight = 682;
+
 // A place found near the eclipse path; an empty Name ends the table.
 struct FoundPlace {
   double Longitude;  // degrees, east positive

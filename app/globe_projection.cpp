@@ -2,14 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "ephem/constants.h"
 
 namespace vellmora {
-namespace {
-
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-
-}  // namespace
 
 int RoundToPixel(double value) { return static_cast<int>(std::nearbyint(value)); }
 

@@ -26,7 +26,7 @@ std::string_view PathFormatName(PathFormat format) {
 }
 
 std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow) {
-  RowInstant instant{};
+  CalendarInstant instant{};
   if (!ReadEclipseRow(eclipseRow, instant)) return std::nullopt;
   const std::size_t tab = eclipseRow.find('\t');
   return ExportedPath{eclipseRow.substr(0, tab), eclipseRow.substr(tab + 1, 10),

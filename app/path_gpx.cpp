@@ -18,12 +18,12 @@ constexpr int CoordinateDecimals = 5;
 // xsd:dateTime of an instant (Julian centuries since J2000, UT) to the
 // second, in the proleptic Gregorian calendar that the format prescribes.
 std::string IsoInstant(double instant) {
-  const double mjd = std::round(MJDFromCenturies(instant) * SecondsPerDay) / SecondsPerDay;
+  const double mjd = std::round(MJDFromCenturies(instant) * kSecondsPerDay) / kSecondsPerDay;
   std::int16_t year = 0;
   std::int16_t month = 0;
   std::int16_t day = 0;
   JDToGregorianCalendar(static_cast<long double>(mjd) + 2400000.5L, year, month, day);
-  const auto seconds = static_cast<long>(std::round((mjd - std::floor(mjd)) * SecondsPerDay)) % 86400;
+  const auto seconds = static_cast<long>(std::round((mjd - std::floor(mjd)) * kSecondsPerDay)) % 86400;
   char text[64];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02ld:%02ld:%02ldZ", year, month, day, seconds / 3600,
                 seconds / 60 % 60, seconds % 60);

@@ -4,7 +4,7 @@
 
 namespace vellmora {
 
-LocalDate SystemClock::Today() const {
+CivilDate SystemClock::Today() const {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

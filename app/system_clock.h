@@ -7,7 +7,7 @@ namespace vellmora {
 // The computer's local date.
 class SystemClock : public Clock {
  public:
-  LocalDate Today() const override;
+  CivilDate Today() const override;
 };
 
 }  // namespace vellmora

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "catalogue/eclipse_list.h"
+
 namespace vellmora {
 
 int ReadYearField(std::string_view text) {
@@ -19,6 +21,19 @@ int ReadYearField(std::string_view text) {
   const std::int64_t value = negative ? -magnitude : magnitude;
   if (value < INT32_MIN || value > INT32_MAX) return 0;
   return static_cast<int>(value);
+}
+
+ListYears ReadListYears(std::string_view firstField, std::string_view lastField) {
+  ListYears years{ReadYearField(firstField), ReadYearField(lastField), false, false};
+  if (years.First < kFirstListYear) {
+    years.First = kFirstListYear;
+    years.FirstRaised = true;
+  }
+  if (years.Last > kLastListYear) {
+    years.Last = kLastListYear;
+    years.LastLowered = true;
+  }
+  return years;
 }
 
 }  // namespace vellmora

@@ -24,7 +24,7 @@ void AppendPlace(std::string& row, const std::optional<GeographicPoint>& place, 
 
 std::string FormatStepInstant(double instant) {
   // Half a second later and then cut: the nearest second, carried into the date.
-  const CalendarInstant calendar = CalendarFromMJD(MJDFromCenturies(instant) + 0.5 / SecondsPerDay);
+  const CalendarInstant calendar = CalendarFromMJD(MJDFromCenturies(instant) + 0.5 / kSecondsPerDay);
   const long seconds = std::min(86399L, static_cast<long>(std::floor(calendar.Hours * 3600)));
   char text[64];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d %02ld:%02ld:%02ld", calendar.Day, calendar.Month, calendar.Year,

@@ -13,16 +13,16 @@ void BM_CentralLineScan(benchmark::State& state) {
   CentralLineResults results;
   for (auto _ : state) {
     CentralLineScan(11, 8, 1999, 11 + 4.0 / 60, results);
-    benchmark::DoNotOptimize(results.Rows.data());
+    benchmark::DoNotOptimize(results.StepHours.data());
   }
 }
 BENCHMARK(BM_CentralLineScan)->Unit(benchmark::kMillisecond);
 
-// Stuttgart inside the path: outer search, two inner contacts, six lines.
+// Stuttgart inside the path: outer search and two inner contacts.
 void BM_LocalCircumstances(benchmark::State& state) {
   for (auto _ : state) {
     LocalCircumstancesResult result = LocalCircumstances(11, 8, 1999, 11 + 4.0 / 60, 48.78, 9.18);
-    benchmark::DoNotOptimize(result.Lines.data());
+    benchmark::DoNotOptimize(result.Contacts.data());
   }
 }
 BENCHMARK(BM_LocalCircumstances)->Unit(benchmark::kMicrosecond);

@@ -19,19 +19,16 @@
 namespace vellmora {
 namespace {
 
-constexpr int kWidth = 711;
-constexpr int kHeight = 682;
-
 struct StartupScene {
   CentralLineResults NoPath;
   FoundPlaceTable NoPlaces{};
-  GlobeScene Scene{0, 180.0, kWidth, kHeight, NoPath, -1, 50.836667, 12.854444, false, NoPlaces};
+  GlobeScene Scene{0, 180.0, kMapWidth, kMapHeight, NoPath, -1, 50.836667, 12.854444, false, NoPlaces};
 };
 
 void BM_FullMapPaint(benchmark::State& state) {
   const StartupScene startup;
   for (auto _ : state) {
-    QImageOffscreen image(kWidth, kHeight);
+    QImageOffscreen image(kMapWidth, kMapHeight);
     PaintGlobe(startup.Scene, LoadResourceLines("erde2"), image.Surface());
     benchmark::DoNotOptimize(image.Image().constBits());
   }
@@ -42,7 +39,7 @@ void BM_PaintWithLoadedCoastlines(benchmark::State& state) {
   const StartupScene startup;
   const std::vector<std::string> lines = LoadResourceLines("erde2");
   for (auto _ : state) {
-    QImageOffscreen image(kWidth, kHeight);
+    QImageOffscreen image(kMapWidth, kMapHeight);
     PaintGlobe(startup.Scene, lines, image.Surface());
     benchmark::DoNotOptimize(image.Image().constBits());
   }
@@ -53,7 +50,7 @@ struct DragScene {
   DragScene() { CentralLineScan(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0, Path); }
   CentralLineResults Path;
   FoundPlaceTable NoPlaces{};
-  GlobeScene Scene{25, 260.0, kWidth, kHeight, Path, 300, 50.836667, 12.854444, false, NoPlaces};
+  GlobeScene Scene{25, 260.0, kMapWidth, kMapHeight, Path, 300, 50.836667, 12.854444, false, NoPlaces};
 };
 
 void BM_DragStepPaint(benchmark::State& state) {
@@ -61,7 +58,7 @@ void BM_DragStepPaint(benchmark::State& state) {
   const std::vector<CoastlineVertex>& coastline = EmbeddedCoastline();
   const auto pixelRatio = static_cast<double>(state.range(0));
   for (auto _ : state) {
-    QImageOffscreen image(kWidth, kHeight, pixelRatio);
+    QImageOffscreen image(kMapWidth, kMapHeight, pixelRatio);
     PaintGlobe(drag.Scene, coastline, image.Surface());
     benchmark::DoNotOptimize(image.Image().constBits());
   }

@@ -1,5 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/map_renderer_loader.h"
 #include "cli/memory_window.h"
 
 // What the user waits for after a click, through the window's own handlers:
@@ -9,8 +14,19 @@
 namespace vellmora {
 namespace {
 
+// The map paint of a choice draws real pixels, as in the window.
+MapRenderer* QtRenderer() {
+  std::string error;
+  MapRenderer* renderer = LoadMapRenderer(error);
+  if (renderer == nullptr) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    std::abort();
+  }
+  return renderer;
+}
+
 void BM_EclipseList1000To3000(benchmark::State& state) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   window.E1.SetText("1000");
   window.E2.SetText("3000");
   for (auto _ : state) {
@@ -21,7 +37,7 @@ void BM_EclipseList1000To3000(benchmark::State& state) {
 BENCHMARK(BM_EclipseList1000To3000)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseEclipse(benchmark::State& state) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8}, QtRenderer());
   window.E1.SetText("1999");
   window.E2.SetText("2000");
   window.D1.Click();

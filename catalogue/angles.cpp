@@ -6,7 +6,7 @@
 
 namespace vellmora {
 
-long double RadiansToDegrees(long double x) { return x * 180.0L / Pi; }
+long double RadiansToDegrees(long double x) { return x * 180.0L / kPi; }
 
 long double TanRadians(long double x) { return std::tan(x); }
 

@@ -7,9 +7,9 @@
 
 namespace vellmora {
 
-inline constexpr long double Pi = 3.1415926535897932385L;
+inline constexpr long double kPi = 3.1415926535897932385L;
 
-inline long double DegreesToRadians(long double x) { return x / 180.0L * Pi; }
+inline long double DegreesToRadians(long double x) { return x / 180.0L * kPi; }
 long double RadiansToDegrees(long double x);
 long double TanRadians(long double x);
 long double ArcTan2Radians(long double y, long double x);  // (-pi, pi]

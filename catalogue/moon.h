@@ -15,26 +15,23 @@ namespace vellmora {
 
 // ---- Calendar ----
 
-inline constexpr long double GregorianSwitchJD = 2299160.5L;  // 1582-10-15 0h
+inline constexpr long double kGregorianSwitchJD = 2299160.5L;  // 1582-10-15 0h
 
-// JD minus date serial, and the serial of 2000-01-01; fixed at start-up.
-extern long double DateSerialOffset;
-extern long double Serial2000;
-
-// Fixes DateSerialOffset and Serial2000; runs once before anything else of the module.
-void InitCalendarModule();
+// JD minus date serial (the JD of 1899-12-30 0h), and the serial of 2000-01-01.
+inline constexpr long double DateSerialOffset = 2415018.5L;
+inline constexpr long double Serial2000 = 36526.0L;
 
 // JD of 0h of a date; 0.0 for a year outside 1..9999; EConvertError "Fehler!" for an impossible day.
 long double JulianCalendarToJD(std::uint16_t year, std::uint16_t month, std::uint16_t day);
 long double GregorianCalendarToJD(std::uint16_t year, std::uint16_t month, std::uint16_t day);
 long double CalendarToJD(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                         long double switchJD = GregorianSwitchJD);
+                         long double switchJD = kGregorianSwitchJD);
 
 // Calendar date containing the instant jd. The Julian conversion leaves the outputs unchanged for jd < 0.
 void JDToJulianCalendar(long double jd, std::int16_t& year, std::int16_t& month, std::int16_t& day);
 void JDToGregorianCalendar(long double jd, std::int16_t& year, std::int16_t& month, std::int16_t& day);
 void JDToCalendar(long double jd, std::int16_t& year, std::int16_t& month, std::int16_t& day,
-                  long double switchJD = GregorianSwitchJD);
+                  long double switchJD = kGregorianSwitchJD);
 
 long double DateSerialToJD(double serial);
 double JDToDateSerial(long double jd);
@@ -56,9 +53,6 @@ enum class EclipseKind : std::uint8_t {
   Penumbral = 6,
 };
 
-// The window's text of a kind, Windows-1252 ("" for NoEclipse).
-const char* EclipseKindText(EclipseKind kind);
-
 struct LunationElements {
   long double k;
   long double JDE;
@@ -67,12 +61,6 @@ struct LunationElements {
   long double F;
   long double Omega;
   long double E;
-};
-
-struct EclipseEntry {
-  double Time;  // date serial of greatest eclipse (dynamical time)
-  EclipseKind Kind;
-  bool GammaNegative;
 };
 
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths);

@@ -9,9 +9,6 @@
 
 namespace vellmora {
 
-long double DateSerialOffset = 0;
-long double Serial2000 = 0;
-
 namespace {
 
 bool IsJulianLeapYear(int year) { return year % 4 == 0; }
@@ -68,15 +65,7 @@ void JDToCalendarDate(long double jd, bool gregorian, std::int16_t& year, std::i
   }
 }
 
-// The module's start-up, run when the program is loaded.
-const bool kCalendarModuleReady = (InitCalendarModule(), true);
-
 }  // namespace
-
-void InitCalendarModule() {
-  DateSerialOffset = 2451544.5L - static_cast<long double>(EncodeDate(2000, 1, 1));
-  Serial2000 = CalendarToDateSerial(2000, 1, 1);
-}
 
 long double JulianCalendarToJD(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
   return CalendarDateToJD(year, month, day, false);

@@ -69,7 +69,7 @@ long double SinOfSum(CosSin a, CosSin b) { return a.s * b.c + a.c * b.s; }
 long double SinOfDifference(CosSin a, CosSin b) { return a.s * b.c - a.c * b.s; }
 
 // asin 0.36 in degrees: |sin F| > 0.36 where F lies farther than this from the nearest node.
-const double kNodeLimitDegrees = std::asin(0.36) * 180 / Pi;
+const double kNodeLimitDegrees = std::asin(0.36) * 180 / kPi;
 // F in a double is within about 1e-8 degrees of its extended value up to 10^8 degrees, which F
 // reaches some 20,000 years from 2000; beyond, and within the margin of the limit, the sine decides.
 constexpr double kLargestQuickArgument = 1e8;
@@ -176,26 +176,6 @@ EclipseKind ClassifyByTerms(const LunationTerms& l, long double td, double& time
 std::int8_t PhaseEighths(bool solar) { return solar ? 0 : 4; }
 
 }  // namespace
-
-const char* EclipseKindText(EclipseKind kind) {
-  switch (kind) {
-    case EclipseKind::Partial:
-      return "partiell";
-    case EclipseKind::NonCentral:
-      return "nicht zentral";
-    case EclipseKind::Annular:
-      return "ringf\xF6rmig";
-    case EclipseKind::AnnularTotal:
-      return "total-ringf\xF6rmig";
-    case EclipseKind::Total:
-      return "total";
-    case EclipseKind::Penumbral:
-      return "Halbschatten";
-    case EclipseKind::NoEclipse:
-      break;
-  }
-  return "";
-}
 
 LunationElements ComputeLunation(double serial, std::int8_t phaseEighths) {
   const LunationSelection selection = SelectLunation(serial, phaseEighths);

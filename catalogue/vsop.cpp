@@ -14,9 +14,6 @@
 namespace vellmora {
 namespace {
 
-// Date serial of 2000-01-01 0h in the platform's count, fixed at start-up.
-const double kSerial2000 = EncodeDate(2000, 1, 1);
-
 constexpr long double kJ2000 = 2451545.0L;  // JD of 2000-01-01 12h
 constexpr long double kKilometresPerAU = 149597869.0L;
 constexpr std::uint32_t kHighestPower = 5;
@@ -86,7 +83,7 @@ long double ArcSinDegreesClamped(long double x) { return ArcSinDegrees(std::clam
 void TVSOP::SetDate(double serial) { date_ = serial; }
 
 long double TVSOP::MillenniaSinceJ2000() const {
-  return (static_cast<long double>(date_) - kSerial2000 - 0.5L) / 365250;
+  return (static_cast<long double>(date_) - Serial2000 - 0.5L) / 365250;
 }
 
 long double TVSOP::EvaluateSeries(TermOperation term) const {

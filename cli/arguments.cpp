@@ -19,7 +19,7 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t digits) {
 
 }  // namespace
 
-std::optional<CalendarDay> ParseCalendarDay(std::string_view text) {
+std::optional<CivilDate> ParseCalendarDay(std::string_view text) {
   if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
   const auto day = ParseDigits(text.substr(0, 2), 2);
   const auto month = ParseDigits(text.substr(3, 2), 2);
@@ -31,7 +31,7 @@ std::optional<CalendarDay> ParseCalendarDay(std::string_view text) {
   } catch (const EConvertError&) {
     return std::nullopt;
   }
-  return CalendarDay{*day, *month, *year};
+  return CivilDate{*year, *month, *day};
 }
 
 std::optional<double> ParseTimeOfDay(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "cli/command_central.h"
 
+#include "app/central_line_row.h"
 #include "cli/arguments.h"
 #include "geometry/central_line.h"
 #include "text/windows1252.h"
@@ -23,7 +24,7 @@ int RunCentralCommand(std::span<const std::string> args, std::ostream& out, std:
   }
   CentralLineResults results;
   CentralLineScan(date->Day, date->Month, date->Year, *hours, results);
-  for (const std::string& row : results.Rows) out << Windows1252ToUtf8(row) << "\n";
+  for (const std::string& row : CentralLineRows(results)) out << Windows1252ToUtf8(row) << "\n";
   return 0;
 }
 

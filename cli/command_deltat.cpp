@@ -59,7 +59,7 @@ int RunDeltaTCommand(std::span<const std::string> args, std::ostream& out, std::
   for (int year = *first; year <= *last; ++year) {
     const double middle = year + 0.5;
     out << year << '\t' << TwoDecimals(DeltaTSeconds(middle)) << '\t' << TwoDecimals(EphemerisLagSeconds(middle))
-        << '\t' << TwoDecimals(DeltaT(year) * SecondsPerDay) << '\t' << TwoDecimals(DeltaTUncertaintySeconds(middle))
+        << '\t' << TwoDecimals(DeltaT(year) * kSecondsPerDay) << '\t' << TwoDecimals(DeltaTUncertaintySeconds(middle))
         << '\n';
   }
   return 0;

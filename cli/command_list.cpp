@@ -1,8 +1,11 @@
 #include "cli/command_list.h"
 
-#include "app/system_clock.h"
+#include <exception>
+
+#include "app/eclipse_row.h"
+#include "app/year_field.h"
+#include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
-#include "cli/memory_window.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -12,15 +15,16 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
     err << "usage: vellmora-cli list FIRST LAST\n";
     return kExitUsage;
   }
-  MemoryWindow window(SystemClock().Today());
-  window.E1.SetText(Utf8ToWindows1252(args[0]));
-  window.E2.SetText(Utf8ToWindows1252(args[1]));
-  window.D1.Click();
-  if (!window.Errors.Messages().empty()) {
-    err << Windows1252ToUtf8(window.Errors.Messages().front()) << '\n';
+  const ListYears years = ReadListYears(Utf8ToWindows1252(args[0]), Utf8ToWindows1252(args[1]));
+  std::vector<EclipseListRow> rows;
+  try {
+    rows = ListCentralEclipses(years.First, years.Last);
+  } catch (const std::exception& error) {
+    // The message the window shows in its message box.
+    err << Windows1252ToUtf8(error.what()) << '\n';
     return kExitFailure;
   }
-  for (const std::string& row : window.LB1.Lines()) out << Windows1252ToUtf8(row) << '\n';
+  for (const EclipseListRow& row : rows) out << Windows1252ToUtf8(FormatEclipseRow(row.Kind, row.Time)) << '\n';
   return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/local_circumstances_text.h"
 #include "cli/arguments.h"
 #include "geometry/local_circumstances.h"
 #include "text/windows1252.h"
@@ -45,7 +46,7 @@ int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::o
   }
   const LocalCircumstancesResult result =
       LocalCircumstances(date->Day, date->Month, date->Year, *hours, *latitude, *longitude);
-  for (const std::string& line : result.Lines) out << Windows1252ToUtf8(line) << "\n";
+  for (const std::string& line : LocalCircumstancesLines(result)) out << Windows1252ToUtf8(line) << "\n";
   return 0;
 }
 

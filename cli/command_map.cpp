@@ -8,6 +8,7 @@
 #include "app/system_clock.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
+#include "cli/map_renderer_loader.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -120,9 +121,15 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
     err << kUsage;
     return kExitUsage;
   }
-  MemoryWindow window(SystemClock().Today());
+  std::string loadError;
+  MapRenderer* renderer = LoadMapRenderer(loadError);
+  if (renderer == nullptr) {
+    err << "map: cannot load the map renderer: " << loadError << '\n';
+    return kExitFailure;
+  }
+  MemoryWindow window(SystemClock().Today(), renderer);
   if (const int status = DriveWindow(window, *request, err); status != 0) return status;
-  if (!window.PB3.Shown().save(QString::fromStdString(request->PngPath), "PNG")) {
+  if (!window.PB3.Shown().SavePng(request->PngPath)) {
     err << "cannot write " << request->PngPath << '\n';
     return kExitFailure;
   }

@@ -108,11 +108,11 @@ class MemoryErrorReport : public ErrorReport {
 
 class FixedClock : public Clock {
  public:
-  explicit FixedClock(LocalDate today) : today_(today) {}
-  LocalDate Today() const override { return today_; }
+  explicit FixedClock(CivilDate today) : today_(today) {}
+  CivilDate Today() const override { return today_; }
 
  private:
-  LocalDate today_;
+  CivilDate today_;
 };
 
 }  // namespace vellmora

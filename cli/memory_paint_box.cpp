@@ -1,31 +1,38 @@
 #include "cli/memory_paint_box.h"
 
-#include "app/qt/qimage_canvas.h"
+#include "app/blank_canvas.h"
 
 namespace vellmora {
+namespace {
 
-MemoryPaintBox::MemoryPaintBox() : shown_(Width(), Height(), QImage::Format_RGB32) { shown_.fill(Qt::white); }
+// A picture without pixels: the text commands need the window's logic, not its map.
+class BlankPicture : public MapPicture {
+ public:
+  Canvas& Surface() override { return canvas_; }
+  void CopyFrom(MapPicture&) override {}
+  bool SavePng(const std::string&) override { return false; }
+  Rgb PixelAt(int, int) override { return {255, 255, 255}; }
 
-MemoryPaintBox::~MemoryPaintBox() = default;
+ private:
+  BlankCanvas canvas_;
+};
 
-std::unique_ptr<OffscreenImage> MemoryPaintBox::CreateImage() {
-  return std::make_unique<QImageOffscreen>(Width(), Height());
+}  // namespace
+
+MemoryPaintBox::MemoryPaintBox(MapRenderer* renderer) : renderer_(renderer), shown_(MakePicture()) {}
+
+std::unique_ptr<MapPicture> MemoryPaintBox::MakePicture() {
+  if (renderer_ == nullptr) return std::make_unique<BlankPicture>();
+  return renderer_->MakePicture(Width(), Height());
 }
 
+std::unique_ptr<OffscreenImage> MemoryPaintBox::CreateImage() { return MakePicture(); }
+
 void MemoryPaintBox::Present(OffscreenImage& image) {
-  direct_.reset();
-  shown_ = static_cast<QImageOffscreen&>(image).Image().copy();
+  shown_->CopyFrom(static_cast<MapPicture&>(image));
   ++presents_;
 }
 
-Canvas& MemoryPaintBox::DirectSurface() {
-  if (!direct_) direct_ = std::make_unique<QImageCanvas>(shown_);
-  return *direct_;
-}
-
-const QImage& MemoryPaintBox::Shown() {
-  if (direct_) direct_->Finish();
-  return shown_;
-}
+Canvas& MemoryPaintBox::DirectSurface() { return shown_->Surface(); }
 
 }  // namespace vellmora

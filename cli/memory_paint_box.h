@@ -1,36 +1,36 @@
 #pragma once
 
-#include <QImage>
 #include <memory>
-#include <string>
 
 #include "app/controls.h"
+#include "app/globe_painter.h"
+#include "cli/map_picture.h"
 
 namespace vellmora {
 
-class QImageCanvas;
-
-// The map's paint box in memory, 711 x 682 like the window's: it keeps the
+// The map's paint box in memory, of the window's size: it keeps the
 // last presented picture (with whatever was drawn straight onto it since) and
 // counts the presents, so that tests can tell how often the map was painted.
+// Without a renderer its pictures keep no pixels.
 class MemoryPaintBox : public PaintBox {
  public:
-  MemoryPaintBox();
-  ~MemoryPaintBox() override;
+  explicit MemoryPaintBox(MapRenderer* renderer = nullptr);
 
-  int Width() const override { return 711; }
-  int Height() const override { return 682; }
+  int Width() const override { return kMapWidth; }
+  int Height() const override { return kMapHeight; }
   std::unique_ptr<OffscreenImage> CreateImage() override;
   void Present(OffscreenImage& image) override;
   Canvas& DirectSurface() override;
 
   int PresentCount() const { return presents_; }
   // The picture the box shows now.
-  const QImage& Shown();
+  MapPicture& Shown() { return *shown_; }
 
  private:
-  QImage shown_;
-  std::unique_ptr<QImageCanvas> direct_;
+  std::unique_ptr<MapPicture> MakePicture();
+
+  MapRenderer* renderer_;
+  std::unique_ptr<MapPicture> shown_;
   int presents_ = 0;
 };
 

@@ -2,8 +2,9 @@
 
 namespace vellmora {
 
-MemoryWindow::MemoryWindow(LocalDate today)
-    : Today(today),
+MemoryWindow::MemoryWindow(CivilDate today, MapRenderer* renderer)
+    : PB3(renderer),
+      Today(today),
       Form(FormControls{E1, E2, D1, D3, T1, T2, LB1, LB5, LB6, lb9, CB6, L39, L40, L41, PB3, Cursor, Errors, Today}) {}
 
 }  // namespace vellmora

@@ -8,9 +8,10 @@ namespace vellmora {
 
 // The whole window in memory: its controls with the layout's start values,
 // and the window logic over them (start-up has run when the constructor returns).
+// The map keeps pixels only when a renderer is given.
 class MemoryWindow {
  public:
-  explicit MemoryWindow(LocalDate today);
+  explicit MemoryWindow(CivilDate today, MapRenderer* renderer = nullptr);
 
   MemoryEditField E1;
   MemoryEditField E2;

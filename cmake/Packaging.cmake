@@ -1,5 +1,6 @@
 # Installation and the Debian package. The programs install themselves to bin/
-# (app/qt and cli); this adds the desktop entry and the icon, and sets up CPack:
+# (app/qt and cli), the map renderer that vellmora-cli opens to lib/vellmora/
+# (cli/renderer); this adds the desktop entry and the icon, and sets up CPack:
 #   cmake --install BUILD --prefix PREFIX
 #   (cd BUILD && cpack -G DEB)      -> vellmora_<version>_<arch>.deb, installs to /usr
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vellmora.desktop DESTINATION share/applications)

@@ -73,7 +73,7 @@ double DeltaTUncertaintySeconds(double decimalYear) {
 
 double DeltaT(int year) {
   const double middle = year + 0.5;
-  return (DeltaTSeconds(middle) + EphemerisLagSeconds(middle)) / SecondsPerDay;
+  return (DeltaTSeconds(middle) + EphemerisLagSeconds(middle)) / kSecondsPerDay;
 }
 
 }  // namespace vellmora

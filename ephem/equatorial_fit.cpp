@@ -7,10 +7,11 @@ namespace vellmora {
 
 namespace {
 
-constexpr double Pi = 3.1415926535898;
+// Pi of the Chebyshev nodes as the fit writes it, deliberately not std::numbers::pi.
+constexpr double kPi = 3.1415926535898;
 
 // cos(k phi) for k = 0 .. 2N + 1 by the Chebyshev recurrence.
-using CosineTable = std::array<double, 2 * MaxChebyshevDegree + 2>;
+using CosineTable = std::array<double, 2 * kMaxChebyshevDegree + 2>;
 
 void FillCosines(CosineTable& h, int N, double phi) {
   h[0] = 1;
@@ -32,13 +33,13 @@ EquatorialFit FitEquatorialChebyshev(double TA, double TB, int N, EquatorialPosi
   const double mid = (TB + TA) / 2;
   const double fac = 2.0 / (N + 1);
   CosineTable h{};
-  FillCosines(h, N, Pi / (2 * N + 2));
+  FillCosines(h, N, kPi / (2 * N + 2));
 
   // Positions at the nodes, which run from near TB down to near TA.
-  constexpr int MaxNodes = MaxChebyshevDegree + 1;
-  std::array<double, MaxNodes> ra{};
-  std::array<double, MaxNodes> dec{};
-  std::array<double, MaxNodes> dist{};
+  constexpr int kMaxNodes = kMaxChebyshevDegree + 1;
+  std::array<double, kMaxNodes> ra{};
+  std::array<double, kMaxNodes> dec{};
+  std::array<double, kMaxNodes> dist{};
   for (int k = 0; k <= N; ++k) {
     const EquatorialPosition position = positionAt(mid + half * h[2 * k + 1]);
     ra[k] = position.RightAscension;
@@ -53,7 +54,7 @@ EquatorialFit FitEquatorialChebyshev(double TA, double TB, int N, EquatorialPosi
   }
 
   for (int j = 0; j <= N; ++j) {
-    FillCosines(h, N, Pi * j / (2 * N + 2));
+    FillCosines(h, N, kPi * j / (2 * N + 2));
     double raSum = 0;
     double decSum = 0;
     double distSum = 0;

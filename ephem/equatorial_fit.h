@@ -19,7 +19,7 @@ struct EquatorialFit {
   ChebyshevFit Distance;
 };
 
-// Chebyshev interpolation of degree N (<= MaxChebyshevDegree) over [TA, TB] at
+// Chebyshev interpolation of degree N (<= kMaxChebyshevDegree) over [TA, TB] at
 // the zeros of the polynomial of degree N + 1: one evaluation of `positionAt`
 // per node, the right ascension unwrapped along the falling node times.
 EquatorialFit FitEquatorialChebyshev(double TA, double TB, int N, EquatorialPosition (*positionAt)(double T));

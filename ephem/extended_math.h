@@ -16,12 +16,12 @@ namespace vellmora {
 // which switches the rounding mode of the unit twice.
 inline long double ExtendedInt(long double x) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-  constexpr long double TwoToThe63 = 9223372036854775808.0L;
+  constexpr long double kTwoToThe63 = 9223372036854775808.0L;
   if (x >= 0) {
-    const long double nearest = (x + TwoToThe63) - TwoToThe63;
+    const long double nearest = (x + kTwoToThe63) - kTwoToThe63;
     return nearest > x ? nearest - 1 : nearest;
   }
-  const long double nearest = (x - TwoToThe63) + TwoToThe63;
+  const long double nearest = (x - kTwoToThe63) + kTwoToThe63;
   return nearest < x ? nearest + 1 : nearest;
 #else
   return std::trunc(x);

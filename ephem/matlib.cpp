@@ -6,29 +6,30 @@ namespace vellmora {
 
 namespace {
 
-// Radians per degree, as the toolbox writes it.
-constexpr double Rad = 0.0174532925199433;
+// Radians per degree, as the toolbox writes it: deliberately its own value,
+// one unit in the last place above kRadiansPerDegree.
+constexpr double kRad = 0.0174532925199433;
 
 // Arcsine in degrees for |x| < 1 through the arctangent.
-double ArcSinInterior(double x) { return std::atan(x / std::sqrt((1 - x) * (1 + x))) / Rad; }
+double ArcSinInterior(double x) { return std::atan(x / std::sqrt((1 - x) * (1 + x))) / kRad; }
 
 }  // namespace
 
-double SinD(double degrees) { return std::sin(degrees * Rad); }
+double SinD(double degrees) { return std::sin(degrees * kRad); }
 
-double CosD(double degrees) { return std::cos(degrees * Rad); }
+double CosD(double degrees) { return std::cos(degrees * kRad); }
 
 double TanD(double degrees) { return SinD(degrees) / CosD(degrees); }
 
 double ArcSinD(double x) {
   if (std::fabs(x) == 1) return 90 * x;
-  if (std::fabs(x) <= 1e-7) return x / Rad;
+  if (std::fabs(x) <= 1e-7) return x / kRad;
   return ArcSinInterior(x);
 }
 
 double ArcCosD(double x) {
   if (std::fabs(x) == 1) return 90 - 90 * x;
-  if (std::fabs(x) <= 1e-7) return 90 - x / Rad;
+  if (std::fabs(x) <= 1e-7) return 90 - x / kRad;
   return 90 - ArcSinInterior(x);
 }
 
@@ -36,7 +37,7 @@ double ArcTan2D(double y, double x) {
   if (x == 0 && y == 0) return 0;
   const double ax = std::fabs(x);
   const double ay = std::fabs(y);
-  double phi = ax > ay ? std::atan(ay / ax) / Rad : 90 - std::atan(ax / ay) / Rad;
+  double phi = ax > ay ? std::atan(ay / ax) / kRad : 90 - std::atan(ax / ay) / kRad;
   if (x < 0) phi = 180 - phi;
   if (y < 0) phi = -phi;
   return phi;

@@ -57,7 +57,7 @@ struct Parabola {
 
 Parabola QuadraticInterpolation(double yMinus, double y0, double yPlus);
 
-inline constexpr int MaxChebyshevDegree = 13;
+inline constexpr int kMaxChebyshevDegree = 13;
 
 // Chebyshev expansion of one coordinate over [IntervalStart, IntervalEnd]
 // (Julian centuries since J2000); a plain value record.
@@ -65,7 +65,7 @@ struct ChebyshevFit {
   int Degree = 0;
   double IntervalStart = 0;
   double IntervalEnd = 1;
-  std::array<double, MaxChebyshevDegree + 1> Coefficients{};
+  std::array<double, kMaxChebyshevDegree + 1> Coefficients{};
 };
 
 // Clenshaw sum; c0 counts half. No allocation, no range check on t.

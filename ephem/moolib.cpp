@@ -9,9 +9,10 @@ namespace vellmora {
 
 namespace {
 
-// 2 pi as the lunar theory writes it.
-constexpr long double TwoPi = 6.283185308L;
-constexpr long double ArcsecondsPerRadian = 206264.81L;
+// 2 pi as the lunar theory writes it (one unit more in the last digit than
+// the solar theory), deliberately not std::numbers::pi.
+constexpr long double kTwoPi = 6.283185308L;
+constexpr long double kArcsecondsPerRadian = 206264.81L;
 
 // A term of the main series: multiples of L, LS, F, D; coefficients of longitude,
 // argument of latitude and latitude amplitude in arcseconds, of the parallax in
@@ -28,7 +29,7 @@ struct SolarPerturbation {
 };
 
 // Main series, first group: terms in D alone, in L and D, in LS and D, in 2L and D, in L + LS and D.
-constexpr SolarPerturbation FirstSolarGroup[] = {
+constexpr SolarPerturbation kFirstSolarGroup[] = {
     {0, 0, 0, 4, 13.902, 14.06, -0.001, 0.2607},      {0, 0, 0, 3, 0.403, -4.01, 0.394, 0.0023},
     {0, 0, 0, 2, 2369.912, 2373.36, 0.601, 28.2333},  {0, 0, 0, 1, -125.154, -112.79, -0.725, -0.9781},
     {1, 0, 0, 4, 1.979, 6.98, -0.445, 0.0433},        {1, 0, 0, 2, 191.953, 192.72, 0.029, 3.0861},
@@ -50,7 +51,7 @@ constexpr SolarPerturbation FirstSolarGroup[] = {
 };
 
 // Second group: L - LS, 2 LS, 2F, 3L, 2L +- LS, L +- 2LS, 3 LS, L +- 2F with D.
-constexpr SolarPerturbation SecondSolarGroup[] = {
+constexpr SolarPerturbation kSecondSolarGroup[] = {
     {1, -1, 0, 4, 0.283, 1.53, -0.111, 0.0060},     {1, -1, 0, 2, 14.577, 31.70, -1.540, 0.2302},
     {1, -1, 0, 0, 147.687, 138.76, 0.679, 1.1528},  {1, -1, 0, -1, -1.089, 0.55, 0.021, 0.0000},
     {1, -1, 0, -2, 28.475, 23.59, -0.443, -0.2257}, {1, -1, 0, -3, -0.276, -0.38, -0.006, -0.0036},
@@ -77,7 +78,7 @@ constexpr SolarPerturbation SecondSolarGroup[] = {
 };
 
 // Third group: the small terms of higher order.
-constexpr SolarPerturbation ThirdSolarGroup[] = {
+constexpr SolarPerturbation kThirdSolarGroup[] = {
     {0, 1, 2, 0, 0.415, 0.10, 0.000, 0.0013},      {0, 1, 2, -2, -2.152, -2.26, 0.000, -0.0066},
     {0, 1, -2, 2, -1.440, -1.30, 0.000, 0.0014},   {0, 1, -2, -2, 0.384, -0.04, 0.000, 0.0000},
     {4, 0, 0, 0, 1.938, 3.60, -0.145, 0.0401},     {4, 0, 0, -2, -0.952, -1.58, 0.052, -0.0130},
@@ -92,8 +93,8 @@ constexpr SolarPerturbation ThirdSolarGroup[] = {
     {3, 0, 2, 0, -0.330, -0.04, 0.000, 0.0000},
 };
 
-static_assert(std::size(FirstSolarGroup) == 35 && std::size(SecondSolarGroup) == 46 &&
-              std::size(ThirdSolarGroup) == 23);
+static_assert(std::size(kFirstSolarGroup) == 35 && std::size(kSecondSolarGroup) == 46 &&
+              std::size(kThirdSolarGroup) == 23);
 
 // A term of the latitude series: multiples of L, LS, F, D and the coefficient in arcseconds.
 struct LatitudeTerm {
@@ -104,7 +105,7 @@ struct LatitudeTerm {
   double CN;
 };
 
-constexpr LatitudeTerm LatitudeTerms[] = {
+constexpr LatitudeTerm kLatitudeTerms[] = {
     {0, 0, 1, -2, -526.069}, {0, 0, 1, -4, -3.352},   {1, 0, 1, -2, 44.297},  {1, 0, 1, -4, -6.000},
     {-1, 0, 1, 0, 20.599},   {-1, 0, 1, -2, -30.598}, {-2, 0, 1, 0, -24.649}, {-2, 0, 1, -2, -2.000},
     {0, 1, 1, -2, -22.571},  {0, -1, 1, -2, 10.985},
@@ -118,7 +119,7 @@ struct PlanetaryTerm {
   double b;
 };
 
-constexpr PlanetaryTerm PlanetaryTerms[] = {
+constexpr PlanetaryTerm kPlanetaryTerms[] = {
     {0.82, 0.7736, -62.5512}, {0.31, 0.0466, -125.1025}, {0.35, 0.5785, -25.1042},  {0.66, 0.4591, 1335.8075},
     {0.64, 0.3130, -91.5680}, {1.14, 0.1480, 1331.2898}, {0.21, 0.5918, 1056.5859}, {0.44, 0.5784, 1322.8595},
     {0.24, 0.2275, -5.7374},  {0.28, 0.2965, 2.6929},    {0.33, 0.3132, 6.3368},
@@ -126,27 +127,27 @@ constexpr PlanetaryTerm PlanetaryTerms[] = {
 
 // Mean argument in radians: 2 pi Frac(a + b T + c T^2) plus a correction in arcseconds.
 long double MeanArgument(long double a, long double b, long double c, long double T, long double correction) {
-  return TwoPi * ExtendedFrac(a + b * T + c * T * T) + correction / ArcsecondsPerRadian;
+  return kTwoPi * ExtendedFrac(a + b * T + c * T * T) + correction / kArcsecondsPerRadian;
 }
 
 // Fills multiples -highest .. highest of one argument, multiple j scaled by factor^j.
 void FillMultiples(LunarSeriesState& state, LunarArgument argument, long double x, int highest, long double factor) {
   auto& tc = state.tc[argument];
   auto& ts = state.ts[argument];
-  constexpr int zero = LunarMaxMultiple;
-  tc[zero] = 1;
-  ts[zero] = 0;
+  constexpr int kZero = kLunarMaxMultiple;
+  tc[kZero] = 1;
+  ts[kZero] = 0;
   const CosSin first = ExtendedCosSin(x);
-  tc[zero + 1] = factor * first.c;
-  ts[zero + 1] = factor * first.s;
+  tc[kZero + 1] = factor * first.c;
+  ts[kZero + 1] = factor * first.s;
   for (int j = 2; j <= highest; ++j) {
-    const CosSin next = CombineCosSin(tc[zero + j - 1], ts[zero + j - 1], tc[zero + 1], ts[zero + 1]);
-    tc[zero + j] = next.c;
-    ts[zero + j] = next.s;
+    const CosSin next = CombineCosSin(tc[kZero + j - 1], ts[kZero + j - 1], tc[kZero + 1], ts[kZero + 1]);
+    tc[kZero + j] = next.c;
+    ts[kZero + j] = next.s;
   }
   for (int j = 1; j <= highest; ++j) {
-    tc[zero - j] = tc[zero + j];
-    ts[zero - j] = -ts[zero + j];
+    tc[kZero - j] = tc[kZero + j];
+    ts[kZero - j] = -ts[kZero + j];
   }
 }
 
@@ -160,8 +161,8 @@ CosSin TermAngle(const LunarSeriesState& state, int p, int q, int r, int s) {
   for (int argument = ArgumentL; argument <= ArgumentD; ++argument) {
     const int k = multiples[argument];
     if (k == 0) continue;
-    const long double c = state.tc[argument][LunarMaxMultiple + k];
-    const long double sn = state.ts[argument][LunarMaxMultiple + k];
+    const long double c = state.tc[argument][kLunarMaxMultiple + k];
+    const long double sn = state.ts[argument][kLunarMaxMultiple + k];
     angle = first ? CosSin{c, sn} : CombineCosSin(angle.c, angle.s, c, sn);
     first = false;
   }
@@ -179,7 +180,7 @@ long double LatitudeFactor(long double deltaGamma) { return 1.000002708L + 139.9
 
 }  // namespace
 
-long double SineOfRevolutions(long double x) { return ExtendedSin(TwoPi * ExtendedFrac(x)); }
+long double SineOfRevolutions(long double x) { return ExtendedSin(kTwoPi * ExtendedFrac(x)); }
 
 LunarLongPeriodicCorrections LunarLongPeriodicTerms(double time) {
   const long double T = time;
@@ -238,23 +239,23 @@ EclipticPosition MoonEclipticCoordinates(double time) {
   const LunarLongPeriodicCorrections corrections = LunarLongPeriodicTerms(time);
   LunarSeriesState state = LunarMeanArguments(time, corrections);
 
-  AddSolarGroup(state, FirstSolarGroup);
-  AddSolarGroup(state, SecondSolarGroup);
-  AddSolarGroup(state, ThirdSolarGroup);
+  AddSolarGroup(state, kFirstSolarGroup);
+  AddSolarGroup(state, kSecondSolarGroup);
+  AddSolarGroup(state, kThirdSolarGroup);
 
   state.SumN = 0;
-  for (const LatitudeTerm& term : LatitudeTerms) AddLatitudeTerm(state, term.CN, term.p, term.q, term.r, term.s);
+  for (const LatitudeTerm& term : kLatitudeTerms) AddLatitudeTerm(state, term.CN, term.p, term.q, term.r, term.s);
 
-  for (const PlanetaryTerm& term : PlanetaryTerms) {
+  for (const PlanetaryTerm& term : kPlanetaryTerms) {
     state.SumL += term.amplitude * SineOfRevolutions(term.a + term.b * T);
   }
 
-  const long double longitude = 360 * ExtendedFrac((state.L0 + state.SumL / ArcsecondsPerRadian) / TwoPi);
-  const long double S = state.F + state.SumS / ArcsecondsPerRadian;
+  const long double longitude = 360 * ExtendedFrac((state.L0 + state.SumL / kArcsecondsPerRadian) / kTwoPi);
+  const long double S = state.F + state.SumS / kArcsecondsPerRadian;
   const long double latitude = (LatitudeFactor(corrections.DeltaGamma) * (18519.7L + state.SumG) * ExtendedSin(S) -
                                 6.24L * ExtendedSin(3 * S) + state.SumN) /
                                3600;
-  const long double distance = ArcsecondsPerRadian / (state.SumP * 0.999953253L);
+  const long double distance = kArcsecondsPerRadian / (state.SumP * 0.999953253L);
   return {static_cast<double>(longitude), static_cast<double>(latitude), static_cast<double>(distance)};
 }
 

@@ -30,7 +30,7 @@ LunarLongPeriodicCorrections LunarLongPeriodicTerms(double T);
 // multiple-angle tables.
 enum LunarArgument { ArgumentL = 0, ArgumentLS = 1, ArgumentF = 2, ArgumentD = 3 };
 
-inline constexpr int LunarMaxMultiple = 6;
+inline constexpr int kLunarMaxMultiple = 6;
 
 // Working state of one evaluation of the lunar series: mean arguments, scaled
 // multiple-angle tables and the accumulators of the term series.
@@ -40,10 +40,10 @@ struct LunarSeriesState {
   long double LS = 0;  // mean anomaly of the Sun
   long double F = 0;   // mean distance from the node
   long double D = 0;   // mean elongation from the Sun
-  // tc[a][j + LunarMaxMultiple], ts[...]: cosine and sine of multiple j of argument a,
+  // tc[a][j + kLunarMaxMultiple], ts[...]: cosine and sine of multiple j of argument a,
   // each multiple carrying the argument's scale factor to the power j.
-  std::array<std::array<long double, 2 * LunarMaxMultiple + 1>, 4> tc{};
-  std::array<std::array<long double, 2 * LunarMaxMultiple + 1>, 4> ts{};
+  std::array<std::array<long double, 2 * kLunarMaxMultiple + 1>, 4> tc{};
+  std::array<std::array<long double, 2 * kLunarMaxMultiple + 1>, 4> ts{};
   long double SumL = 0;  // longitude, arcseconds
   long double SumS = 0;  // argument of latitude, arcseconds
   long double SumG = 0;  // correction of the latitude amplitude, arcseconds
@@ -69,7 +69,7 @@ EclipticPosition MoonEclipticCoordinates(double T);
 // True equator and equinox of date, distance in Earth radii, no light time.
 EquatorialPosition MoonEquatorialCoordinates(double T);
 
-// Fit of degree N (<= MaxChebyshevDegree) over [TA, TB], TB > TA.
+// Fit of degree N (<= kMaxChebyshevDegree) over [TA, TB], TB > TA.
 EquatorialFit FitMoonChebyshev(double TA, double TB, int N);
 
 }  // namespace vellmora

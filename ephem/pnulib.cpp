@@ -6,11 +6,12 @@ namespace vellmora {
 
 namespace {
 
-constexpr double TwoPi = 6.283185307;
-constexpr double ArcsecondsPerRadian = 206264.8062;
+// 2 pi as the precession and nutation module writes it, deliberately not std::numbers::pi.
+constexpr double kTwoPi = 6.283185307;
+constexpr double kArcsecondsPerRadian = 206264.8062;
 
 // 2 pi times the fractional part of u, keeping the sign of u.
-double Revolutions(double u) { return TwoPi * (u - std::trunc(u)); }
+double Revolutions(double u) { return kTwoPi * (u - std::trunc(u)); }
 
 }  // namespace
 
@@ -23,10 +24,10 @@ void ApplyNutation(Vector3& v, double T) {
 
   const double dpsi = (-17.2 * std::sin(n) - 1.319 * std::sin(2 * (f - d + n)) - 0.227 * std::sin(2 * (f + n)) +
                        0.206 * std::sin(2 * n) + 0.143 * std::sin(ls)) /
-                      ArcsecondsPerRadian;
+                      kArcsecondsPerRadian;
   const double deps = (9.203 * std::cos(n) + 0.574 * std::cos(2 * (f - d + n)) + 0.098 * std::cos(2 * (f + n)) -
                        0.090 * std::cos(2 * n)) /
-                      ArcsecondsPerRadian;
+                      kArcsecondsPerRadian;
 
   const double c = dpsi * std::cos(obliquity);
   const double s = dpsi * std::sin(obliquity);

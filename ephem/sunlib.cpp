@@ -12,14 +12,14 @@ namespace vellmora {
 
 namespace {
 
-// 2 pi as the solar theory writes it.
-constexpr long double TwoPi = 6.283185307L;
+// 2 pi as the solar theory writes it, deliberately not std::numbers::pi.
+constexpr long double kTwoPi = 6.283185307L;
 
 // Light time Sun-Earth (8.32 minutes) in Julian centuries.
-constexpr double LightTime = 1.581869343676325e-7;
+constexpr double kLightTime = 1.581869343676325e-7;
 
 // Mean anomaly or mean argument in radians: 2 pi Frac(a + b T).
-long double MeanArgument(long double a, long double b, long double T) { return TwoPi * ExtendedFrac(a + b * T); }
+long double MeanArgument(long double a, long double b, long double T) { return kTwoPi * ExtendedFrac(a + b * T); }
 
 // One periodic term: i times the Earth's mean anomaly plus j times the planet's,
 // times T^t; coefficients in arcseconds (L, B) and 1e-6 AU (R).
@@ -36,7 +36,7 @@ struct SolarTerm {
 };
 
 // The Earth's elliptic terms (planet multiple 0), then the perturbations by Venus.
-constexpr SolarTerm EarthAndVenusTerms[] = {
+constexpr SolarTerm kEarthAndVenusTerms[] = {
     {1, 0, 0, -0.22, 6892.76, -16707.37, -0.54, 0.00, 0.00}, {1, 0, 1, -0.06, -17.35, 42.04, -0.15, 0.00, 0.00},
     {1, 0, 2, -0.01, -0.05, 0.13, -0.02, 0.00, 0.00},        {2, 0, 0, 0.00, 71.98, -139.57, 0.00, 0.00, 0.00},
     {2, 0, 1, 0.00, -0.36, 0.70, 0.00, 0.00, 0.00},          {3, 0, 0, 0.00, 1.04, -1.75, 0.00, 0.00, 0.00},
@@ -51,7 +51,7 @@ constexpr SolarTerm EarthAndVenusTerms[] = {
     {7, -5, 0, -0.12, -0.03, -0.08, 0.31, -0.02, -0.01},
 };
 
-constexpr SolarTerm MarsTerms[] = {
+constexpr SolarTerm kMarsTerms[] = {
     {1, -1, 0, -0.22, 0.17, -0.21, -0.27, 0.00, 0.00}, {1, -2, 0, -1.66, 0.62, 0.16, 0.28, 0.00, 0.00},
     {2, -2, 0, 1.96, 0.57, -1.32, 4.55, 0.00, 0.01},   {2, -3, 0, 0.40, 0.15, -0.17, 0.46, 0.00, 0.00},
     {2, -4, 0, 0.53, 0.26, 0.09, -0.22, 0.00, 0.00},   {3, -3, 0, 0.05, 0.12, -0.35, 0.15, 0.00, 0.00},
@@ -61,7 +61,7 @@ constexpr SolarTerm MarsTerms[] = {
     {5, -8, 0, 0.05, 0.01, -0.02, 0.10, 0.00, 0.00},
 };
 
-constexpr SolarTerm JupiterTerms[] = {
+constexpr SolarTerm kJupiterTerms[] = {
     {-1, -1, 0, 0.01, 0.07, 0.18, -0.02, 0.00, -0.02},   {0, -1, 0, -0.31, 2.58, 0.52, 0.34, 0.02, 0.00},
     {1, -1, 0, -7.21, -0.06, 0.13, -16.27, 0.00, -0.02}, {1, -2, 0, -0.54, -1.52, 3.09, -1.12, 0.01, -0.17},
     {1, -3, 0, -0.03, -0.21, 0.38, -0.06, 0.00, -0.02},  {2, -1, 0, -0.16, 0.05, -0.18, -0.31, 0.01, 0.00},
@@ -70,14 +70,15 @@ constexpr SolarTerm JupiterTerms[] = {
     {3, -3, 0, -0.16, -0.03, 0.08, -0.64, 0.00, 0.00},   {3, -4, 0, -0.04, -0.01, 0.03, -0.17, 0.00, 0.00},
 };
 
-constexpr SolarTerm SaturnTerms[] = {
+constexpr SolarTerm kSaturnTerms[] = {
     {0, -1, 0, 0.00, 0.32, 0.01, 0.00, 0.00, 0.00},
     {1, -1, 0, -0.08, -0.41, 0.97, -0.18, 0.00, -0.01},
     {1, -2, 0, 0.04, 0.10, -0.23, 0.10, 0.00, 0.00},
     {2, -2, 0, 0.04, 0.10, -0.35, 0.13, 0.00, 0.00},
 };
 
-static_assert(std::size(EarthAndVenusTerms) + std::size(MarsTerms) + std::size(JupiterTerms) + std::size(SaturnTerms) ==
+static_assert(std::size(kEarthAndVenusTerms) + std::size(kMarsTerms) + std::size(kJupiterTerms) +
+                  std::size(kSaturnTerms) ==
               52);
 
 // Cosines and sines of multiples of one mean anomaly.
@@ -165,10 +166,10 @@ EclipticPosition SunEclipticCoordinates(double time) {
 
   const MultipleAngles earth = EarthMultiples(mEarth);
   SolarSums sums;
-  AddPlanetTerms(EarthAndVenusTerms, earth, PlanetMultiples(mVenus, 6), T, sums);
-  AddPlanetTerms(MarsTerms, earth, PlanetMultiples(mMars, 8), T, sums);
-  AddPlanetTerms(JupiterTerms, earth, PlanetMultiples(mJupiter, 4), T, sums);
-  AddPlanetTerms(SaturnTerms, earth, PlanetMultiples(mSaturn, 2), T, sums);
+  AddPlanetTerms(kEarthAndVenusTerms, earth, PlanetMultiples(mVenus, 6), T, sums);
+  AddPlanetTerms(kMarsTerms, earth, PlanetMultiples(mMars, 8), T, sums);
+  AddPlanetTerms(kJupiterTerms, earth, PlanetMultiples(mJupiter, 4), T, sums);
+  AddPlanetTerms(kSaturnTerms, earth, PlanetMultiples(mSaturn, 2), T, sums);
 
   // Perturbations by the Moon.
   const CosSin elongation = ExtendedCosSin(d);
@@ -183,12 +184,12 @@ EclipticPosition SunEclipticCoordinates(double time) {
   sums.B += 0.576L * ExtendedSin(fMoon);
 
   // Long-period terms, arguments in revolutions.
-  sums.L += 6.40L * ExtendedSin(TwoPi * (0.6983L + 0.0561L * T)) +
-            1.87L * ExtendedSin(TwoPi * (0.5764L + 0.4174L * T)) +
-            0.27L * ExtendedSin(TwoPi * (0.4189L + 0.3306L * T)) + 0.20L * ExtendedSin(TwoPi * (0.3581L + 2.4814L * T));
+  sums.L +=
+      6.40L * ExtendedSin(kTwoPi * (0.6983L + 0.0561L * T)) + 1.87L * ExtendedSin(kTwoPi * (0.5764L + 0.4174L * T)) +
+      0.27L * ExtendedSin(kTwoPi * (0.4189L + 0.3306L * T)) + 0.20L * ExtendedSin(kTwoPi * (0.3581L + 2.4814L * T));
 
   const long double longitude =
-      360 * ExtendedFrac(0.7859453L + mEarth / TwoPi + ((6191.2L + 1.1L * T) * T + sums.L) / 1296000);
+      360 * ExtendedFrac(0.7859453L + mEarth / kTwoPi + ((6191.2L + 1.1L * T) * T + sums.L) / 1296000);
   const long double distance = 1.0001398L - 0.0000007L * T + sums.R * 1e-6L;
   return {static_cast<double>(longitude), static_cast<double>(sums.B / 3600), static_cast<double>(distance)};
 }
@@ -202,7 +203,7 @@ EquatorialPosition EclipticToTrueEquatorial(const EclipticPosition& ecliptic, do
 }
 
 EquatorialPosition SunEquatorialCoordinates(double T) {
-  return EclipticToTrueEquatorial(SunEclipticCoordinates(T - LightTime), T);
+  return EclipticToTrueEquatorial(SunEclipticCoordinates(T - kLightTime), T);
 }
 
 EquatorialFit FitSunChebyshev(double TA, double TB, int N) {

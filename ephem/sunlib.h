@@ -28,7 +28,7 @@ EquatorialPosition EclipticToTrueEquatorial(const EclipticPosition& ecliptic, do
 // True equator and equinox of date, light time allowed for; distance in AU.
 EquatorialPosition SunEquatorialCoordinates(double T);
 
-// Fit of degree N (<= MaxChebyshevDegree) over [TA, TB], TB > TA.
+// Fit of degree N (<= kMaxChebyshevDegree) over [TA, TB], TB > TA.
 EquatorialFit FitSunChebyshev(double TA, double TB, int N);
 
 }  // namespace vellmora

@@ -5,13 +5,13 @@
 
 namespace vellmora {
 
-inline constexpr double DaysPerJulianCentury = 36525;
-inline constexpr double SecondsPerDay = 86400;
-inline constexpr double MJDOfJ2000 = 51544.5;
+inline constexpr double kDaysPerJulianCentury = 36525;
+inline constexpr double kSecondsPerDay = 86400;
+inline constexpr double kMJDOfJ2000 = 51544.5;
 
 // Julian centuries since J2000, the time argument of the ephemeris, and back.
-constexpr double CenturiesFromMJD(double mjd) { return (mjd - MJDOfJ2000) / DaysPerJulianCentury; }
-constexpr double MJDFromCenturies(double t) { return DaysPerJulianCentury * t + MJDOfJ2000; }
+constexpr double CenturiesFromMJD(double mjd) { return (mjd - kMJDOfJ2000) / kDaysPerJulianCentury; }
+constexpr double MJDFromCenturies(double t) { return kDaysPerJulianCentury * t + kMJDOfJ2000; }
 
 // Integer part of x, rounded towards zero, as a double.
 double IntTowardZero(double x);

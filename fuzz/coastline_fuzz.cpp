@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/blank_canvas.h"
 #include "app/globe_painter.h"
 #include "app/resources.h"
 
@@ -14,22 +15,14 @@ namespace {
 
 using namespace vellmora;
 
-constexpr int kWidth = 711;
-constexpr int kHeight = 682;
-
 void Require(bool condition) {
   if (!condition) std::abort();
 }
 
 // Every point of the globe lies inside the disc, so no coordinate may stray
 // far from the box, whatever the coastline text says.
-class BoundsCheckingCanvas : public Canvas {
+class BoundsCheckingCanvas : public BlankCanvas {
  public:
-  void SetPen(Rgb, int) override {}
-  void SetPenWidth(int) override {}
-  void SetFill(Rgb) override {}
-  void SetNoFill() override {}
-  void SetFont(const std::string&, int, Rgb) override {}
   void MoveTo(int x, int y) override { Check(x, y); }
   void LineTo(int x, int y) override { Check(x, y); }
   void Ellipse(int left, int top, int right, int bottom) override {
@@ -39,7 +32,9 @@ class BoundsCheckingCanvas : public Canvas {
   void TextOut(int x, int y, const std::string&) override { Check(x, y); }
 
  private:
-  static void Check(int x, int y) { Require(x > -kWidth && x < 2 * kWidth && y > -kHeight && y < 2 * kHeight); }
+  static void Check(int x, int y) {
+    Require(x > -kMapWidth && x < 2 * kMapWidth && y > -kMapHeight && y < 2 * kMapHeight);
+  }
 };
 
 }  // namespace
@@ -57,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const CentralLineResults noPath;
   const FoundPlaceTable noPlaces{};
   const GlobeScene scene{
-      centreLatitude, static_cast<double>(centreSetting), kWidth, kHeight, noPath, -1, 50.8, 12.9, false, noPlaces};
+      centreLatitude, static_cast<double>(centreSetting), kMapWidth, kMapHeight, noPath, -1, 50.8, 12.9, false,
+      noPlaces};
   BoundsCheckingCanvas canvas;
   PaintGlobe(scene, lines, canvas);
   return 0;

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // One window for many inputs; a fresh one now and then keeps its error report from growing without end.
   static std::unique_ptr<vellmora::MemoryWindow> reused;
   if (!reused || reused->Errors.Messages().size() > 10000) {
-    reused = std::make_unique<vellmora::MemoryWindow>(vellmora::LocalDate{2026, 12, 8});
+    reused = std::make_unique<vellmora::MemoryWindow>(vellmora::CivilDate{2026, 12, 8});
   }
   vellmora::MemoryWindow& window = *reused;
   const std::size_t messagesBefore = window.Errors.Messages().size();
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(window.LB1.Count() == 0);
   }
   for (const std::string& row : window.LB1.Lines()) {
-    vellmora::RowInstant instant{};
+    vellmora::CalendarInstant instant{};
     Require(vellmora::ReadEclipseRow(row, instant));
     Require(instant.Year >= firstYear - 1 && instant.Hours >= 0 && instant.Hours < 24);
   }

@@ -6,7 +6,6 @@
 #include "ephem/moolib.h"
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
-#include "geometry/central_line_row.h"
 #include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
 #include "geometry/scan_grid.h"
@@ -15,8 +14,14 @@
 namespace vellmora {
 namespace {
 
-constexpr double FitMargin = 1.14e-6;  // about one hour, in centuries
-constexpr double SixSeconds = 6.0 / 86400 / DaysPerJulianCentury;
+constexpr double kFitMargin = 1.14e-6;  // about one hour, in centuries
+constexpr double kSixSeconds = 6.0 / 86400 / kDaysPerJulianCentury;
+// The largest difference of geodetic from geocentric latitude, degrees, at 45
+// degrees (times the sine of twice the latitude).
+constexpr double kGeodeticLatitudeExcess = 0.1924;
+// Chebyshev degrees of the fits over the twelve hours of the scan.
+constexpr int kMoonFitDegree = 8;
+constexpr int kSunFitDegree = 3;
 
 struct ScanFits {
   EquatorialFit Moon;
@@ -25,7 +30,7 @@ struct ScanFits {
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
-  sun.Distance *= EarthRadiiPerAuForShadowAxis;
+  sun.Distance *= kEarthRadiiPerAuForShadowAxis;
   return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun);
 }
 
@@ -43,7 +48,7 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
   double longitudeWest = greenwichSiderealDegrees - polar.phi;
   if (longitudeWest > 180) longitudeWest -= 360;
   if (longitudeWest < -180) longitudeWest += 360;
-  return {geocentricLatitude + 0.1924 * SinD(2 * geocentricLatitude), longitudeWest};
+  return {geocentricLatitude + kGeodeticLatitudeExcess * SinD(2 * geocentricLatitude), longitudeWest};
 }
 
 // The central point at the universal time t (centuries) of the fits' span;
@@ -53,39 +58,39 @@ std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double delta
   if (!IsCentral(shadow.Class)) return std::nullopt;
   const GroundPoint point = GeographicPosition(shadow.SurfacePoint, t);
   const CentralPhase phase = DurationOfCentralPhase(
-      shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * SixSeconds); });
+      shadow, [&](int direction) { return ShadowAt(fits, t + deltaT + direction * kSixSeconds); });
   return CentralPoint{point.Latitude, point.LongitudeWest, phase.DurationMinutes, phase.Umbra};
 }
 
 }  // namespace
 
 void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results) {
-  results.Rows.clear();
+  results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
   results.UmbraDiameters.clear();
+  results.CentralPhaseMinutes.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
   const double centre = ScanCentre(day, month, year, hours);
-  const double start = centre - ScanHalfSpan;
-  const double end = centre + ScanHalfSpan;
-  const double deltaT = deltaTDays / DaysPerJulianCentury;
-  const ScanFits fits{FitMoonChebyshev(start - FitMargin, end + FitMargin, 8),
-                      FitSunChebyshev(start - FitMargin, end + FitMargin, 3)};
+  const double start = centre - kScanHalfSpan;
+  const double end = centre + kScanHalfSpan;
+  const double deltaT = deltaTDays / kDaysPerJulianCentury;
+  const ScanFits fits{FitMoonChebyshev(start - kFitMargin, end + kFitMargin, kMoonFitDegree),
+                      FitSunChebyshev(start - kFitMargin, end + kFitMargin, kSunFitDegree)};
 
   double t = start;
   do {
     if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT)) {
-      const double stepHours = CalendarFromMJD(MJDFromCenturies(t)).Hours;
-      results.Rows.push_back(
-          FormatCentralLineRow(stepHours, point->Latitude, point->LongitudeWest, point->DurationMinutes));
+      results.StepHours.push_back(CalendarFromMJD(MJDFromCenturies(t)).Hours);
       results.CentralLatitudes.push_back(point->Latitude);
       results.CentralLongitudes.push_back(point->LongitudeWest);
       results.UmbraDiameters.push_back(point->UmbraDiameter);
+      results.CentralPhaseMinutes.push_back(point->DurationMinutes);
       if (point->Latitude < results.CentralLatitudeMin) results.CentralLatitudeMin = point->Latitude;
       if (point->Latitude > results.CentralLatitudeMax) results.CentralLatitudeMax = point->Latitude;
     }
-    t += ScanStep;
+    t += kScanStep;
   } while (!(t > end));
 }
 
@@ -95,11 +100,11 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
 
 std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays) {
   const double t = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const double deltaT = deltaTDays / DaysPerJulianCentury;
+  const double deltaT = deltaTDays / kDaysPerJulianCentury;
   // Fitted around the dynamical time, where the series are evaluated.
   const double ephemerisTime = t + deltaT;
-  const ScanFits fits{FitMoonChebyshev(ephemerisTime - FitMargin, ephemerisTime + FitMargin, 8),
-                      FitSunChebyshev(ephemerisTime - FitMargin, ephemerisTime + FitMargin, 3)};
+  const ScanFits fits{FitMoonChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kMoonFitDegree),
+                      FitSunChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kSunFitDegree)};
   return PointAt(fits, t, deltaT);
 }
 

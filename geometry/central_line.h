@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
-#include <string>
 #include <vector>
 
 // The central line of a solar eclipse: where the axis of the Moon's shadow
@@ -10,19 +10,22 @@
 
 namespace vellmora {
 
-// Rows of the central-line list and the path arrays; entry i of every array
-// belongs to row i, so all four vectors always have the same length.
+// The central steps of a scan; entry i of every array belongs to step i, so
+// all five vectors always have the same length.
 struct CentralLineResults {
-  std::vector<std::string> Rows;          // "h:mm:ss\tlat\tlon\tduration", Windows-1252
-  std::vector<double> CentralLatitudes;   // geodetic, degrees, north positive
-  std::vector<double> CentralLongitudes;  // degrees, WEST positive, -180..180
-  std::vector<double> UmbraDiameters;     // Earth radii; negative total, positive annular
-  double CentralLatitudeMin = 1000;       // only lowered by a scan
-  double CentralLatitudeMax = -1000;      // only raised by a scan
+  std::vector<double> StepHours;            // universal time of the step, hours of its day
+  std::vector<double> CentralLatitudes;     // geodetic, degrees, north positive
+  std::vector<double> CentralLongitudes;    // degrees, WEST positive, -180..180
+  std::vector<double> UmbraDiameters;       // Earth radii; negative total, positive annular
+  std::vector<double> CentralPhaseMinutes;  // duration of the central phase on the line
+  double CentralLatitudeMin = 1000;         // only lowered by a scan
+  double CentralLatitudeMax = -1000;        // only raised by a scan
+
+  std::size_t Size() const { return StepHours.size(); }
 };
 
 // Scans the catalogue date and hour (universal time) with Delta-T in days.
-// Replaces rows and arrays, lowers CentralLatitudeMin and raises
+// Replaces the steps, lowers CentralLatitudeMin and raises
 // CentralLatitudeMax.
 void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results);
 

@@ -5,7 +5,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double EarthTurnInSixSeconds = 0.00043755;  // radians
+constexpr double kEarthTurnInSixSeconds = 0.00043755;  // radians
 
 }  // namespace
 
@@ -18,7 +18,7 @@ CentralPhase DurationOfCentralPhase(const ShadowAxis& here, const std::function<
   }
   if (!IsCentral(there.Class)) return {0, there.Umbra};
   // The ground under the earlier or later point has turned with the Earth.
-  const double earthTurn = direction * EarthTurnInSixSeconds;
+  const double earthTurn = direction * kEarthTurnInSixSeconds;
   const Vector3& p = here.SurfacePoint;
   const Vector3& q = there.SurfacePoint;
   const Vector3 shift{q.x - p.x + earthTurn * p.y, q.y - p.y - earthTurn * p.x, q.z - p.z};

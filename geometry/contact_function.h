@@ -18,7 +18,7 @@ struct LocalEclipseSetting {
   double DeltaT = 0;
   double LongitudeWest = 0;
   SiteCoordinates Site{};
-  double UmbralLunarRadius = LunarRadius;
+  double UmbralLunarRadius = kLunarRadius;
 };
 
 // Radius of the penumbra (L1) or the umbra (L2) in the observer's plane

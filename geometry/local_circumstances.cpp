@@ -6,15 +6,14 @@
 #include "ephem/matlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
-#include "geometry/local_circumstances_text.h"
 #include "geometry/local_contacts.h"
 #include "geometry/local_phase.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double SixMinutes = 0.1 / 876600;  // centuries
-constexpr int SearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
+constexpr double kSixMinutes = 0.1 / 876600;  // centuries
+constexpr int kSearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute
@@ -24,20 +23,20 @@ constexpr int SearchWindows = 51;            // 12-minute windows centred from T
 int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime, LocalCircumstancesResult& result) {
   auto penumbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Penumbral); };
   int roots = 0;
-  double windowStart = penumbral(catalogueTime - 51 * SixMinutes);
-  for (int window = 0; window < SearchWindows && roots != 2; ++window) {
-    const double centre = catalogueTime + (2 * window - 50) * SixMinutes;
-    const double windowEnd = penumbral(centre + SixMinutes);
+  double windowStart = penumbral(catalogueTime - kSearchWindows * kSixMinutes);
+  for (int window = 0; window < kSearchWindows && roots != 2; ++window) {
+    const double centre = catalogueTime + (2 * window - (kSearchWindows - 1)) * kSixMinutes;
+    const double windowEnd = penumbral(centre + kSixMinutes);
     const Parabola parabola = QuadraticInterpolation(windowStart, penumbral(centre), windowEnd);
     windowStart = windowEnd;
     roots += parabola.RootCount;
     if (parabola.RootCount == 1) {
-      result.Contacts[roots == 1 ? 0 : 3] = centre + parabola.Root1 * SixMinutes;
+      result.Contacts[roots == 1 ? 0 : 3] = centre + parabola.Root1 * kSixMinutes;
     } else if (parabola.RootCount == 2) {
-      result.Contacts[0] = centre + parabola.Root1 * SixMinutes;
-      result.Contacts[3] = centre + parabola.Root2 * SixMinutes;
+      result.Contacts[0] = centre + parabola.Root1 * kSixMinutes;
+      result.Contacts[3] = centre + parabola.Root2 * kSixMinutes;
     }
-    if (parabola.VertexX > -1 && parabola.VertexX < 1) result.Maximum = centre + parabola.VertexX * SixMinutes;
+    if (parabola.VertexX > -1 && parabola.VertexX < 1) result.Maximum = centre + parabola.VertexX * kSixMinutes;
   }
   return roots;
 }
@@ -54,10 +53,7 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);
-  if (SearchOuterContacts(setting, catalogueTime, result) == 0) {
-    result.Lines.push_back(FormatKindLine(LocalEclipseKind::NotVisible, 0, 0));
-    return result;
-  }
+  if (SearchOuterContacts(setting, catalogueTime, result) == 0) return result;
 
   const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, result.Maximum);
   const ObserverPosition observer = ObserverCoordinates(elements, result.Maximum, setting.LongitudeWest, setting.Site);
@@ -69,19 +65,10 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
   result.Magnitude = phase.Magnitude;
   result.Obscuration = phase.Obscuration;
 
-  const bool central = phase.Kind != LocalEclipseKind::Partial;
-  if (central) {
+  if (phase.Kind != LocalEclipseKind::Partial) {
     const std::array<double, 2> inner = InnerContacts(setting, result.Maximum);
     result.Contacts[1] = inner[0];
     result.Contacts[2] = inner[1];
-  }
-
-  result.Lines.push_back(FormatKindLine(phase.Kind, phase.Magnitude, phase.Obscuration));
-  result.Lines.push_back(FormatMaximumLine(result.Maximum));
-  for (int contact = 1; contact <= 4; ++contact) {
-    if (central || contact == 1 || contact == 4) {
-      result.Lines.push_back(FormatContactLine(contact, result.Contacts[contact - 1]));
-    }
   }
   return result;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <vector>
 
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
 // obscuration, maximum and contact times.
@@ -16,8 +14,8 @@ struct LocalCircumstancesResult {
   double Magnitude = 0;
   double Obscuration = 0;
   double Maximum = 0;                // Julian centuries since J2000 (UT)
-  std::array<double, 4> Contacts{};  // first to fourth contact, same unit
-  std::vector<std::string> Lines;    // the lines for the local-circumstances list, Windows-1252
+  std::array<double, 4> Contacts{};  // first to fourth contact, same unit; the second and third
+                                     // only where the eclipse is annular or total (Kind above Partial)
 };
 
 // Catalogue date and hour (universal time, not rounded); observer's geodetic

@@ -7,21 +7,22 @@
 namespace vellmora {
 namespace {
 
-constexpr double FitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
-constexpr double FifteenMinutes = 2.8519279032626056e-7;  // centuries
-constexpr double InnerContactTolerance = 1e-10;           // centuries, about 0.3 s
+constexpr double kFitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
+constexpr double kFifteenMinutes = 2.8519279032626056e-7;  // centuries
+constexpr double kInnerContactTolerance = 1e-10;           // centuries, about 0.3 s
+constexpr int kFitDegree = 8;                              // of the Moon's and the Sun's fits over the 88 hours
 
 }  // namespace
 
 LocalFits FitsAroundCatalogueTime(double catalogueTime) {
-  return {FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-          FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8)};
+  return {FitMoonChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
+          FitSunChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
 }
 
 std::array<double, 2> InnerContacts(const LocalEclipseSetting& setting, double timeOfMaximum) {
   const auto umbral = [&setting](double t) { return ContactFunction(setting, t, ContactMode::Umbral); };
-  return {SolveBracketed(umbral, timeOfMaximum - FifteenMinutes, timeOfMaximum, InnerContactTolerance),
-          SolveBracketed(umbral, timeOfMaximum, timeOfMaximum + FifteenMinutes, InnerContactTolerance)};
+  return {SolveBracketed(umbral, timeOfMaximum - kFifteenMinutes, timeOfMaximum, kInnerContactTolerance),
+          SolveBracketed(umbral, timeOfMaximum, timeOfMaximum + kFifteenMinutes, kInnerContactTolerance)};
 }
 
 }  // namespace vellmora

@@ -4,16 +4,15 @@
 #include <cmath>
 #include <numbers>
 
+#include "ephem/constants.h"
 #include "ephem/matlib.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double RadiansPerDegree = 0.017453292519943295;
-
 // Arc cosine in radians; a grazing contact can push the argument a rounding
 // error past +-1, which must give the limiting angle, not "nan".
-double ClampedArcCos(double x) { return ArcCosD(std::clamp(x, -1.0, 1.0)) * RadiansPerDegree; }
+double ClampedArcCos(double x) { return ArcCosD(std::clamp(x, -1.0, 1.0)) * kRadiansPerDegree; }
 
 }  // namespace
 

@@ -7,9 +7,9 @@
 
 namespace vellmora {
 
-inline constexpr double ScanHalfSpan = 6.844626967830253e-6;  // six hours, in centuries
-inline constexpr double ScanStep = 0.25 / 1440 / DaysPerJulianCentury;
-inline constexpr int ScanSteps = 2 * 1440 + 1;  // from six hours before to six hours after, both ends included
+inline constexpr double kScanHalfSpan = 6.844626967830253e-6;  // six hours, in centuries
+inline constexpr double kScanStep = 0.25 / 1440 / kDaysPerJulianCentury;
+inline constexpr int kScanSteps = 2 * 1440 + 1;  // from six hours before to six hours after, both ends included
 
 // The middle instant of the scan (universal time, Julian centuries since J2000).
 double ScanCentre(int day, int month, int year, double hours);

@@ -8,17 +8,19 @@ namespace {
 
 // Ratio of the Earth's polar to its equatorial radius: dividing z by it turns
 // the ellipsoid into the unit sphere.
-constexpr double PolarAxisRatio = 0.996633;
+constexpr double kPolarAxisRatio = 0.996633;
 
 // Twice the difference and twice the sum of the Sun's and the Moon's radii,
-// and the Moon's diameter, in Earth radii.
-constexpr double UmbraSlope = 217.705;
-constexpr double PenumbraSlope = 218.795;
-constexpr double MoonDiameter = 0.545;
+// and the Moon's diameter, in Earth radii: the central line's own rounded
+// values, deliberately not twice those of the shadow elements (the Moon's
+// radius 0.2725076 there).
+constexpr double kUmbraSlope = 217.705;
+constexpr double kPenumbraSlope = 218.795;
+constexpr double kMoonDiameter = 0.545;
 
 Vector3 StretchedPosition(const EquatorialPosition& body) {
   Vector3 v = PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
-  v.z /= PolarAxisRatio;
+  v.z /= kPolarAxisRatio;
   return v;
 }
 
@@ -36,8 +38,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
 
   // Distance from the Moon to the fundamental plane, and the cones there.
   const double planeDistance = -DotProduct(m, e);
-  shadow.Umbra = UmbraSlope * planeDistance / sunToMoon - MoonDiameter;
-  shadow.Penumbra = PenumbraSlope * planeDistance / sunToMoon + MoonDiameter;
+  shadow.Umbra = kUmbraSlope * planeDistance / sunToMoon - kMoonDiameter;
+  shadow.Penumbra = kPenumbraSlope * planeDistance / sunToMoon + kMoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
   // passes the centre at distance w. An axis through the very centre may
@@ -46,8 +48,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   const double w = std::sqrt(std::max(0.0, 1 - q));
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
-    shadow.SurfaceUmbra = UmbraSlope * ground / sunToMoon - MoonDiameter;
-    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * PolarAxisRatio};
+    shadow.SurfaceUmbra = kUmbraSlope * ground / sunToMoon - kMoonDiameter;
+    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kPolarAxisRatio};
     shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
   } else if (w < 1 + std::abs(shadow.Umbra) / 2) {
     shadow.Class = shadow.Umbra > 0 ? ShadowClass::NonCentralAnnular : ShadowClass::NonCentralTotal;

@@ -9,8 +9,9 @@
 
 namespace vellmora {
 
-// Astronomical units to equatorial Earth radii for the Sun's distance.
-inline constexpr double EarthRadiiPerAuForShadowAxis = 23454.78;
+// Astronomical units to equatorial Earth radii for the Sun's distance, as the
+// central line rounds it (the shadow elements use 23454.77992).
+inline constexpr double kEarthRadiiPerAuForShadowAxis = 23454.78;
 
 // What the Earth gets of the shadow at one instant; only 4 and 5 are central.
 enum class ShadowClass {

@@ -8,10 +8,14 @@
 namespace vellmora {
 namespace {
 
-constexpr double EarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii (LunarRadius), in Earth radii.
-constexpr double RadiiSum = 109.3952076;
-constexpr double RadiiDifference = 108.8501924;
+// Astronomical units to equatorial Earth radii, to more digits than the
+// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
+// value it was made with.
+constexpr double kEarthRadiiPerAu = 23454.77992;
+// Sum and difference of the Sun's and the Moon's radii (kLunarRadius), in Earth
+// radii (the central line rounds them: its Moon's diameter is 0.545).
+constexpr double kRadiiSum = 109.3952076;
+constexpr double kRadiiDifference = 108.8501924;
 
 Vector3 EquatorialVector(const EquatorialPosition& body) {
   return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
@@ -21,9 +25,9 @@ Vector3 EquatorialVector(const EquatorialPosition& body) {
 
 ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
                                      double umbralLunarRadius) {
-  const double ephemerisTime = t + deltaT / DaysPerJulianCentury;
+  const double ephemerisTime = t + deltaT / kDaysPerJulianCentury;
   EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
-  sunPosition.Distance *= EarthRadiiPerAu;
+  sunPosition.Distance *= kEarthRadiiPerAu;
   const Vector3 m = EquatorialVector(PositionFromFit(moon, ephemerisTime));
   const Vector3 s = EquatorialVector(sunPosition);
 
@@ -37,11 +41,11 @@ ShadowElements ComputeShadowElements(const EquatorialFit& moon, const Equatorial
   elements.x = DotProduct(m, elements.i);
   elements.y = DotProduct(m, elements.j);
   elements.z = DotProduct(m, elements.k);
-  elements.f1 = ArcSinD(RadiiSum / distance);
-  elements.l1 = RadiiSum * elements.z / distance + LunarRadius;
+  elements.f1 = ArcSinD(kRadiiSum / distance);
+  elements.l1 = kRadiiSum * elements.z / distance + kLunarRadius;
   // A smaller Moon under the same Sun: the difference of the radii grows by
-  // what the Moon's radius shrinks (and stays exactly RadiiDifference for LunarRadius).
-  const double umbralRadiiDifference = RadiiDifference + (LunarRadius - umbralLunarRadius);
+  // what the Moon's radius shrinks (and stays exactly kRadiiDifference for kLunarRadius).
+  const double umbralRadiiDifference = kRadiiDifference + (kLunarRadius - umbralLunarRadius);
   elements.f2 = ArcSinD(umbralRadiiDifference / distance);
   elements.l2 = umbralRadiiDifference * elements.z / distance - umbralLunarRadius;
   return elements;

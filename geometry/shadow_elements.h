@@ -13,7 +13,7 @@ namespace vellmora {
 // The Moon's radius in Earth radii, for the edges of both the penumbra and the
 // umbra. Published predictions often take a smaller radius for the umbra
 // (0.272281), which the umbral cone can be given instead.
-inline constexpr double LunarRadius = 0.2725076;
+inline constexpr double kLunarRadius = 0.2725076;
 
 struct ShadowElements {
   Vector3 i{};   // in the equator plane
@@ -39,7 +39,7 @@ struct ObserverPosition {
 // fits of the Moon (distance in Earth radii) and the Sun (distance in AU);
 // deltaT in days; the umbral cone is that of a Moon of radius umbralLunarRadius.
 ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
-                                     double umbralLunarRadius = LunarRadius);
+                                     double umbralLunarRadius = kLunarRadius);
 
 // An observer at geocentric site coordinates and WEST longitude (degrees) at
 // the universal time t, projected onto the frame of the elements.

@@ -5,14 +5,14 @@
 namespace vellmora {
 
 double SolveBracketed(const std::function<double(double)>& f, double a, double b, double tolerance) {
-  constexpr int MaxSteps = 30;
+  constexpr int kMaxSteps = 30;
   double x0 = a;
   double x1 = b;
   double f0 = f(x0);
   double f1 = f(x1);
   double root = x0;
   if (f0 * f1 >= 0) return root;
-  for (int step = 0; step < MaxSteps; ++step) {
+  for (int step = 0; step < kMaxSteps; ++step) {
     const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
     const double f2 = f(x2);
     if (f2 * f1 > 0) {

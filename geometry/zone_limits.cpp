@@ -17,9 +17,9 @@ namespace {
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
-constexpr double RateHalfSpan = 10.0 / SecondsPerDay / DaysPerJulianCentury;
+constexpr double RateHalfSpan = 10.0 / kSecondsPerDay / kDaysPerJulianCentury;
 
-constexpr double SecondsPerCentury = SecondsPerDay * DaysPerJulianCentury;
+constexpr double SecondsPerCentury = kSecondsPerDay * kDaysPerJulianCentury;
 
 // How far either side of the first guess the position angle of a limit point
 // is sought, and how precisely (degrees).
@@ -178,11 +178,11 @@ std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, dou
                                  double umbralLunarRadius) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
   const ZoneModel model{FitsAroundCatalogueTime(catalogueTime), deltaTDays, umbralLunarRadius};
-  const double start = ScanCentre(day, month, year, hours) - ScanHalfSpan;
+  const double start = ScanCentre(day, month, year, hours) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;
-  for (int n = 0; n < ScanSteps; ++n) {
-    const double t = start + n * ScanStep;
+  for (int n = 0; n < kScanSteps; ++n) {
+    const double t = start + n * kScanStep;
     const ShadowElements elements = model.At(t);
     const std::optional<Vector3> axisPoint = SunwardSurfacePoint(elements, elements.x, elements.y);
     if (!axisPoint) continue;

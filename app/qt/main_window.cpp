@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/globe_painter.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
 
@@ -166,7 +167,7 @@ MainWindow::MainWindow() {
   l39_ = std::make_unique<QtLabel>(l39);
   l40_ = std::make_unique<QtLabel>(l40);
   l41_ = std::make_unique<QtLabel>(l41);
-  pb3_ = std::make_unique<QtPaintBox>(p9_, QRect(20, 20, 711, 682));
+  pb3_ = std::make_unique<QtPaintBox>(p9_, QRect(20, 20, kMapWidth, kMapHeight));
   pb3_->Widget()->setObjectName("PB3");
   errors_ = std::make_unique<QtErrorReport>(this);
   form_ = std::make_unique<TForm37>(FormControls{*e1_, *e2_, *d1_, *d3_, *t1_, *t2_, *lb1_, *lb5_, *lb6_, *lb9_, *cb6_,

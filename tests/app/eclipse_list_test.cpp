@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/year_field.h"
 #include "catalogue/moon.h"
 #include "cli/memory_window.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 class EclipseList : public testing::Test {
  protected:
-  MemoryWindow window{LocalDate{2026, 12, 8}};
+  MemoryWindow window{CivilDate{2026, 12, 8}};
 
   void Calculate(const std::string& first, const std::string& last) {
     window.E1.SetText(first);
@@ -22,7 +23,7 @@ TEST_F(EclipseList, StartUpFillsTheYearsFromTodaysDate) {
   EXPECT_EQ(window.E2.Text(), "2036");
   EXPECT_FALSE(window.Form.ShowFoundPlaces);
   // 3652.5 days from 1 January 2027 span three leap days and end on 31 December 2036.
-  MemoryWindow newYear(LocalDate{2027, 1, 1});
+  MemoryWindow newYear(CivilDate{2027, 1, 1});
   EXPECT_EQ(newYear.E1.Text(), "2027");
   EXPECT_EQ(newYear.E2.Text(), "2036");
 }
@@ -105,6 +106,22 @@ TEST_F(EclipseList, YearsThatCannotBeEncodedReportTheDateErrorAndLeaveTheListEmp
   // The program goes on: the next calculation works.
   Calculate("1999", "2000");
   EXPECT_EQ(window.LB1.Count(), 2);
+}
+
+TEST(ReadListYears, RaisesTheFirstAndLowersTheLastYearToTheListsLimits) {
+  const ListYears clamped = ReadListYears("abc", "5000");
+  EXPECT_EQ(clamped.First, 1000);
+  EXPECT_EQ(clamped.Last, 3000);
+  EXPECT_TRUE(clamped.FirstRaised);
+  EXPECT_TRUE(clamped.LastLowered);
+  // Only the first is raised and only the last lowered.
+  const ListYears crossed = ReadListYears("5000", " -7");
+  EXPECT_EQ(crossed.First, 5000);
+  EXPECT_EQ(crossed.Last, -7);
+  EXPECT_FALSE(crossed.FirstRaised);
+  EXPECT_FALSE(crossed.LastLowered);
+  const ListYears limits = ReadListYears("1000", "3000");
+  EXPECT_FALSE(limits.FirstRaised || limits.LastLowered);
 }
 
 }  // namespace

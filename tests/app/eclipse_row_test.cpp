@@ -26,7 +26,7 @@ TEST(EclipseRow, ShowsJulianDatesBeforeTheSwitchAndReadsTheRowBack) {
   EXPECT_EQ(FormatEclipseRow(EclipseKind::Total, SerialAt(1582, 10, 14, 23, 59, 58)), "total\t04.10.1582 23:59:58");
   EXPECT_EQ(FormatEclipseRow(EclipseKind::Total, SerialAt(1000, 4, 13, 9, 17, 49)), "total\t07.04.1000 09:17:49");
 
-  RowInstant instant{};
+  CalendarInstant instant{};
   ASSERT_TRUE(ReadEclipseRow("total\t07.04.1000 09:17:49", instant));
   EXPECT_EQ(instant.Day, 7);
   EXPECT_EQ(instant.Month, 4);

@@ -19,7 +19,7 @@ namespace {
 using Arguments = std::vector<std::string>;
 
 TEST(WindowErrorReport, ShowsTheMessageOfAFailedHandlerAndTheWindowGoesOn) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   ASSERT_TRUE(window.Errors.Messages().empty());
 
   // 29 February 2023 is no calendar day; the instant of a row is converted this way.

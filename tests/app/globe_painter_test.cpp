@@ -42,7 +42,7 @@ struct SceneInputs {
 
   // Appends a central-line point; longitudes in the arrays count west positive.
   void AddPathPoint(double latitude, double westLongitude, double umbraDiameter) {
-    Path.Rows.push_back("row");
+    Path.StepHours.push_back(12);
     Path.CentralLatitudes.push_back(latitude);
     Path.CentralLongitudes.push_back(westLongitude);
     Path.UmbraDiameters.push_back(umbraDiameter);

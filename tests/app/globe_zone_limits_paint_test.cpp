@@ -53,7 +53,8 @@ struct LimitScene {
 TEST(GlobeZoneLimits, DrawnAsOnePixelLinesInThePathsColourUnderItsRules) {
   LimitScene scene;
   for (int i = 0; i < 4; ++i) {
-    scene.Path.Rows.push_back("row");
+    scene.Path.StepHours.push_back(i);
+    scene.Path.CentralPhaseMinutes.push_back(1);
     scene.Path.CentralLatitudes.push_back(0);
     scene.Path.CentralLongitudes.push_back(-10.0 * i);
     scene.Path.UmbraDiameters.push_back(-0.05);

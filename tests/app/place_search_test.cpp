@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <cmath>
 #include <map>
 #include <string>
@@ -11,6 +10,7 @@
 #include "app/form37.h"
 #include "cli/memory_controls.h"
 #include "cli/memory_paint_box.h"
+#include "tests/support/map_pixels.h"
 
 namespace vellmora {
 namespace {
@@ -48,7 +48,7 @@ struct SearchWindow {
   MemoryTextList LB1, LB5, LB6, lb9;
   MemoryComboBox CB6;
   MemoryLabel L39, L40, L41;
-  MemoryPaintBox PB3;
+  MemoryPaintBox PB3{&TestMapRenderer()};
   CursorLog Cursor;
   MemoryErrorReport Errors;
   FixedClock Today{{2026, 12, 8}};
@@ -87,13 +87,15 @@ int EquatorX(double longitude) {
   return 355 + static_cast<int>(std::nearbyint(341 * std::sin(longitude * M_PI / 180)));
 }
 
-bool IsLime(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(0, 255, 0); }
+constexpr Rgb kWhite{255, 255, 255};
+
+bool IsLime(MapPicture& picture, int x, int y) { return picture.PixelAt(x, y) == Rgb{0, 255, 0}; }
 
 // Whether the legend's column of numbers at (1, 12 n - 8) holds any ink.
-bool LegendRowInked(const QImage& image, int number) {
+bool LegendRowInked(MapPicture& picture, int number) {
   for (int y = 12 * number - 8; y < 12 * number + 4; ++y) {
     for (int x = 1; x < 12; ++x) {
-      if (image.pixelColor(x, y) != QColor(Qt::white)) return true;
+      if (picture.PixelAt(x, y) != kWhite) return true;
     }
   }
   return false;
@@ -155,7 +157,7 @@ TEST(PlaceSearch, DoesNothingAtAllWithoutACentralLine) {
   SearchWindow window;
   window.Form.FoundPlaces[0] = {12.5, 50.5, "Earlier"};
   window.Form.PB3P();
-  const QImage before = window.PB3.Shown().copy();
+  const std::vector<Rgb> before = Pixels(window.PB3.Shown(), window.PB3.Width(), window.PB3.Height());
   const int paints = window.PB3.PresentCount();
 
   window.D3.Click();
@@ -164,7 +166,7 @@ TEST(PlaceSearch, DoesNothingAtAllWithoutACentralLine) {
   EXPECT_EQ(window.Form.FoundPlaces[0].Name, "Earlier");
   EXPECT_FALSE(window.Form.ShowFoundPlaces);
   EXPECT_EQ(window.PB3.PresentCount(), paints);
-  EXPECT_EQ(window.PB3.Shown(), before);
+  EXPECT_EQ(Pixels(window.PB3.Shown(), window.PB3.Width(), window.PB3.Height()), before);
 }
 
 TEST(PlaceSearch, ExaminesEveryThirdRowAndJumpsAfterANewPlace) {
@@ -212,7 +214,7 @@ TEST(PlaceSearch, FarSidePlacesTakeNoNumberButCountAsListed) {
 
   EXPECT_EQ(window.FoundNames(), std::vector<std::string>{"Seen"});
   EXPECT_TRUE(window.Form.ShowFoundPlaces);
-  const QImage& map = window.PB3.Shown();
+  MapPicture& map = window.PB3.Shown();
   EXPECT_TRUE(IsLime(map, EquatorX(30), 341));
   EXPECT_FALSE(IsLime(map, EquatorX(120), 341));
   EXPECT_FALSE(IsLime(map, EquatorX(-30), 341));
@@ -253,7 +255,7 @@ TEST(PlaceSearch, DrawsMoreThanFortyButKeepsForty) {
   EXPECT_EQ(kept.front(), "P1");
   EXPECT_EQ(kept.back(), "P40");
   // Number 41 is place j = 40 at 0 N 20 E, number 5 is j = 4 at 0 N 20 W.
-  const QImage searched = window.PB3.Shown().copy();
+  MapPicture& searched = window.PB3.Shown();
   EXPECT_TRUE(IsLime(searched, EquatorX(20), 341));
   EXPECT_TRUE(IsLime(searched, EquatorX(-20), 341));
   EXPECT_TRUE(LegendRowInked(searched, 45));
@@ -261,7 +263,7 @@ TEST(PlaceSearch, DrawsMoreThanFortyButKeepsForty) {
 
   // The next paint of the map shows numbers 1 to 40 only.
   window.Form.PB3P();
-  const QImage& repainted = window.PB3.Shown();
+  MapPicture& repainted = window.PB3.Shown();
   EXPECT_FALSE(IsLime(repainted, EquatorX(20), 341));
   EXPECT_TRUE(IsLime(repainted, EquatorX(-20), 341));
   EXPECT_TRUE(LegendRowInked(repainted, 40));

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/resource_place_order.h"
 #include "app/resources.h"
-#include "tests/app/resources_text_files.h"
+#include "tests/support/place_name_order.h"
+#include "tests/support/resources_text_files.h"
 
 // Walks every line of the three data sets and checks its form.
 

@@ -8,7 +8,7 @@
 
 #include "app/resource_registry.h"
 #include "app/resources.h"
-#include "tests/app/resources_text_files.h"
+#include "tests/support/resources_text_files.h"
 
 namespace vellmora {
 namespace {

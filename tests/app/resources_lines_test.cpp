@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/resources.h"
-#include "tests/app/resources_text_files.h"
+#include "tests/support/resources_text_files.h"
 
 namespace vellmora {
 namespace {

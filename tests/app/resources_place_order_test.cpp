@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/resource_place_order.h"
+#include "tests/support/place_name_order.h"
 
 namespace vellmora {
 namespace {

@@ -182,10 +182,11 @@ void ExpectPaints(const MemoryWindow& window, EventKind kind, int paints, const 
 void ExpectConsistentWindow(const MemoryWindow& window, const std::string& event) {
   const CentralLineResults& line = window.Form.CentralLine;
   const auto rows = static_cast<std::size_t>(window.LB5.Count());
-  EXPECT_EQ(line.Rows.size(), rows) << event;
+  EXPECT_EQ(line.StepHours.size(), rows) << event;
   EXPECT_EQ(line.CentralLatitudes.size(), rows) << event;
   EXPECT_EQ(line.CentralLongitudes.size(), rows) << event;
   EXPECT_EQ(line.UmbraDiameters.size(), rows) << event;
+  EXPECT_EQ(line.CentralPhaseMinutes.size(), rows) << event;
   EXPECT_LE(rows, 1001U) << event;
   EXPECT_FALSE(window.Form.SuppressLatitudeRepaint) << event;
 
@@ -204,7 +205,7 @@ void ExpectConsistentWindow(const MemoryWindow& window, const std::string& event
 }
 
 TEST(RandomSession, WindowStaysConsistentThroughThousandsOfUserActions) {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   RandomSession session(window);
   std::size_t messagesSeen = 0;
   int selectionsWithPath = 0;

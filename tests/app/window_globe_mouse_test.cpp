@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "app/globe_projection.h"
 #include "cli/memory_window.h"
+#include "tests/support/map_pixels.h"
 
 namespace vellmora {
 namespace {
 
-constexpr LocalDate kToday{2026, 12, 8};
+constexpr CivilDate kToday{2026, 12, 8};
 
 void SelectEclipse(MemoryWindow& window, const std::string& date) {
   const int year = std::stoi(date.substr(6, 4));
@@ -161,7 +161,7 @@ TEST(WindowGlobeMouse, TypedCoordinatesAreAPlaceAndGarbageChangesNothing) {
 }
 
 TEST(WindowGlobeMenu, ZoneLimitsAreComputedWhileShownAndThePathCanBeExported) {
-  MemoryWindow window(kToday);
+  MemoryWindow window(kToday, &TestMapRenderer());
   EXPECT_FALSE(window.Form.ShowZoneLimits) << "off at start";
   EXPECT_FALSE(window.Form.PathExportText(PathFormat::Kml).has_value()) << "no eclipse chosen";
   ASSERT_NO_FATAL_FAILURE(SelectEclipse(window, "08.04.2024"));
@@ -174,15 +174,15 @@ TEST(WindowGlobeMenu, ZoneLimitsAreComputedWhileShownAndThePathCanBeExported) {
   // Another place recomputes the eclipse and keeps its limits on the map.
   window.CB6.Choose(window.CB6.IndexOf("Dallas, USA"));
   EXPECT_FALSE(window.Form.ZoneSteps.empty());
-  const QImage with = window.PB3.Shown().copy();
+  const std::vector<Rgb> with = Pixels(window.PB3.Shown(), kMapWidth, kMapHeight);
   window.Form.SetShowZoneLimits(false);
   EXPECT_TRUE(window.Form.ZoneSteps.empty());
-  const QImage without = window.PB3.Shown().copy();
+  const std::vector<Rgb> without = Pixels(window.PB3.Shown(), kMapWidth, kMapHeight);
   EXPECT_NE(with, without);
   window.Form.SetShowZoneLimits(true);
-  EXPECT_EQ(window.PB3.Shown(), with);
+  EXPECT_EQ(Pixels(window.PB3.Shown(), kMapWidth, kMapHeight), with);
   window.Form.SetShowZoneLimits(false);
-  EXPECT_EQ(window.PB3.Shown(), without) << "the limits are all the difference";
+  EXPECT_EQ(Pixels(window.PB3.Shown(), kMapWidth, kMapHeight), without) << "the limits are all the difference";
 
   const std::optional<std::string> kml = window.Form.PathExportText(PathFormat::Kml);
   ASSERT_TRUE(kml.has_value());

@@ -7,7 +7,7 @@
 namespace vellmora {
 namespace {
 
-constexpr LocalDate kToday{2026, 12, 8};
+constexpr CivilDate kToday{2026, 12, 8};
 
 int ItemOf(const MemoryWindow& window, const std::string& place) {
   const int index = window.CB6.IndexOf(place);

@@ -9,7 +9,7 @@
 namespace vellmora {
 namespace {
 
-constexpr LocalDate kToday{2026, 12, 8};
+constexpr CivilDate kToday{2026, 12, 8};
 
 // "Berechnung" for the years first..last.
 void ListEclipses(MemoryWindow& window, int first, int last) {

@@ -5,7 +5,7 @@
 namespace vellmora {
 namespace {
 
-constexpr LocalDate kToday{2026, 12, 8};
+constexpr CivilDate kToday{2026, 12, 8};
 
 TEST(WindowStartup, ChoosesChemnitzAndShowsItsPlace) {
   MemoryWindow window(kToday);

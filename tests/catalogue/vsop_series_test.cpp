@@ -96,7 +96,7 @@ class PolynomialBody : public TVSOP {
   }
   VSOPTerm LatitudeTerm(std::int32_t index, std::uint32_t power) const override {
     if (index > 1 || power != 0) return {0, 0, 0};
-    return {1e6L, Pi / 3, 0};  // two terms of 0.01 * cos 60 degrees
+    return {1e6L, kPi / 3, 0};  // two terms of 0.01 * cos 60 degrees
   }
   VSOPTerm RadiusTerm(std::int32_t index, std::uint32_t power) const override {
     return index == 0 && power == 0 ? VSOPTerm{1e8L, 0, 0} : VSOPTerm{0, 0, 0};
@@ -128,7 +128,7 @@ TEST(VsopSeriesEvaluation, HeliocentricPositionTurnsTheSeriesIntoDegreesInTheFK5
   // at T = 0 is -0.09033" plus 0.03916" (cos 1 + sin 1) tan 0.01 in longitude
   // and 0.03916" (cos 1 - sin 1) in latitude.
   const HeliocentricCoordinates body = HeliocentricPosition<PolynomialBody>(kJ2000Serial);
-  const long double degreesPerRadian = 180 / Pi;
+  const long double degreesPerRadian = 180 / kPi;
   const long double expectedLongitude =
       degreesPerRadian + (-0.09033L + 0.03916L * (std::cos(1.0L) + std::sin(1.0L)) * std::tan(0.01L)) / 3600;
   const long double expectedLatitude = 0.01L * degreesPerRadian + 0.03916L * (std::cos(1.0L) - std::sin(1.0L)) / 3600;

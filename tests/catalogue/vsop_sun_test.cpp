@@ -66,11 +66,11 @@ TEST(SunApparentPosition, MatchesTheCompleteTheoryOfAWorkedExample) {
 long double LowAccuracyApparentLongitude(double serial) {
   const long double T = (serial - 36526.5L) / 36525;
   const long double meanLongitude = 280.46646L + 36000.76983L * T + 0.0003032L * T * T;
-  const long double meanAnomaly = (357.52911L + 35999.05029L * T - 0.0001537L * T * T) * Pi / 180;
+  const long double meanAnomaly = (357.52911L + 35999.05029L * T - 0.0001537L * T * T) * kPi / 180;
   const long double centre = (1.914602L - 0.004817L * T - 0.000014L * T * T) * std::sin(meanAnomaly) +
                              (0.019993L - 0.000101L * T) * std::sin(2 * meanAnomaly) +
                              0.000289L * std::sin(3 * meanAnomaly);
-  const long double omega = (125.04L - 1934.136L * T) * Pi / 180;
+  const long double omega = (125.04L - 1934.136L * T) * kPi / 180;
   const long double longitude = meanLongitude + centre - 0.00569L - 0.00478L * std::sin(omega);
   return longitude - 360 * std::floor(longitude / 360);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/map_renderer_loader.h"
 #include "cli/memory_window.h"
 #include "tests/support/cli_run.h"
 
@@ -74,9 +75,12 @@ TEST_F(MapCommand, WithoutADateWritesTheStartUpGlobe) {
   EXPECT_EQ(CountPixels(map, kLime), 0);
 
   // The window's own first paint.
-  MemoryWindow window({2026, 12, 8});
+  std::string error;
+  MemoryWindow window({2026, 12, 8}, LoadMapRenderer(error));
   window.Form.PB3P();
-  EXPECT_EQ(map, window.PB3.Shown().convertToFormat(QImage::Format_RGB32));
+  const std::string path = PngPath("window.png");
+  ASSERT_TRUE(window.PB3.Shown().SavePng(path)) << error;
+  EXPECT_EQ(map, QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MapCommand, CentreTurnsTheGlobeThroughTheSpinFields) {

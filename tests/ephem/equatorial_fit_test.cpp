@@ -10,7 +10,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double Arcsecond = 1.0 / 3600;
+constexpr double kArcsecond = 1.0 / 3600;
 
 // Node times seen by the recording position functions below.
 std::vector<double> nodeTimes;
@@ -84,8 +84,8 @@ TEST(ChebyshevFitOfPositions, MoonFitReproducesItsTheory) {
   for (double T : {-0.61, -0.0772, 0.0123, 0.25, 0.83}) {
     const EquatorialFit fit = FitMoonChebyshev(T - 5e-5, T + 5e-5, 8);
     const FitDeviation deviation = DeviationInTheMiddle(fit, MoonEquatorialCoordinates);
-    EXPECT_LT(deviation.RightAscension, Arcsecond) << T;
-    EXPECT_LT(deviation.Declination, Arcsecond) << T;
+    EXPECT_LT(deviation.RightAscension, kArcsecond) << T;
+    EXPECT_LT(deviation.Declination, kArcsecond) << T;
     // An arcsecond at the Moon's distance is 3e-4 Earth radii.
     EXPECT_LT(deviation.Distance, 3e-4) << T;
   }
@@ -97,8 +97,8 @@ TEST(ChebyshevFitOfPositions, SunFitReproducesItsTheory) {
     const double halfLength = 7.0 / 24 / 36525;
     const EquatorialFit fit = FitSunChebyshev(T - halfLength, T + halfLength, 3);
     const FitDeviation deviation = DeviationInTheMiddle(fit, SunEquatorialCoordinates);
-    EXPECT_LT(deviation.RightAscension, 0.01 * Arcsecond) << T;
-    EXPECT_LT(deviation.Declination, 0.01 * Arcsecond) << T;
+    EXPECT_LT(deviation.RightAscension, 0.01 * kArcsecond) << T;
+    EXPECT_LT(deviation.Declination, 0.01 * kArcsecond) << T;
     EXPECT_LT(deviation.Distance, 1e-8) << T;
   }
 }
@@ -135,7 +135,7 @@ void ExpectContinuousAcrossWrap(const EquatorialFit& fit, EquatorialPosition (*t
 TEST(ChebyshevFitOfPositions, MoonFitContinuousAcrossRightAscensionZero) {
   const double wrap = RightAscensionWrap(MoonEquatorialCoordinates, 0.01, 1e-5);
   const EquatorialFit fit = FitMoonChebyshev(wrap - 6e-5, wrap + 4e-5, 8);
-  ExpectContinuousAcrossWrap(fit, MoonEquatorialCoordinates, wrap, 5 * Arcsecond);
+  ExpectContinuousAcrossWrap(fit, MoonEquatorialCoordinates, wrap, 5 * kArcsecond);
 }
 
 TEST(ChebyshevFitOfPositions, SunFitContinuousAcrossRightAscensionZero) {
@@ -143,7 +143,7 @@ TEST(ChebyshevFitOfPositions, SunFitContinuousAcrossRightAscensionZero) {
   const double wrap = RightAscensionWrap(SunEquatorialCoordinates, 0.0015, 1e-4);
   EXPECT_NEAR(wrap, 0.00216, 2e-5);
   const EquatorialFit fit = FitSunChebyshev(wrap - 4e-5, wrap + 2e-5, 3);
-  ExpectContinuousAcrossWrap(fit, SunEquatorialCoordinates, wrap, 0.01 * Arcsecond);
+  ExpectContinuousAcrossWrap(fit, SunEquatorialCoordinates, wrap, 0.01 * kArcsecond);
 }
 
 }  // namespace

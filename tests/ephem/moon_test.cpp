@@ -75,9 +75,9 @@ TEST(LunarTheory, SeriesStateFromMeanArguments) {
   EXPECT_EQ(state.SumP, 3422.7L);
   EXPECT_EQ(state.SumL, 0);
   // Multiple 2 of D is the double angle; negative multiples mirror the positive ones.
-  const int two = LunarMaxMultiple + 2;
+  const int two = kLunarMaxMultiple + 2;
   EXPECT_NEAR(static_cast<double>(state.tc[ArgumentD][two]), std::cos(2 * static_cast<double>(state.D)), 1e-14);
-  EXPECT_NEAR(static_cast<double>(state.ts[ArgumentD][LunarMaxMultiple - 2]),
+  EXPECT_NEAR(static_cast<double>(state.ts[ArgumentD][kLunarMaxMultiple - 2]),
               -std::sin(2 * static_cast<double>(state.D)), 1e-14);
   // The anomaly of the Moon carries its scale factor once per multiple.
   EXPECT_NEAR(static_cast<double>(state.tc[ArgumentL][two]),

@@ -8,7 +8,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double Radians = std::numbers::pi / 180;
+constexpr double kRadians = std::numbers::pi / 180;
 
 // The Sun from its mean elements and the equation of the centre only (a short
 // textbook theory good to about a hundredth of a degree): true longitude referred to the mean
@@ -22,10 +22,10 @@ KeplerSun KeplerSunAt(double T) {
   const double meanLongitude = 280.46646 + (36000.76983 + 0.0003032 * T) * T;
   const double meanAnomaly = 357.52911 + (35999.05029 - 0.0001537 * T) * T;
   const double eccentricity = 0.016708634 - (0.000042037 + 0.0000001267 * T) * T;
-  const double M = meanAnomaly * Radians;
+  const double M = meanAnomaly * kRadians;
   const double centre = (1.914602 - (0.004817 + 0.000014 * T) * T) * std::sin(M) +
                         (0.019993 - 0.000101 * T) * std::sin(2 * M) + 0.000289 * std::sin(3 * M);
-  const double trueAnomaly = (meanAnomaly + centre) * Radians;
+  const double trueAnomaly = (meanAnomaly + centre) * kRadians;
   const double distance = 1.000001018 * (1 - eccentricity * eccentricity) / (1 + eccentricity * std::cos(trueAnomaly));
   return {std::fmod(meanLongitude + centre, 360), distance};
 }

@@ -8,7 +8,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double DegreesPerRadian = 180 / std::numbers::pi;
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 
 TEST(DegreeTrigonometry, FunctionsOfDegrees) {
   EXPECT_NEAR(SinD(30), 0.5, 1e-14);
@@ -16,16 +16,16 @@ TEST(DegreeTrigonometry, FunctionsOfDegrees) {
   EXPECT_NEAR(TanD(45), 1, 1e-14);
   EXPECT_NEAR(TanD(-135), 1, 1e-14);
   for (double x = -0.99; x < 1; x += 0.0725) {
-    EXPECT_NEAR(ArcSinD(x), std::asin(x) * DegreesPerRadian, 1e-10) << x;
-    EXPECT_NEAR(ArcCosD(x), std::acos(x) * DegreesPerRadian, 1e-10) << x;
+    EXPECT_NEAR(ArcSinD(x), std::asin(x) * kDegreesPerRadian, 1e-10) << x;
+    EXPECT_NEAR(ArcCosD(x), std::acos(x) * kDegreesPerRadian, 1e-10) << x;
   }
   EXPECT_EQ(ArcSinD(1), 90);
   EXPECT_EQ(ArcSinD(-1), -90);
   EXPECT_EQ(ArcCosD(1), 0);
   EXPECT_EQ(ArcCosD(-1), 180);
   // Near zero the arcsine is linear.
-  EXPECT_NEAR(ArcSinD(1e-8), 1e-8 * DegreesPerRadian, 1e-18);
-  EXPECT_NEAR(ArcCosD(-1e-8), 90 + 1e-8 * DegreesPerRadian, 1e-12);
+  EXPECT_NEAR(ArcSinD(1e-8), 1e-8 * kDegreesPerRadian, 1e-18);
+  EXPECT_NEAR(ArcCosD(-1e-8), 90 + 1e-8 * kDegreesPerRadian, 1e-12);
 }
 
 TEST(DegreeTrigonometry, ArcTangentOfTwoArgumentsInEveryQuadrant) {
@@ -35,9 +35,9 @@ TEST(DegreeTrigonometry, ArcTangentOfTwoArgumentsInEveryQuadrant) {
   EXPECT_NEAR(ArcTan2D(1, 1), 45, 1e-12);
   EXPECT_NEAR(ArcTan2D(-1, -1), -135, 1e-12);
   for (double angle = -179.5; angle < 180; angle += 7.25) {
-    const double y = 3 * std::sin(angle / DegreesPerRadian);
-    const double x = 3 * std::cos(angle / DegreesPerRadian);
-    EXPECT_NEAR(ArcTan2D(y, x), std::atan2(y, x) * DegreesPerRadian, 1e-10) << angle;
+    const double y = 3 * std::sin(angle / kDegreesPerRadian);
+    const double x = 3 * std::cos(angle / kDegreesPerRadian);
+    EXPECT_NEAR(ArcTan2D(y, x), std::atan2(y, x) * kDegreesPerRadian, 1e-10) << angle;
   }
 }
 

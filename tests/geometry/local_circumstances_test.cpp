@@ -6,7 +6,6 @@
 
 #include "ephem/deltat.h"
 #include "ephem/timlib.h"
-#include "geometry/local_circumstances_text.h"
 
 namespace vellmora {
 namespace {
@@ -18,7 +17,7 @@ double CenturiesAt(int day, int month, int year, double hours) {
   return (ModifiedJulianDate(day, month, year, hours) - 51544.5) / 36525;
 }
 
-constexpr double Minute = 1.0 / 1440 / 36525;
+constexpr double kMinute = 1.0 / 1440 / 36525;
 
 // Covered fraction of the Sun's disc (radius 1) by the Moon (radius r) at
 // magnitude M: the centres are 1 + r - 2M apart; the area of the lens.
@@ -41,23 +40,15 @@ TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
   // Published for Stuttgart: partial phase from about 09:14 to 11:58 UT,
   // totality about 10:33 to 10:35, some 2 min 17 s to 2 min 20 s.
   const auto& c = stuttgart.Contacts;
-  EXPECT_NEAR(c[0], CenturiesAt(11, 8, 1999, HoursOf(9, 14)), 2 * Minute);
-  EXPECT_NEAR(c[1], CenturiesAt(11, 8, 1999, HoursOf(10, 33)), 2 * Minute);
-  EXPECT_NEAR(c[3], CenturiesAt(11, 8, 1999, HoursOf(11, 58)), 2 * Minute);
-  EXPECT_NEAR((c[2] - c[1]) / Minute, 2.3, 0.15);
+  EXPECT_NEAR(c[0], CenturiesAt(11, 8, 1999, HoursOf(9, 14)), 2 * kMinute);
+  EXPECT_NEAR(c[1], CenturiesAt(11, 8, 1999, HoursOf(10, 33)), 2 * kMinute);
+  EXPECT_NEAR(c[3], CenturiesAt(11, 8, 1999, HoursOf(11, 58)), 2 * kMinute);
+  EXPECT_NEAR((c[2] - c[1]) / kMinute, 2.3, 0.15);
   EXPECT_LT(c[1], stuttgart.Maximum);
   EXPECT_LT(stuttgart.Maximum, c[2]);
   // The Moon's apparent diameter was 1.029 times the Sun's.
   EXPECT_NEAR(stuttgart.Magnitude, 1.029, 0.005);
   EXPECT_EQ(stuttgart.Obscuration, 1);
-
-  ASSERT_EQ(stuttgart.Lines.size(), 6u);
-  EXPECT_EQ(stuttgart.Lines[0], FormatKindLine(LocalEclipseKind::Total, stuttgart.Magnitude, 1));
-  EXPECT_EQ(stuttgart.Lines[0].rfind("Totale Finsternis mit M=1.0", 0), 0u);
-  EXPECT_EQ(stuttgart.Lines[0].find('('), std::string::npos);
-  EXPECT_EQ(stuttgart.Lines[1], FormatMaximumLine(stuttgart.Maximum));
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(stuttgart.Lines[1 + n], FormatContactLine(n, c[n - 1]));
-  EXPECT_EQ(stuttgart.Lines[2].rfind("1. Kontakt: 11. 8.1999   9: ", 0), 0u);
 }
 
 TEST(LocalCircumstances, LargerDeltaTBringsTheContactsEarlier) {
@@ -70,7 +61,7 @@ TEST(LocalCircumstances, LargerDeltaTBringsTheContactsEarlier) {
       LocalCircumstances(11, 8, 1999, HoursOf(11, 4), 48.78, 9.18, deltaT + 60.0 / 86400);
   EXPECT_EQ(plain.Contacts, Eclipse1999At(48.78, 9.18).Contacts);
   for (int n = 0; n < 4; ++n) {
-    const double seconds = (plain.Contacts[n] - later.Contacts[n]) / Minute * 60;
+    const double seconds = (plain.Contacts[n] - later.Contacts[n]) / kMinute * 60;
     EXPECT_GT(seconds, 75) << "contact " << n + 1;
     EXPECT_LT(seconds, 95) << "contact " << n + 1;
   }
@@ -80,18 +71,12 @@ TEST(LocalCircumstances, PartialBesideThePathAtBerlin) {
   const LocalCircumstancesResult berlin = Eclipse1999At(52.52, 13.40);
   ASSERT_EQ(berlin.Kind, LocalEclipseKind::Partial);
   // Published for Berlin: maximum about 10:40 UT, 0.88 to 0.89 of the diameter.
-  EXPECT_NEAR(berlin.Maximum, CenturiesAt(11, 8, 1999, HoursOf(10, 40)), 2 * Minute);
+  EXPECT_NEAR(berlin.Maximum, CenturiesAt(11, 8, 1999, HoursOf(10, 40)), 2 * kMinute);
   EXPECT_NEAR(berlin.Magnitude, 0.885, 0.02);
   // The covered area follows from the magnitude and the ratio of the discs.
   EXPECT_NEAR(berlin.Obscuration, ObscurationFromMagnitude(berlin.Magnitude, 1.029), 0.005);
   EXPECT_LT(berlin.Contacts[0], berlin.Maximum);
   EXPECT_LT(berlin.Maximum, berlin.Contacts[3]);
-
-  ASSERT_EQ(berlin.Lines.size(), 4u);
-  EXPECT_EQ(berlin.Lines[0], FormatKindLine(LocalEclipseKind::Partial, berlin.Magnitude, berlin.Obscuration));
-  EXPECT_EQ(berlin.Lines[0].rfind("Partielle Finsternis mit M=0.", 0), 0u);
-  EXPECT_EQ(berlin.Lines[2], FormatContactLine(1, berlin.Contacts[0]));
-  EXPECT_EQ(berlin.Lines[3], FormatContactLine(4, berlin.Contacts[3]));
 }
 
 TEST(LocalCircumstances, FarAwayNothingIsSeen) {
@@ -99,8 +84,6 @@ TEST(LocalCircumstances, FarAwayNothingIsSeen) {
   for (const auto& [latitude, longitude] : {std::pair{-33.92, 18.42}, std::pair{-77.85, 166.67}}) {
     const LocalCircumstancesResult result = Eclipse1999At(latitude, longitude);
     EXPECT_EQ(result.Kind, LocalEclipseKind::NotVisible);
-    ASSERT_EQ(result.Lines.size(), 1u);
-    EXPECT_EQ(result.Lines[0], "Am Beobachtungsort nicht zu sehen");
     for (const double contact : result.Contacts) EXPECT_EQ(contact, catalogueTime);
   }
 }
@@ -110,19 +93,15 @@ TEST(LocalCircumstances, AnnularInsideThePath) {
   // 11 s), the Moon 0.95 of the Sun's diameter.
   const LocalCircumstancesResult madrid = LocalCircumstances(3, 10, 2005, HoursOf(10, 32), 40.42, -3.70);
   ASSERT_EQ(madrid.Kind, LocalEclipseKind::Annular);
-  EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * Minute);
-  EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / Minute, 4.18, 0.2);
+  EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * kMinute);
+  EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / kMinute, 4.18, 0.2);
   EXPECT_NEAR(madrid.Magnitude, 0.95, 0.01);
   EXPECT_NEAR(madrid.Obscuration, madrid.Magnitude * madrid.Magnitude, 1e-12);
-  ASSERT_EQ(madrid.Lines.size(), 6u);
-  EXPECT_EQ(madrid.Lines[0].rfind("Ringfoermige Finsternis mit M=0.9", 0), 0u);
-  EXPECT_EQ(madrid.Lines[0], FormatKindLine(LocalEclipseKind::Annular, madrid.Magnitude, madrid.Obscuration));
-  EXPECT_EQ(madrid.Lines[3].rfind("2. Kontakt:  3.10.2005   8: ", 0), 0u);
 
   // 15 January 2010 in Male, Maldives: about ten minutes of annularity.
   const LocalCircumstancesResult male = LocalCircumstances(15, 1, 2010, HoursOf(7, 7), 4.17, 73.51);
   ASSERT_EQ(male.Kind, LocalEclipseKind::Annular);
-  EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / Minute, 10.5, 0.6);
+  EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / kMinute, 10.5, 0.6);
   for (int i = 1; i < 4; ++i) EXPECT_LT(male.Contacts[i - 1], male.Contacts[i]);
 }
 

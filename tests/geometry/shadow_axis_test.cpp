@@ -7,9 +7,9 @@
 namespace vellmora {
 namespace {
 
-constexpr double SunDistance = 23455;  // Earth radii, about 1 AU
+constexpr double kSunDistance = 23455;  // Earth radii, about 1 AU
 
-EquatorialPosition SunOnXAxis() { return {0, 0, SunDistance}; }
+EquatorialPosition SunOnXAxis() { return {0, 0, kSunDistance}; }
 
 // The Moon at `distance` in the equator plane, turned in right ascension so
 // that the line from the Sun (on the x axis) through the Moon passes the
@@ -18,8 +18,8 @@ EquatorialPosition MoonWithAxisAt(double axisDistance, double distance) {
   double angle = 0;
   for (int i = 0; i < 20; ++i) {
     const double sunToMoon =
-        std::sqrt(SunDistance * SunDistance + distance * distance - 2 * SunDistance * distance * std::cos(angle));
-    angle = std::asin(axisDistance * sunToMoon / (SunDistance * distance));
+        std::sqrt(kSunDistance * kSunDistance + distance * distance - 2 * kSunDistance * distance * std::cos(angle));
+    angle = std::asin(axisDistance * sunToMoon / (kSunDistance * distance));
   }
   return {angle * 180 / M_PI, 0, distance};
 }
@@ -49,14 +49,14 @@ TEST(ShadowAxis, AxisThroughTheCentreMeetsTheSubsolarPoint) {
 TEST(ShadowAxis, GroundPointLiesOnTheFlattenedEarth) {
   // Sun and Moon straight above the north pole: the axis meets the pole at the
   // polar radius 0.996633.
-  const ShadowAxis polar = ShadowAxisIntersection({123, 90, 60}, {45, 90, SunDistance});
+  const ShadowAxis polar = ShadowAxisIntersection({123, 90, 60}, {45, 90, kSunDistance});
   ASSERT_TRUE(IsCentral(polar.Class));
   EXPECT_NEAR(polar.SurfacePoint.x, 0, 1e-9);
   EXPECT_NEAR(polar.SurfacePoint.y, 0, 1e-9);
   EXPECT_NEAR(polar.SurfacePoint.z, 0.996633, 1e-9);
 
   // A slanting axis: the ground point satisfies x^2 + y^2 + (z / 0.996633)^2 = 1.
-  const ShadowAxis slant = ShadowAxisIntersection({10.3, 40.2, 58}, {10, 40, SunDistance});
+  const ShadowAxis slant = ShadowAxisIntersection({10.3, 40.2, 58}, {10, 40, kSunDistance});
   ASSERT_TRUE(IsCentral(slant.Class));
   const Vector3& p = slant.SurfacePoint;
   EXPECT_NEAR(p.x * p.x + p.y * p.y + std::pow(p.z / 0.996633, 2), 1, 1e-12);

@@ -61,7 +61,7 @@ TEST(ZoneLimits, APlaceOnALimitSeesTheSunJustCovered) {
         EXPECT_NEAR(seen.Magnitude, 1, 1e-4);
       } else {
         ASSERT_EQ(seen.Kind, LocalEclipseKind::Total);
-        EXPECT_LT((seen.Contacts[2] - seen.Contacts[1]) * 86400 * DaysPerJulianCentury, 2.0);
+        EXPECT_LT((seen.Contacts[2] - seen.Contacts[1]) * 86400 * kDaysPerJulianCentury, 2.0);
       }
       ++checked;
     }

@@ -21,13 +21,13 @@ struct ListedEclipse {
 // The window's eclipse list of 2001 to 2100: "von" 2001 and "bis" 2101, as the
 // list runs up to 1 January of "bis" (and on to the next eclipse).
 std::vector<ListedEclipse> ListOf2001To2100() {
-  MemoryWindow window(LocalDate{2026, 12, 8});
+  MemoryWindow window(CivilDate{2026, 12, 8});
   window.E1.SetText("2001");
   window.E2.SetText("2101");
   window.D1.Click();
   std::vector<ListedEclipse> listed;
   for (const std::string& row : window.LB1.Lines()) {
-    RowInstant instant{};
+    CalendarInstant instant{};
     EXPECT_TRUE(ReadEclipseRow(row, instant)) << row;
     if (instant.Year > 2100) continue;
     listed.push_back({row.substr(0, row.find('\t')),

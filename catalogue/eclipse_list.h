@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "catalogue/moon.h"
+
+// The eclipse list: the annular, annular-total and total solar eclipses of a
+// range of years, found lunation by lunation.
+
+namespace vellmora {
+
+// The years the list covers.
+inline constexpr int kFirstListYear = 1000;
+inline constexpr int kLastListYear = 3000;
+
+// One eclipse of the list.
+struct EclipseListRow {
+  double Time;  // date serial of greatest eclipse
+  EclipseKind Kind;
+};
+
+// The central eclipses from 1 January of `firstYear`, 0 h, up to the first one
+// found after 1 January of `lastYear`, 0 h (the search steps on a day past
+// every eclipse it finds and stops once it is beyond that date), in time order.
+// The years are taken as they are; EConvertError with kDateEncodeMessage for
+// a year outside 1..9999.
+std::vector<EclipseListRow> ListCentralEclipses(int firstYear, int lastYear);
+
+}  // namespace vellmora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <numbers>
+
+// Constants of the ephemeris stack (ephem/ and geometry/ on it, and the window
+// above it). The time scales' constants live with them in timlib.h. Where the
+// model deliberately uses a value of its own, the module keeps it and says so:
+// 2 pi as 6.283185307 (pnulib, sunlib) and 6.283185308 (moolib), the degree of
+// matlib, pi of the Chebyshev nodes (equatorial_fit), the Earth radii per
+// astronomical unit (shadow_axis, shadow_elements) and the Moon's radius
+// (shadow_axis, shadow_elements).
+
+namespace vellmora {
+
+inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+
+}  // namespace vellmora
