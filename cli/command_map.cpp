@@ -1,5 +1,7 @@
 #include "cli/command_map.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -16,6 +18,9 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
     "[--centre LAT,SETTING] [--search]\n";
+
+// --png - writes the picture itself to standard output instead of the path of a file.
+constexpr std::string_view kStandardOutput = "-";
 
 struct GlobeCentre {
   int Latitude;  // value for T1
@@ -122,6 +127,14 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
   }
   MemoryWindow window(SystemClock().Today());
   if (const int status = DriveWindow(window, *request, err); status != 0) return status;
+  if (request->PngPath == kStandardOutput) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    window.PB3.Shown().save(&buffer, "PNG");
+    out.write(png.constData(), png.size());
+    return 0;
+  }
   if (!window.PB3.Shown().save(QString::fromStdString(request->PngPath), "PNG")) {
     err << "cannot write " << request->PngPath << '\n';
     return kExitFailure;

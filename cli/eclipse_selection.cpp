@@ -16,8 +16,12 @@ bool ReportedError(const MemoryWindow& window, std::ostream& err) {
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err) {
-  if (args.empty() || !ParseCalendarDay(args[0])) {
-    err << "expected a date DD.MM.YYYY that exists, got \"" << (args.empty() ? "" : args[0]) << "\"\n";
+  if (args.empty()) {
+    err << "expected a date DD.MM.YYYY\n";
+    return std::nullopt;
+  }
+  if (const ArgumentReading<CalendarDay> date = ReadCalendarDay(args[0]); !date.Read) {
+    err << date.Problem << ": \"" << args[0] << "\"\n";
     return std::nullopt;
   }
   SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt};
@@ -72,7 +76,9 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
     const std::string line = window.LB1.Line(row);
     if (line.compare(line.find('\t') + 1, options.Date.size(), options.Date) == 0) {
       window.LB1.Click(row);
-      return ReportedError(window, err) ? kExitFailure : 0;
+      if (ReportedError(window, err)) return kExitFailure;
+      if (window.LB5.Count() == 0) err << NoCentralLineNotice(options.Date) << '\n';
+      return 0;
     }
   }
   err << "no annular, annular-total or total eclipse on " << options.Date << '\n';

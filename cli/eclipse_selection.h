@@ -26,7 +26,8 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
                                                      std::ostream& err);
 
 // Chooses the place, computes the eclipse list for the date's year and the
-// next, and clicks the row of that date. Returns the exit status (0 done).
+// next, and clicks the row of that date. Returns the exit status (0 done); an
+// eclipse without a central line is a result, told in one line on err.
 int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err);
 
 }  // namespace vellmora

@@ -38,8 +38,17 @@ TEST(CentralLineRow, TimeIsTheStepPlusThirtySecondsWithCarries) {
   EXPECT_EQ(TimeField(10 + 59.0 / 60 + 29.7 / 3600), "11:00:00");
   // 10:14:29.6 + 30 s = 10:14:59.6: the seconds alone carry.
   EXPECT_EQ(TimeField(10 + 14.0 / 60 + 29.6 / 3600), "10:15:00");
-  // The hour is not wrapped at midnight.
-  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.8 / 3600), "24:00:00");
+}
+
+TEST(CentralLineRow, TimePastMidnightFoldsBackIntoTheHoursOfADay) {
+  // 23:59:29.8 + 30 s carries through seconds and minutes into hour 24: 0 h of the next day.
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.8 / 3600), "0:00:00");
+  // Steps of the last half minute before midnight, as in the path of 13.10.1064.
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 30.0 / 3600), "0:00:00");
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 45.0 / 3600), "0:00:15");
+  EXPECT_EQ(TimeField(23 + 59.5 / 60 + 29.0 / 3600), "0:00:29");
+  EXPECT_EQ(TimeField(23 + 29.0 / 60), "23:29:30");
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.0 / 3600), "23:59:59");
 }
 
 TEST(CentralLineRow, AnglesAreWholeDegreesAndTruncatedMinutes) {

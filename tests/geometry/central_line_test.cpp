@@ -195,5 +195,27 @@ TEST(CentralLine, LongitudesAreFoldedAcrossTheDateLine) {
   EXPECT_TRUE(eastOfDateLine);
 }
 
+TEST(CentralLine, RowsPastMidnightStartTheNextDayAtZeroHours) {
+  // 13.10.1064: the path begins shortly before midnight UT; the rows step on by
+  // 15 s across it, from 23 h to 0 h, never through an hour 24.
+  CentralLineResults results;
+  CentralLineScan(13, 10, 1064, HoursOf(0, 43, 29), results);
+  ASSERT_GT(results.Rows.size(), 2U);
+  bool crossedMidnight = false;
+  for (std::size_t i = 0; i < results.Rows.size(); ++i) {
+    const double rowHours = ParseRow(results.Rows[i]).StepHours + 30.0 / 3600;
+    EXPECT_GE(rowHours, 0) << results.Rows[i];
+    EXPECT_LT(rowHours, 24) << results.Rows[i];
+    if (i == 0) continue;
+    double step = rowHours - (ParseRow(results.Rows[i - 1]).StepHours + 30.0 / 3600);
+    if (step < 0) {
+      crossedMidnight = true;
+      step += 24;
+    }
+    EXPECT_NEAR(step * 3600, 15, 1.01) << results.Rows[i - 1] << " -> " << results.Rows[i];
+  }
+  EXPECT_TRUE(crossedMidnight);
+}
+
 }  // namespace
 }  // namespace vellmora
