@@ -17,8 +17,9 @@ void ReportOnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QStri
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  // The map is painted with Qt's raster engine, which needs its fonts; no window is opened.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The map is painted with Qt's raster engine, which needs its fonts; no window is
+  // opened, so no platform the user's environment names (xcb without a display) is tried.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(ReportOnlyQtFailures);
   int qtArgc = 1;
   QGuiApplication application(qtArgc, argv);

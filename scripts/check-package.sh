@@ -84,6 +84,12 @@ grep -qF "<release version=\"$version\"" "${metainfo[0]}" || fail "metainfo lack
 [[ "$("$usr/bin/vellmora-cli" --version)" == "vellmora-cli $version" ]] || fail "vellmora-cli --version is not $version"
 [[ "$("$usr/bin/vellmora-cli" list 1999 2000 | wc -l)" == 2 ]] || fail "vellmora-cli list 1999 2000 is not 2 rows"
 
+# The command line paints off screen whatever platform the environment names.
+for platform in xcb wayland bogus; do
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$platform" "$usr/bin/vellmora-cli" map --png "$scratch/map.png" \
+    >/dev/null 2>&1 || fail "vellmora-cli map fails with QT_QPA_PLATFORM=$platform"
+done
+
 # The window without a display: one line, status 1; likewise for a display that is not there.
 expect_no_display() {
   local status=0
