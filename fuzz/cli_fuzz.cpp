@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
+#include <cerrno>
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
@@ -112,7 +113,11 @@ Outcome RunProgram(const std::vector<std::string>& args, const std::filesystem::
     _exit(123);
   }
   int wait = 0;
-  Require(waitpid(child, &wait, 0) == child);
+  pid_t waited = 0;
+  do {
+    waited = waitpid(child, &wait, 0);  // libFuzzer's timer signal interrupts the wait
+  } while (waited < 0 && errno == EINTR);
+  Require(waited == child);
   Require(WIFEXITED(wait));  // a signal (an abort of Qt, a crash) is a finding
   return {WEXITSTATUS(wait), ReadFile(outPath), ReadFile(errPath)};
 }

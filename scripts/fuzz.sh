@@ -30,6 +30,7 @@ cmake --build "$build" --target $targets -j "${FUZZ_JOBS:-2}"
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp"
 mkdir -p "$build/artifacts"
 failed=0
 for target in $targets; do
