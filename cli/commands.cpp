@@ -22,8 +22,10 @@ struct CommandEntry {
   std::string_view Name;
   Command Run;
   std::string_view Synopsis;
-  // The options the command knows, blank-separated; "--name=" takes a value.
-  std::string_view Options;
+  // The options the command knows, blank-separated ("--name=" takes a value):
+  // any other is refused before the command runs. Without a list the command
+  // reads its options itself.
+  std::optional<std::string_view> Options = std::nullopt;
 };
 
 constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
@@ -55,9 +57,9 @@ bool LooksLikeOption(std::string_view word) {
   return word.size() >= 2 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
 }
 
-// Whether `command` knows the option, and whether it takes a value.
-std::optional<bool> OptionTakesValue(const CommandEntry& command, std::string_view option) {
-  for (std::string_view rest = command.Options; !rest.empty();) {
+// Whether the option is among the known ones, and whether it takes a value.
+std::optional<bool> OptionTakesValue(std::string_view knownOptions, std::string_view option) {
+  for (std::string_view rest = knownOptions; !rest.empty();) {
     const std::size_t blank = rest.find(' ');
     const std::string_view known = rest.substr(0, blank);
     rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
@@ -69,9 +71,10 @@ std::optional<bool> OptionTakesValue(const CommandEntry& command, std::string_vi
 
 // The first option in `args` that `command` does not know, if any.
 std::optional<std::string_view> UnknownOption(const CommandEntry& command, std::span<const std::string> args) {
+  if (!command.Options) return std::nullopt;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (!LooksLikeOption(args[i])) continue;
-    const std::optional<bool> takesValue = OptionTakesValue(command, args[i]);
+    const std::optional<bool> takesValue = OptionTakesValue(*command.Options, args[i]);
     if (!takesValue) return args[i];
     if (*takesValue) ++i;
   }
