@@ -14,7 +14,8 @@ std::string PadWithZero(std::string text) {
 }
 
 // The row's time is the middle of the step's 15 s rounded up to the next half
-// minute: the step's instant plus 30 s, with rounded seconds of "60" carried.
+// minute: the step's instant plus 30 s, with rounded seconds of "60" carried
+// and a time past midnight folded back into the hours 0 to 23.
 std::string FormatRowTime(double stepHours) {
   const DegreesMinutesSeconds hms = DegreesToDMS(stepHours + 1.0 / 120);
   int hours = hms.Degrees;
@@ -29,7 +30,7 @@ std::string FormatRowTime(double stepHours) {
     minuteText = "0";
     ++hours;
   }
-  return FormatNumber(hours, 1, 0) + ":" + PadWithZero(minuteText) + ":" + PadWithZero(seconds);
+  return FormatNumber(hours % 24, 1, 0) + ":" + PadWithZero(minuteText) + ":" + PadWithZero(seconds);
 }
 
 // Whole degrees and truncated arc-minutes; the sign sits on the degrees, or on

@@ -12,19 +12,14 @@ int RunCentralCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "usage: vellmora-cli central DD.MM.YYYY HH:MM:SS\n";
     return kExitUsage;
   }
-  const auto date = ParseCalendarDay(args[0]);
-  if (!date) {
-    err << "central: not a calendar date (DD.MM.YYYY): " << args[0] << "\n";
-    return kExitUsage;
-  }
-  const auto hours = ParseTimeOfDay(args[1]);
-  if (!hours) {
-    err << "central: not a time of day (HH:MM:SS): " << args[1] << "\n";
-    return kExitUsage;
-  }
+  const auto date = DateArgument("central", args[0], err);
+  if (!date) return kExitUsage;
+  const auto hours = TimeArgument("central", args[1], err);
+  if (!hours) return kExitUsage;
   CentralLineResults results;
   CentralLineScan(date->Day, date->Month, date->Year, *hours, results);
   for (const std::string& row : CentralLineRows(results)) out << Windows1252ToUtf8(row) << "\n";
+  if (results.Size() == 0) err << NoCentralLineNotice(args[0]) << '\n';
   return 0;
 }
 

@@ -24,16 +24,10 @@ int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::o
     err << "usage: vellmora-cli local DD.MM.YYYY HH:MM:SS LAT LON (degrees, north and east positive)\n";
     return kExitUsage;
   }
-  const auto date = ParseCalendarDay(args[0]);
-  if (!date) {
-    err << "local: not a calendar date (DD.MM.YYYY): " << args[0] << "\n";
-    return kExitUsage;
-  }
-  const auto hours = ParseTimeOfDay(args[1]);
-  if (!hours) {
-    err << "local: not a time of day (HH:MM:SS): " << args[1] << "\n";
-    return kExitUsage;
-  }
+  const auto date = DateArgument("local", args[0], err);
+  if (!date) return kExitUsage;
+  const auto hours = TimeArgument("local", args[1], err);
+  if (!hours) return kExitUsage;
   const auto latitude = ParseBoundedDecimal(args[2], -90, 90);
   if (!latitude) {
     err << "local: latitude must be a number from -90 to 90: " << args[2] << "\n";

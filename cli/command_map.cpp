@@ -18,6 +18,9 @@ constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
     "[--centre LAT,SETTING] [--search]\n";
 
+// --png - writes the picture itself to standard output instead of the path of a file.
+constexpr std::string_view kStandardOutput = "-";
+
 struct GlobeCentre {
   int Latitude;  // value for T1
   int Setting;   // value for T2
@@ -129,6 +132,10 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
   }
   MemoryWindow window(SystemClock().Today(), renderer);
   if (const int status = DriveWindow(window, *request, err); status != 0) return status;
+  if (request->PngPath == kStandardOutput) {
+    out << window.PB3.Shown().PngBytes();
+    return 0;
+  }
   if (!window.PB3.Shown().SavePng(request->PngPath)) {
     err << "cannot write " << request->PngPath << '\n';
     return kExitFailure;

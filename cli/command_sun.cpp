@@ -29,18 +29,12 @@ int RunSunCommand(std::span<const std::string> args, std::ostream& out, std::ost
     err << kSunUsage << '\n';
     return kExitUsage;
   }
-  const auto day = ParseCalendarDay(args[0]);
-  const auto hours = ParseTimeOfDay(args[1]);
+  const auto day = DateArgument("sun", args[0], err);
+  if (!day) return kExitUsage;
+  const auto hours = TimeArgument("sun", args[1], err);
+  if (!hours) return kExitUsage;
   const auto latitude = ParseDecimal(args[2]);
   const auto longitudeEast = ParseDecimal(args[3]);
-  if (!day) {
-    err << "sun: not a date DD.MM.YYYY: " << args[0] << '\n';
-    return kExitUsage;
-  }
-  if (!hours) {
-    err << "sun: not a time HH:MM:SS: " << args[1] << '\n';
-    return kExitUsage;
-  }
   if (!latitude || *latitude < -90 || *latitude > 90) {
     err << "sun: latitude must be a number from -90 to 90: " << args[2] << '\n';
     return kExitUsage;

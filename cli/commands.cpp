@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include <cctype>
+#include <optional>
 #include <string_view>
 
 #include "cli/arguments.h"
@@ -23,46 +25,114 @@ struct CommandEntry {
   std::string_view Name;
   Command Run;
   std::string_view Synopsis;
+  // The options the command knows, blank-separated ("--name=" takes a value):
+  // any other is refused before the command runs. Without a list the command
+  // reads its options itself.
+  std::optional<std::string_view> Options = std::nullopt;
 };
+
+constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
 
 constexpr CommandEntry kCommands[] = {
-    {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST"},
+    {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST", ""},
     {"show", RunShowCommand,
      "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
-     "                                     central line, place and local circumstances of that eclipse"},
-    {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path"},
+     "                                     central line, place and local circumstances of that eclipse",
+     kPlaceOptions},
+    {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path",
+     kPlaceOptions},
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
-     "                                     the globe as the window paints it, as a PNG"},
-    {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time"},
+     "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
+     "--place= --lat= --lon= --png= --centre= --search"},
+    {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
+     ""},
     {"local", RunLocalCommand,
-     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
-    {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
+    {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
-     "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds"},
+     "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},
     {"limits", RunLimitsCommand,
-     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path"},
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path", ""},
     {"export", RunExportCommand,
      "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
-     "                                     the path as CSV, KML or GPX, to FILE or standard output"},
-    {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
+     "                                     the path as CSV, KML or GPX, to FILE or standard output",
+     "--format= -o="},
+    {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 
-void PrintUsage(std::ostream& err) {
-  err << "usage: vellmora-cli COMMAND ...\n";
-  for (const CommandEntry& command : kCommands) err << "  " << command.Synopsis << '\n';
+bool IsHelpRequest(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
+
+// "--name" or "-x": a word that names an option (a negative number does not).
+bool LooksLikeOption(std::string_view word) {
+  return word.size() >= 2 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
+}
+
+// Whether the option is among the known ones, and whether it takes a value.
+std::optional<bool> OptionTakesValue(std::string_view knownOptions, std::string_view option) {
+  for (std::string_view rest = knownOptions; !rest.empty();) {
+    const std::size_t blank = rest.find(' ');
+    const std::string_view known = rest.substr(0, blank);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    const bool takesValue = known.ends_with('=');
+    if (known.substr(0, known.size() - (takesValue ? 1 : 0)) == option) return takesValue;
+  }
+  return std::nullopt;
+}
+
+// The first option in `args` that `command` does not know, if any.
+std::optional<std::string_view> UnknownOption(const CommandEntry& command, std::span<const std::string> args) {
+  if (!command.Options) return std::nullopt;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (!LooksLikeOption(args[i])) continue;
+    const std::optional<bool> takesValue = OptionTakesValue(*command.Options, args[i]);
+    if (!takesValue) return args[i];
+    if (*takesValue) ++i;
+  }
+  return std::nullopt;
+}
+
+void PrintUsage(std::ostream& stream) {
+  stream << "usage: vellmora-cli COMMAND ...\n";
+  for (const CommandEntry& command : kCommands) stream << "  " << command.Synopsis << '\n';
+  stream << "  --help, -h, help                 this text\n"
+            "  --version                        the version of vellmora-cli\n";
+}
+
+int UsageError(std::string_view problem, std::ostream& err) {
+  err << "vellmora-cli: " << problem << '\n';
+  PrintUsage(err);
+  return kExitUsage;
+}
+
+int RunCommand(const CommandEntry& command, std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && IsHelpRequest(args.front())) {
+    out << "usage: vellmora-cli " << command.Synopsis << '\n';
+    return 0;
+  }
+  if (const std::optional<std::string_view> option = UnknownOption(command, args)) {
+    return UsageError("unknown option \"" + std::string(*option) + "\" for " + std::string(command.Name), err);
+  }
+  return command.Run(args, out, err);
 }
 
 }  // namespace
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  if (!args.empty()) {
-    for (const CommandEntry& command : kCommands) {
-      if (command.Name == args.front()) return command.Run(args.subspan(1), out, err);
-    }
+  if (args.empty()) return UsageError("no command given", err);
+  const std::string& first = args.front();
+  if (IsHelpRequest(first)) {
+    PrintUsage(out);
+    return 0;
   }
-  PrintUsage(err);
-  return kExitUsage;
+  if (first == "--version") {
+    out << "vellmora-cli " << VELLMORA_VERSION << '\n';
+    return 0;
+  }
+  for (const CommandEntry& command : kCommands) {
+    if (command.Name == first) return RunCommand(command, args.subspan(1), out, err);
+  }
+  return UsageError((LooksLikeOption(first) ? "unknown option \"" : "unknown command \"") + first + "\"", err);
 }
 
 }  // namespace vellmora

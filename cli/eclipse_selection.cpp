@@ -16,8 +16,12 @@ bool ReportedError(const MemoryWindow& window, std::ostream& err) {
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err) {
-  if (args.empty() || !ParseCalendarDay(args[0])) {
-    err << "expected a date DD.MM.YYYY that exists, got \"" << (args.empty() ? "" : args[0]) << "\"\n";
+  if (args.empty()) {
+    err << "expected a date DD.MM.YYYY\n";
+    return std::nullopt;
+  }
+  if (const ArgumentReading<CivilDate> date = ReadCalendarDay(args[0]); !date.Read) {
+    err << date.Problem << ": \"" << args[0] << "\"\n";
     return std::nullopt;
   }
   SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt};
@@ -66,7 +70,9 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
   const std::optional<int> row = ListEclipseOfDate(window, options.Date, err);
   if (!row) return kExitFailure;
   window.LB1.Click(*row);
-  return ReportedError(window, err) ? kExitFailure : 0;
+  if (ReportedError(window, err)) return kExitFailure;
+  if (window.LB5.Count() == 0) err << NoCentralLineNotice(options.Date) << '\n';
+  return 0;
 }
 
 std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err) {

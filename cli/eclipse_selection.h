@@ -31,7 +31,8 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
 std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err);
 
 // Chooses the place, lists the eclipses of the date's year and the next, and
-// clicks the row of that date. Returns the exit status (0 done).
+// clicks the row of that date. Returns the exit status (0 done); an
+// eclipse without a central line is a result, told in one line on err.
 int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err);
 
 }  // namespace vellmora

@@ -11,6 +11,7 @@ class BlankPicture : public MapPicture {
   Canvas& Surface() override { return canvas_; }
   void CopyFrom(MapPicture&) override {}
   bool SavePng(const std::string&) override { return false; }
+  std::string PngBytes() override { return {}; }
   Rgb PixelAt(int, int) override { return {255, 255, 255}; }
 
  private:

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Vellmora needs on Debian, and
 # nothing that is already there, plus any packages named as arguments (the
-# fuzzing script adds clang). Works as root and through sudo.
+# fuzzing script adds clang). lintian, appstream, man-db and x11-utils (xprop)
+# check the Debian package. Works as root and through sudo.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins zlib1g-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
   gpsbabel libxml2-utils
+  lintian appstream man-db
   "$@"
 )
 

@@ -2,13 +2,16 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/qt/display_check.h"
 #include "app/qt/main_window.h"
 #include "app/qt/startup_log.h"
+#include "app/qt/window_icon.h"
 
 int main(int argc, char** argv) {
   const vellmora::StartupClock::time_point mainEntered = vellmora::StartupClock::now();
-  QApplication application(argc, argv);
+  const std::unique_ptr<QApplication> application = vellmora::OpenApplicationOrExit(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vellmora"));
+  QApplication::setWindowIcon(vellmora::WindowIcon());
   vellmora::MainWindow window;
   std::unique_ptr<vellmora::StartupLog> startupLog;
   if (std::getenv("VELLMORA_STARTUP_LOG") != nullptr) {

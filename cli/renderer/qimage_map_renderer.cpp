@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -32,6 +34,14 @@ class QImagePicture : public MapPicture {
   }
 
   bool SavePng(const std::string& path) override { return Finished().save(QString::fromStdString(path), "PNG"); }
+
+  std::string PngBytes() override {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    Finished().save(&buffer, "PNG");
+    return png.toStdString();
+  }
 
   Rgb PixelAt(int x, int y) override {
     const QRgb pixel = Finished().pixel(x, y);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <vector>
+
+#include "geometry/central_line.h"
 
 namespace vellmora {
 namespace {
@@ -38,8 +41,17 @@ TEST(CentralLineRow, TimeIsTheStepPlusThirtySecondsWithCarries) {
   EXPECT_EQ(TimeField(10 + 59.0 / 60 + 29.7 / 3600), "11:00:00");
   // 10:14:29.6 + 30 s = 10:14:59.6: the seconds alone carry.
   EXPECT_EQ(TimeField(10 + 14.0 / 60 + 29.6 / 3600), "10:15:00");
-  // The hour is not wrapped at midnight.
-  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.8 / 3600), "24:00:00");
+}
+
+TEST(CentralLineRow, TimePastMidnightFoldsBackIntoTheHoursOfADay) {
+  // 23:59:29.8 + 30 s carries through seconds and minutes into hour 24: 0 h of the next day.
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.8 / 3600), "0:00:00");
+  // Steps of the last half minute before midnight, as in the path of 13.10.1064.
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 30.0 / 3600), "0:00:00");
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 45.0 / 3600), "0:00:15");
+  EXPECT_EQ(TimeField(23 + 59.5 / 60 + 29.0 / 3600), "0:00:29");
+  EXPECT_EQ(TimeField(23 + 29.0 / 60), "23:29:30");
+  EXPECT_EQ(TimeField(23 + 59.0 / 60 + 29.0 / 3600), "23:59:59");
 }
 
 TEST(CentralLineRow, AnglesAreWholeDegreesAndTruncatedMinutes) {
@@ -93,6 +105,34 @@ TEST(CentralLineRows, OneRowPerStepFromItsOwnEntries) {
   EXPECT_EQ(CentralLineRows(results), (std::vector<std::string>{FormatCentralLineRow(10.0, -0.5, 0.5, 3.0),
                                                                 FormatCentralLineRow(11.05, 45.1, -24.3, 2.38)}));
   EXPECT_TRUE(CentralLineRows(CentralLineResults{}).empty());
+}
+
+TEST(CentralLineRows, PastMidnightTheRowsStartTheNextDayAtZeroHours) {
+  // 13.10.1064: the path begins shortly before midnight UT; the rows step on by
+  // 15 s across it, from 23 h to 0 h, never through an hour 24.
+  CentralLineResults results;
+  CentralLineScan(13, 10, 1064, 43 / 60.0 + 29 / 3600.0, results);
+  const std::vector<std::string> rows = CentralLineRows(results);
+  ASSERT_GT(rows.size(), 2U);
+  bool crossedMidnight = false;
+  int previous = -1;
+  for (const std::string& row : rows) {
+    int hours = -1, minutes = -1, seconds = -1;
+    ASSERT_EQ(std::sscanf(Fields(row).at(0).c_str(), "%d:%d:%d", &hours, &minutes, &seconds), 3) << row;
+    EXPECT_GE(hours, 0) << row;
+    EXPECT_LT(hours, 24) << row;
+    const int secondOfDay = hours * 3600 + minutes * 60 + seconds;
+    if (previous >= 0) {
+      int step = secondOfDay - previous;
+      if (step < 0) {
+        crossedMidnight = true;
+        step += 86400;
+      }
+      EXPECT_NEAR(step, 15, 1) << row;
+    }
+    previous = secondOfDay;
+  }
+  EXPECT_TRUE(crossedMidnight);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(WindowErrorReport, ShowsTheMessageOfAFailedHandlerAndTheWindowGoesOn) {
 }
 
 TEST(CliUsageErrors, WithoutAKnownCommandTheUsageListsEveryCommand) {
-  for (const Arguments& args : {Arguments{}, Arguments{"help"}, Arguments{"List", "2000", "2001"}}) {
+  for (const Arguments& args : {Arguments{}, Arguments{"List", "2000", "2001"}, Arguments{"--list"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2);
     for (const char* command :

@@ -10,17 +10,27 @@
 
 #include "app/year_field.h"
 #include "cli/memory_window.h"
+#include "tests/app/window_content.h"
 
-// A long random session over the window in memory: a fixed seed draws a few
-// thousand user actions (year texts, "Berechnung", clicks in the lists, place
-// choices, spin-field values, "Orte suchen") and the window's invariants are
-// checked after each one.
+// Long random sessions over the window in memory: each of several fixed seeds
+// draws a few thousand user actions (year texts, "Berechnung", clicks in the
+// lists, place choices, spin-field values, "Orte suchen"), and after each one
+// the window's invariants are checked, of structure (sizes, ranges, paints)
+// and of content (every central-line row and local-circumstances line says
+// something that can be true, and no control shows "nan" or "inf").
 
 namespace vellmora {
 namespace {
 
-constexpr std::uint32_t kSeed = 20261208;
+// Under the sanitizers every event costs ten times as much: fewer and shorter sessions.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kSessionCount = 3;
+constexpr int kEventCount = 400;
+#else
+constexpr int kSessionCount = 10;
 constexpr int kEventCount = 2000;
+#endif
+constexpr std::uint32_t kFirstSeed = 20261208;
 constexpr int kLongWalkYears = 40;
 
 // Year texts a user might type: blanks, signs, letters, the clamp limits,
@@ -55,7 +65,7 @@ const std::vector<std::pair<EventKind, int>> kWeights = {
 
 class RandomSession {
  public:
-  explicit RandomSession(MemoryWindow& window) : window_(window), random_(kSeed) {
+  RandomSession(MemoryWindow& window, std::uint32_t seed) : window_(window), random_(seed) {
     std::vector<int> weights;
     for (const auto& entry : kWeights) weights.push_back(entry.second);
     pick_ = std::discrete_distribution<std::size_t>(weights.begin(), weights.end());
@@ -204,24 +214,64 @@ void ExpectConsistentWindow(const MemoryWindow& window, const std::string& event
   EXPECT_LE(window.Form.MapCentreLongitude, 360) << event;
 }
 
-TEST(RandomSession, WindowStaysConsistentThroughThousandsOfUserActions) {
+// What the rows and lines say, and no "nan" or "inf" in any text the window
+// wrote. Lists that have not changed since the last event were checked then.
+class ContentChecks {
+ public:
+  void ExpectTruthful(const MemoryWindow& window, const std::string& event) {
+    if (Changed(window.LB5, centralRows_)) {
+      for (const std::string& row : centralRows_) {
+        EXPECT_EQ(CentralRowProblem(row), "") << event << ": LB5 row \"" << row << "\"";
+        EXPECT_FALSE(ShowsNanOrInf(row)) << event << ": LB5 row \"" << row << "\"";
+      }
+    }
+    if (Changed(window.LB6, localLines_)) {
+      EXPECT_EQ(LocalCircumstancesProblem(localLines_), "") << event << ": LB6 " << testing::PrintToString(localLines_);
+      for (const std::string& line : localLines_) EXPECT_FALSE(ShowsNanOrInf(line)) << event << ": \"" << line << "\"";
+    }
+    if (Changed(window.LB1, eclipseRows_)) {
+      for (const std::string& row : eclipseRows_) EXPECT_FALSE(ShowsNanOrInf(row)) << event << ": \"" << row << "\"";
+    }
+    for (const MemoryLabel* label : {&window.L39, &window.L40, &window.L41}) {
+      EXPECT_FALSE(ShowsNanOrInf(label->Text())) << event << ": \"" << label->Text() << "\"";
+    }
+  }
+
+ private:
+  static bool Changed(const MemoryTextList& list, std::vector<std::string>& checked) {
+    if (list.Lines() == checked) return false;
+    checked = list.Lines();
+    return true;
+  }
+
+  std::vector<std::string> centralRows_;
+  std::vector<std::string> localLines_;
+  std::vector<std::string> eclipseRows_;
+};
+
+class RandomSessions : public testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(RandomSessions, WindowStaysConsistentAndTruthfulThroughThousandsOfUserActions) {
   MemoryWindow window(CivilDate{2026, 12, 8});
-  RandomSession session(window);
+  RandomSession session(window, GetParam());
+  ContentChecks content;
   std::size_t messagesSeen = 0;
   int selectionsWithPath = 0;
   int searchesWithPlaces = 0;
+  int eclipsesSeen = 0;
   for (int i = 0; i < kEventCount && !HasFailure(); ++i) {
     const int paintsBefore = window.PB3.PresentCount();
     EventKind kind{};
     std::string event;
     try {
-      event = "event " + std::to_string(i) + ": ";
+      event = "seed " + std::to_string(GetParam()) + " event " + std::to_string(i) + ": ";
       event += session.Next(kind);
     } catch (const std::exception& escaped) {
       FAIL() << event << " let an exception escape: " << escaped.what();
     }
     ExpectPaints(window, kind, window.PB3.PresentCount() - paintsBefore, event);
     ExpectConsistentWindow(window, event);
+    content.ExpectTruthful(window, event);
     const auto& messages = window.Errors.Messages();
     for (; messagesSeen < messages.size(); ++messagesSeen) {
       EXPECT_TRUE(kKnownMessages.contains(messages[messagesSeen])) << event << " showed " << messages[messagesSeen];
@@ -229,11 +279,75 @@ TEST(RandomSession, WindowStaysConsistentThroughThousandsOfUserActions) {
     if (kind == EventKind::ChooseEclipse && window.LB5.Count() > 0) ++selectionsWithPath;
     if (kind == EventKind::SearchPlaces && window.LB5.Count() > 0 && !window.Form.FoundPlaces[0].Name.empty())
       ++searchesWithPlaces;
+    if (window.LB6.Count() > 1) ++eclipsesSeen;
   }
   // The session must have reached the interesting states, not only the error paths.
-  EXPECT_GT(selectionsWithPath, 10);
-  EXPECT_GT(searchesWithPlaces, 3);
+  EXPECT_GT(selectionsWithPath, kEventCount / 200);
+  EXPECT_GT(searchesWithPlaces, kEventCount / 1000);
+  EXPECT_GT(eclipsesSeen, 0) << "no local circumstances to check";
   EXPECT_FALSE(window.Errors.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSessions, testing::Range(kFirstSeed, kFirstSeed + kSessionCount));
+
+// The content checks themselves: they pass what the window writes and refuse what cannot be true.
+TEST(WindowContent, ChecksRefuseWhatCannotBeTrue) {
+  EXPECT_EQ(CentralRowProblem("10:00:30\t0\xB0-30\t0\xB0-30\t    3"), "");
+  EXPECT_EQ(CentralRowProblem("0:00:45\t-43\xB0"
+                              "51\t154\xB0"
+                              "20\t    3.7"),
+            "");
+  for (const char* wrong : {"24:00:15\t-43\xB0"
+                            "37\t153\xB0"
+                            "52\t    3.7",
+                            "10:60:30\t0\xB0"
+                            "00\t0\xB0"
+                            "00\t 1",
+                            "10:00:30\t91\xB0"
+                            "00\t0\xB0"
+                            "00\t 1",
+                            "10:00:30\t0\xB0"
+                            "00\t-180\xB0"
+                            "30\t 1",
+                            "10:00:30\t5\xB0-10\t0\xB0"
+                            "00\t 1",
+                            "10:00:30\t0\xB0"
+                            "00\t0\xB0"
+                            "00\t   15.2",
+                            "10:00:30\t0\xB0"
+                            "00\t0\xB0"
+                            "00\t   -1",
+                            "10:00:30\tnan\xB0nan\t0\xB0"
+                            "00\t 1"}) {
+    EXPECT_NE(CentralRowProblem(wrong), "") << wrong;
+  }
+  const std::vector<std::string> total = {
+      "Totale Finsternis mit M=1.029",         "Maximum um 10:33:57 UT",
+      "1. Kontakt: 11. 8.1999   9: 13:  4 UT", "2. Kontakt: 11. 8.1999  10: 32: 48 UT",
+      "3. Kontakt: 11. 8.1999  10: 35:  9 UT", "4. Kontakt: 11. 8.1999  11: 56: 48 UT"};
+  EXPECT_EQ(LocalCircumstancesProblem(total), "");
+  EXPECT_EQ(LocalCircumstancesProblem({"Am Beobachtungsort nicht zu sehen"}), "");
+  EXPECT_EQ(
+      LocalCircumstancesProblem({"Partielle Finsternis mit M=0.5 (0.38)", "Maximum um  0: 2: 0 UT",
+                                 "1. Kontakt: 31.12.1999  23: 10:  0 UT", "4. Kontakt:  1. 1.2000   0: 50:  0 UT"}),
+      "");
+  std::vector<std::string> swapped = total;
+  std::swap(swapped[3], swapped[4]);
+  EXPECT_NE(LocalCircumstancesProblem(swapped), "");
+  std::vector<std::string> lateMaximum = total;
+  lateMaximum[1] = "Maximum um 10:36:00 UT";
+  EXPECT_NE(LocalCircumstancesProblem(lateMaximum), "");
+  EXPECT_NE(
+      LocalCircumstancesProblem({"Partielle Finsternis mit M=1.3 (0.9)", "Maximum um 10:33:57 UT",
+                                 "1. Kontakt: 11. 8.1999   9: 13:  4 UT", "4. Kontakt: 11. 8.1999  11: 56: 48 UT"}),
+      "");
+  EXPECT_NE(LocalCircumstancesProblem({"Partielle Finsternis mit M=0.3 (1.5)"}), "");
+  EXPECT_NE(LocalCircumstancesProblem({"Totale Finsternis mit M=nan"}), "");
+  EXPECT_NE(LocalCircumstancesProblem({"Am Beobachtungsort nicht zu sehen", "Maximum um 10:33:57 UT"}), "");
+  EXPECT_TRUE(ShowsNanOrInf("M=-nan"));
+  EXPECT_TRUE(ShowsNanOrInf("Dauer inf"));
+  EXPECT_FALSE(ShowsNanOrInf("Nanjing, CHN"));
+  EXPECT_FALSE(ShowsNanOrInf("Totale Finsternis"));
 }
 
 }  // namespace

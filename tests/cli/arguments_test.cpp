@@ -12,8 +12,9 @@ TEST(CommandLineArguments, DatesMustExistInTheCalendarOfTheirTime) {
   EXPECT_TRUE(ParseCalendarDay("29.02.1500"));  // a Julian leap year
   EXPECT_FALSE(ParseCalendarDay("29.02.1900"));
   EXPECT_TRUE(ParseCalendarDay("29.02.2000"));
-  for (const char* wrong : {"1999-08-11", "11.8.1999", "11.08.99", "00.08.1999", "32.08.1999", "11.13.1999",
-                            "31.04.1999", "11.08.0000", "", "aa.bb.cccc", "+1.08.1999"}) {
+  for (const char* wrong :
+       {"1999-08-11", "11.8.1999", "11.08.99", "00.08.1999", "32.08.1999", "11.13.1999", "31.04.1999", "11.08.0000", "",
+        "aa.bb.cccc", "+1.08.1999", "-1.08.1999", "05.10.1582", "14.10.1582"}) {
     EXPECT_FALSE(ParseCalendarDay(wrong)) << wrong;
   }
 }
@@ -21,7 +22,8 @@ TEST(CommandLineArguments, DatesMustExistInTheCalendarOfTheirTime) {
 TEST(CommandLineArguments, TimesAreWholeSecondsOfOneDay) {
   EXPECT_DOUBLE_EQ(*ParseTimeOfDay("11:04:30"), 11 + 4 / 60.0 + 30 / 3600.0);
   EXPECT_DOUBLE_EQ(*ParseTimeOfDay("00:00:00"), 0);
-  for (const char* wrong : {"24:00:00", "11:60:00", "11:04:60", "11:04", "1:04:00", "11-04-00", ""}) {
+  for (const char* wrong : {"24:00:00", "11:60:00", "11:04:60", "11:04", "1:04:00", "11-04-00", "", "-1:00:00",
+                            "11:-4:00", "+1:00:00", "1 :00:00"}) {
     EXPECT_FALSE(ParseTimeOfDay(wrong)) << wrong;
   }
 }

@@ -114,6 +114,19 @@ TEST_F(MapCommand, WithADateShowsTheChosenEclipse) {
   EXPECT_NE(Map({"08.04.2024", "--lat", "32.78", "--lon", "-96.81"}, "dallas.png"), chosen);
 }
 
+TEST_F(MapCommand, PngDashWritesThePictureItselfToStandardOutput) {
+  const QImage written = Map({"08.04.2024"});
+  const CliResult piped = RunCliWith({"map", "08.04.2024", "--png", "-"});
+  ASSERT_EQ(piped.Status, 0) << piped.Err;
+  EXPECT_EQ(piped.Err, "");
+  ASSERT_TRUE(piped.Out.starts_with("\x89PNG\r\n\x1A\n"));
+  QImage read;
+  ASSERT_TRUE(
+      read.loadFromData(reinterpret_cast<const uchar*>(piped.Out.data()), static_cast<int>(piped.Out.size()), "PNG"));
+  EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), written);
+  EXPECT_FALSE(QFile::exists("-"));
+}
+
 TEST_F(MapCommand, BadArgumentsAreUsageErrors) {
   const std::string path = PngPath("never.png");
   const std::vector<std::vector<std::string>> wrong = {
