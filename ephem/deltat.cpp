@@ -1,64 +1,80 @@
 #include "ephem/deltat.h"
 
+#include <algorithm>
 #include <cmath>
 
-namespace vellmora {
+#include "ephem/deltat_table.h"
 
+namespace vellmora {
 namespace {
 
 constexpr double SecondsPerDay = 86400;
 
-// Sum of coefficients[k] * c^k by Horner's rule.
-template <std::size_t Count>
-double Polynomial(const double (&coefficients)[Count], double c) {
-  double sum = 0;
-  for (std::size_t k = Count; k-- > 0;) sum = sum * c + coefficients[k];
-  return sum;
+double DecimalYear(const DeltaTMeasurement& measurement) { return measurement.Year + (measurement.Month - 1) / 12.0; }
+
+// Cubic spline of the historical record, in force before the first measurement.
+double SplineSeconds(double y) {
+  auto segment = std::upper_bound(DeltaTSpline.begin(), DeltaTSpline.end(), y,
+                                  [](double year, const DeltaTSplineSegment& s) { return year < s.FirstYear; });
+  if (segment != DeltaTSpline.begin()) --segment;
+  const double t = (y - segment->FirstYear) / (segment->LastYear - segment->FirstYear);
+  return segment->A0 + t * (segment->A1 + t * (segment->A2 + t * segment->A3));
 }
 
-// Delta-T in days for 1800 to 1899, powers of the centuries since 1900.
-constexpr double NineteenthCentury[] = {-0.000009, 0.003844,  0.083563,  0.865736,  4.867575, 15.845535,
-                                        31.332267, 38.291999, 28.316289, 11.636204, 2.043794};
+// Measured values, linear between neighbours.
+double MeasuredSeconds(double y) {
+  auto later = std::upper_bound(DeltaTMeasurements.begin(), DeltaTMeasurements.end(), y,
+                                [](double year, const DeltaTMeasurement& m) { return year < DecimalYear(m); });
+  if (later == DeltaTMeasurements.end()) return DeltaTMeasurements.back().Seconds;
+  if (later == DeltaTMeasurements.begin()) return later->Seconds;
+  const auto earlier = later - 1;
+  const double fraction = (y - DecimalYear(*earlier)) / (DecimalYear(*later) - DecimalYear(*earlier));
+  return earlier->Seconds + fraction * (later->Seconds - earlier->Seconds);
+}
 
-// Delta-T in days for 1900 to 1987.
-constexpr double TwentiethCentury[] = {-0.00002, 0.000297,  0.025184, -0.181133,
-                                       0.553040, -0.861938, 0.677066, -0.212591};
+// The integral of the long-term excess of the length of day,
+// 1.72 u - 3.5 sin(2 pi (u + 0.75) / 14) ms/day with u in centuries since 1825,
+// without its constant of integration.
+double LongTermVariation(double y) {
+  const double u = (y - 1825) / 100;
+  return 31.4115 * u * u + 284.8435805251424 * std::cos(0.4487989505128276 * (u + 0.75));
+}
+
+// The long-term model joined to the last measured value.
+double LongTermSeconds(double y) {
+  static const double lastMeasuredYear = DecimalYear(DeltaTMeasurements.back());
+  static const double constant = DeltaTMeasurements.back().Seconds - LongTermVariation(lastMeasuredYear);
+  return constant + LongTermVariation(y);
+}
 
 }  // namespace
 
-double JulianDayAtMidnight(int year, int month, int day) {
-  const int key = year * 10000 + month * 100 + day;
-  double y = year + 4712;
-  double m = month + 1;
-  if (month <= 2) {
-    y -= 1;
-    m += 12;
-  }
-  double e;
-  if (key < 15821015) {
-    e = -63.5;  // Julian calendar
-  } else {
-    const double a = std::trunc((y + 88) / 100);
-    e = std::trunc(0.25 * a) - a - 25.5;
-  }
-  return std::trunc(365.25 * y) + std::trunc(30.6001 * m) + day + e;
+double DeltaTSeconds(double decimalYear) {
+  if (decimalYear < DecimalYear(DeltaTMeasurements.front())) return SplineSeconds(decimalYear);
+  if (decimalYear <= DecimalYear(DeltaTMeasurements.back())) return MeasuredSeconds(decimalYear);
+  return LongTermSeconds(decimalYear);
 }
 
-double CenturiesSince1900(int year) { return (JulianDayAtMidnight(year, 7, 1) - 2415020) / 36525; }
+double EphemerisLagSeconds(double decimalYear) {
+  // Fitted to the instants of greatest eclipse of 423 canon eclipses of 1000 to
+  // 3000 computed from JPL-based Besselian elements; u in centuries since 2000.
+  const double u = (decimalYear - 2000) / 100;
+  return -2.053 + 1.614 * u - 4.772 * u * u;
+}
 
-double DaysSinceDeltaTEpoch(int year) { return JulianDayAtMidnight(year, 7, 1) - 2382149; }
+double DeltaTUncertaintySeconds(double decimalYear) {
+  // The tables step; beyond 2500 the uncertainty grows with the square of the
+  // time since 1825, as the long-term model's does.
+  if (decimalYear >= 2500) return 0.00022 * (decimalYear - 1825) * (decimalYear - 1825);
+  auto next = std::upper_bound(DeltaTUncertaintySteps.begin(), DeltaTUncertaintySteps.end(), decimalYear,
+                               [](double year, const DeltaTUncertaintyStep& s) { return year < s.FromYear; });
+  if (next != DeltaTUncertaintySteps.begin()) --next;
+  return next->Seconds;
+}
 
 double DeltaT(int year) {
-  if (year >= 1619 && year <= 1799) {
-    const double u = year - 1600;
-    return (196.58333 - 4.0675 * u + 0.0219167 * u * u) / SecondsPerDay;
-  }
-  if (year >= 1800 && year <= 1899) return Polynomial(NineteenthCentury, CenturiesSince1900(year));
-  if (year >= 1900 && year <= 1987) return Polynomial(TwentiethCentury, CenturiesSince1900(year));
-  if (year >= 1988 && year <= 2020) return (year - 1933) / SecondsPerDay;
-  // Parabola in time, outside the tabulated centuries.
-  const double n = DaysSinceDeltaTEpoch(year);
-  return (n * n / 41048480 - 15) / SecondsPerDay;
+  const double middle = year + 0.5;
+  return (DeltaTSeconds(middle) + EphemerisLagSeconds(middle)) / SecondsPerDay;
 }
 
 }  // namespace vellmora

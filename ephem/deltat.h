@@ -1,19 +1,25 @@
 #pragma once
 
-// Delta-T, the difference ephemeris time minus universal time, by year.
+// Delta-T = TT - UT1, the difference between dynamical and universal time,
+// after Stephenson, Morrison & Hohenkerk (2016, addendum 2021) with the IERS
+// measurements since 2019, and the lag of the program's lunar and solar series
+// behind modern ephemerides.
 
 namespace vellmora {
 
-// JD at 0 h of a date (Julian calendar before 1582 October 15).
-double JulianDayAtMidnight(int year, int month, int day);
+// Delta-T in SECONDS for a decimal year (2024.5 is 1 July 2024): the spline
+// before 2019, the measured values 2019 to 2025.5, the long-term model after.
+double DeltaTSeconds(double decimalYear);
 
-// Julian centuries from 1900 January 0.5 to July 1 of the year.
-double CenturiesSince1900(int year);
+// Seconds the time argument of the lunar and solar series is advanced so that
+// their shadow falls where the JPL-based canon puts it at equal dynamical time.
+double EphemerisLagSeconds(double decimalYear);
 
-// Days from the Delta-T epoch (JD 2382149) to July 1 of the year.
-double DaysSinceDeltaTEpoch(int year);
+// Standard uncertainty of DeltaTSeconds in seconds.
+double DeltaTUncertaintySeconds(double decimalYear);
 
-// Delta-T in DAYS, constant over a year.
+// The Delta-T the geometry uses for a whole year, in DAYS: Delta-T plus the
+// ephemeris lag at the middle of the year.
 double DeltaT(int year);
 
 }  // namespace vellmora

@@ -49,7 +49,7 @@ GroundPoint GeographicPosition(const Vector3& surfacePoint, double t) {
 
 }  // namespace
 
-void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
+void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results) {
   results.Rows.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
@@ -60,7 +60,7 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
   const double centre = CenturiesFromMJD(ModifiedJulianDate(day, month, year, gridHours));
   const double start = centre - SixHours;
   const double end = centre + SixHours;
-  const double deltaT = DeltaT(year) / DaysPerJulianCentury;
+  const double deltaT = deltaTDays / DaysPerJulianCentury;
   const ScanFits fits{FitMoonChebyshev(start - FitMargin, end + FitMargin, 8),
                       FitSunChebyshev(start - FitMargin, end + FitMargin, 3)};
 
@@ -82,6 +82,10 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
     }
     t += ScanStep;
   } while (!(t > end));
+}
+
+void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
+  CentralLineScan(day, month, year, hours, DeltaT(year), results);
 }
 
 }  // namespace vellmora

@@ -20,8 +20,12 @@ struct CentralLineResults {
   double CentralLatitudeMax = -1000;      // only raised by a scan
 };
 
-// Scans the catalogue date and hour (universal time). Replaces rows and arrays,
-// lowers CentralLatitudeMin and raises CentralLatitudeMax.
+// Scans the catalogue date and hour (universal time) with Delta-T in days.
+// Replaces rows and arrays, lowers CentralLatitudeMin and raises
+// CentralLatitudeMax.
+void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results);
+
+// As above with the year's DeltaT.
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results);
 
 }  // namespace vellmora

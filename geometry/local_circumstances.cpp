@@ -50,11 +50,11 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 }  // namespace
 
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast) {
+                                            double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
   const LocalEclipseSetting setting{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
                                     FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    DeltaT(year), -observerLongitudeEast, GeocentricSite(observerLatitude)};
+                                    deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
@@ -90,6 +90,11 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
     }
   }
   return result;
+}
+
+LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
+                                            double observerLongitudeEast) {
+  return LocalCircumstances(day, month, year, hours, observerLatitude, observerLongitudeEast, DeltaT(year));
 }
 
 }  // namespace vellmora

@@ -21,7 +21,11 @@ struct LocalCircumstancesResult {
 };
 
 // Catalogue date and hour (universal time, not rounded); observer's geodetic
-// latitude and EAST longitude in degrees.
+// latitude and EAST longitude in degrees; Delta-T in days.
+LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
+                                            double observerLongitudeEast, double deltaTDays);
+
+// As above with the year's DeltaT.
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast);
 

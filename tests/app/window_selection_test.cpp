@@ -98,16 +98,16 @@ TEST(WindowSelection, TurnsTheGlobeToTheMiddleOfThePath) {
   }
 }
 
-// 05.05.1799: the middle of the annular path lies at 179 deg 57' east, so the
-// globe is to be turned to 180 + 179.95 = 359.95, which rounds to 360.
+// 23.02.2259: the middle of the annular path lies at 179 deg 46' east, so the
+// globe is to be turned to 180 + 179.77 = 359.77, which rounds to 360.
 TEST(WindowSelection, PaintsOnceWhenTheGlobeAlreadyShowsTheSetting360) {
   MemoryWindow window(kToday);
-  ListEclipses(window, 1799, 1800);
+  ListEclipses(window, 2259, 2260);
   window.T2.SetValue(360);
   EXPECT_EQ(window.Form.MapCentreLongitude, 360);
   const int before = window.PB3.PresentCount();
 
-  ASSERT_NO_FATAL_FAILURE(SelectEclipseOn(window, "05.05.1799"));
+  ASSERT_NO_FATAL_FAILURE(SelectEclipseOn(window, "23.02.2259"));
   const std::vector<double>& west = window.Form.CentralLine.CentralLongitudes;
   ASSERT_FALSE(west.empty());
   ASSERT_LE(west[(west.size() - 1) / 2], -179.5) << "the middle of the path must round to the setting 360";

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "ephem/deltat.h"
 #include "ephem/timlib.h"
 
 namespace vellmora {
@@ -70,33 +69,6 @@ TEST(TimeScales, IntegerAndFractionalParts) {
   EXPECT_NEAR(FracPositive(2.25), 0.25, 1e-15);
   EXPECT_NEAR(FracPositive(-2.25), 0.75, 1e-15);
   EXPECT_EQ(FracPositive(-3), 0);
-}
-
-TEST(DeltaT, JulianDayAtMidnightAcrossTheCalendarReform) {
-  EXPECT_DOUBLE_EQ(JulianDayAtMidnight(2000, 1, 1), 2451544.5);
-  EXPECT_DOUBLE_EQ(JulianDayAtMidnight(1582, 10, 4), 2299159.5);
-  EXPECT_DOUBLE_EQ(JulianDayAtMidnight(1582, 10, 15), 2299160.5);
-  EXPECT_DOUBLE_EQ(JulianDayAtMidnight(1000, 1, 1), 2086307.5);
-  // July 1 1900 is 181.5 days after 1900 January 0.5.
-  EXPECT_DOUBLE_EQ(CenturiesSince1900(1900), 181.5 / 36525);
-  EXPECT_DOUBLE_EQ(DaysSinceDeltaTEpoch(2000), 2451726.5 - 2382149);
-}
-
-TEST(DeltaT, BranchesByYearInSeconds) {
-  EXPECT_NEAR(DeltaT(2000) * 86400, 67, 1e-9);
-  EXPECT_NEAR(DeltaT(2020) * 86400, 87, 1e-9);
-  // 2021 already belongs to the parabola: the value jumps.
-  EXPECT_NEAR(DeltaT(2021) * 86400, 130.4, 0.05);
-  EXPECT_NEAR(DeltaT(1700) * 86400, 9.0, 0.05);
-  EXPECT_NEAR(DeltaT(1900) * 86400, -1.55, 0.005);
-  EXPECT_NEAR(DeltaT(1000) * 86400, 2114.5, 0.05);
-  // Each polynomial follows the historical record (about 50 s in 1650, 13.7 s in
-  // 1800, 7.1 s in 1850, 29.1 s in 1950, 55.3 s in 1987).
-  EXPECT_NEAR(DeltaT(1650) * 86400, 50, 3);
-  EXPECT_NEAR(DeltaT(1800) * 86400, 13.7, 0.5);
-  EXPECT_NEAR(DeltaT(1850) * 86400, 7.1, 0.5);
-  EXPECT_NEAR(DeltaT(1950) * 86400, 29.1, 0.5);
-  EXPECT_NEAR(DeltaT(1987) * 86400, 55.3, 0.5);
 }
 
 }  // namespace
