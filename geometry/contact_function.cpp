@@ -1,5 +1,7 @@
 #include "geometry/contact_function.h"
 
+#include <cmath>
+
 namespace vellmora {
 
 double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {
@@ -7,13 +9,21 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
   return elements.l2 - observer.zeta * TanD(elements.f2);
 }
 
-double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
+double ShadowAtObserver::DistanceFromAxis() const {
+  return std::hypot(Elements.x - Observer.xi, Elements.y - Observer.eta);
+}
+
+ShadowAtObserver ShadowSeenBy(const LocalEclipseSetting& setting, double t) {
   const ShadowElements elements =
       ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t, setting.UmbralLunarRadius);
-  const ObserverPosition observer = ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site);
-  const double dx = elements.x - observer.xi;
-  const double dy = elements.y - observer.eta;
-  const double radius = ShadowRadiusAtObserver(elements, observer, mode);
+  return {elements, ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site)};
+}
+
+double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, t);
+  const double dx = shadow.Elements.x - shadow.Observer.xi;
+  const double dy = shadow.Elements.y - shadow.Observer.eta;
+  const double radius = shadow.RadiusAtObserver(mode);
   return dx * dx + dy * dy - radius * radius;
 }
 

@@ -49,12 +49,18 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 }  // namespace
 
+LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast) {
+  return {FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
+          FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8), deltaTDays,
+          -observerLongitudeEast, GeocentricSite(observerLatitude)};
+}
+
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting{FitMoonChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    FitSunChebyshev(catalogueTime - FitHalfSpan, catalogueTime + FitHalfSpan, 8),
-                                    deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;

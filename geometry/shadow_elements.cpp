@@ -8,11 +8,6 @@
 namespace vellmora {
 namespace {
 
-constexpr double EarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii (LunarRadius), in Earth radii.
-constexpr double RadiiSum = 109.3952076;
-constexpr double RadiiDifference = 108.8501924;
-
 Vector3 EquatorialVector(const EquatorialPosition& body) {
   return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
 }

@@ -15,6 +15,13 @@ namespace vellmora {
 // (0.272281), which the umbral cone can be given instead.
 inline constexpr double LunarRadius = 0.2725076;
 
+inline constexpr double EarthRadiiPerAu = 23454.77992;
+// Sum and difference of the Sun's and the Moon's radii (LunarRadius), in Earth
+// radii; the Sun's radius is their mean.
+inline constexpr double RadiiSum = 109.3952076;
+inline constexpr double RadiiDifference = 108.8501924;
+inline constexpr double SunRadius = (RadiiSum + RadiiDifference) / 2;
+
 struct ShadowElements {
   Vector3 i{};   // in the equator plane
   Vector3 j{};   // k x i
