@@ -16,10 +16,13 @@ Vector3 NearestOnSegment(const Vector3& p, const Vector3& a, const Vector3& b) {
   return {a.x + s * ab.x, a.y + s * ab.y, a.z + s * ab.z};
 }
 
-// North at the place: the direction of increasing latitude in its horizon.
-Vector3 NorthAt(const GeographicPoint& place) {
-  const double sinPhi = SinD(place.Latitude);
-  return {-sinPhi * CosD(place.LongitudeEast), -sinPhi * SinD(place.LongitudeEast), CosD(place.Latitude)};
+// Which way the place p lies from the point q of the line (Earth-fixed km):
+// the sign of the offset's component towards the north pole in q's horizon.
+PathSide SideSeenFrom(const Vector3& q, const Vector3& p) {
+  const double length = VectorNorm(q);
+  const Vector3 up{q.x / length, q.y / length, q.z / length};
+  const Vector3 north{-up.z * up.x, -up.z * up.y, 1 - up.z * up.z};
+  return DotProduct(Minus(p, q), north) >= 0 ? PathSide::North : PathSide::South;
 }
 
 }  // namespace
@@ -37,8 +40,7 @@ std::optional<DistanceToLine> DistanceFromLine(const GeographicPoint& place, std
     if (DotProduct(toCandidate, toCandidate) < DotProduct(toNearest, toNearest)) nearest = candidate;
     previous = next;
   }
-  const PathSide side = DotProduct(Minus(p, nearest), NorthAt(place)) >= 0 ? PathSide::North : PathSide::South;
-  return DistanceToLine{GroundDistanceKm(p, nearest), side};
+  return DistanceToLine{GroundDistanceKm(p, nearest), SideSeenFrom(nearest, p)};
 }
 
 std::optional<DistanceToLine> DistanceFromLines(const GeographicPoint& place,
