@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
+#include "cli/command_details.h"
 #include "cli/command_list.h"
 #include "cli/command_local.h"
 #include "cli/command_map.h"
@@ -34,6 +35,9 @@ constexpr CommandEntry kCommands[] = {
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time"},
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)"},
+    {"details", RunDetailsCommand,
+     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
+     "                                     the Sun, the contact angles, the duration and Delta-T at a place"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT"},
 };
