@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/form37.h"
+#include "app/qt/details_dialog.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
 #include "app/system_clock.h"
@@ -19,6 +20,11 @@ class MainWindow : public QWidget {
   QWidget* Control(const char* name) const;  // a control by its layout name, e.g. "LB1"
   TForm37& Form() { return *form_; }
   QtPaintBox& Map() { return *pb3_; }
+
+  // Opens "Einzelheiten am Beobachtungsort" (double-click on LB6, or
+  // "Einzelheiten..." in LB6's context menu), or brings it to the front.
+  void ShowDetails();
+  DetailsDialog* Details() const { return details_; }
 
  private:
   template <typename Widget>
@@ -37,6 +43,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<QtErrorReport> errors_;
   SystemClock clock_;
   std::unique_ptr<TForm37> form_;
+  DetailsDialog* details_ = nullptr;
 };
 
 }  // namespace vellmora
