@@ -1,9 +1,9 @@
 #include "geometry/central_phase_probability.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 #include "ephem/timlib.h"
 #include "geometry/observer_horizon.h"
@@ -46,8 +46,11 @@ double ClosestApproach(const LocalEclipseSetting& setting, double t) {
   return t;
 }
 
-}  // namespace
-
+// How far the observer is from seeing the central phase with Delta-T changed
+// by `deltaTShiftSeconds`, in Earth radii: the distance from the umbra's edge
+// on the fundamental plane at the closest approach, or (when more) the upper
+// limb's depth below the horizon as an arc; negative while the central phase
+// is seen. `timeGuess` (UT) is moved to the closest approach found.
 double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLatitude, double deltaTShiftSeconds,
                           double& timeGuess) {
   LocalEclipseSetting shifted = setting;
@@ -59,6 +62,8 @@ double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLat
   return std::max(umbraMargin, -sun.UpperLimbApparentAltitude * RadiansPerDegree);
 }
 
+}  // namespace
+
 double CentralPhaseProbability(const LocalEclipseSetting& setting, double geodeticLatitude, double maximum,
                                double sigmaSeconds) {
   if (!(sigmaSeconds > 0)) {
@@ -68,9 +73,9 @@ double CentralPhaseProbability(const LocalEclipseSetting& setting, double geodet
   // Samples from the middle outwards, each closest approach starting from its
   // inner neighbour's: a change of Delta-T by d moves the instants by about -d.
   const double step = 2 * HalfWidthInSigma * sigmaSeconds / Intervals;
-  std::vector<double> shifts(Intervals + 1);
-  std::vector<double> margins(Intervals + 1);
-  std::vector<double> approaches(Intervals + 1);
+  std::array<double, Intervals + 1> shifts{};
+  std::array<double, Intervals + 1> margins{};
+  std::array<double, Intervals + 1> approaches{};
   constexpr int middle = Intervals / 2;
   for (int offset = 0; offset <= middle; ++offset) {
     for (const int k : {middle - offset, middle + offset}) {

@@ -28,12 +28,4 @@ enum class Certainty {
 
 Certainty CertaintyOf(double probability);
 
-// How far the observer is from seeing the central phase with Delta-T changed
-// by `deltaTShiftSeconds`, in Earth radii: the distance from the umbra's edge
-// on the fundamental plane at the closest approach, or (when more) the upper
-// limb's depth below the horizon as an arc; negative while the central phase
-// is seen. `timeGuess` (centuries, UT) is moved to the closest approach found.
-double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLatitude, double deltaTShiftSeconds,
-                          double& timeGuess);
-
 }  // namespace vellmora
