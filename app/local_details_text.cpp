@@ -6,6 +6,9 @@
 #include "geometry/local_circumstances_text.h"
 #include "text/format_number.h"
 
+// Letters outside ASCII are Windows-1252 escapes, octal where a letter a-f
+// follows (a hex escape would take it in).
+
 namespace vellmora {
 namespace {
 
@@ -21,8 +24,7 @@ RoundedInstant Rounded(double t, double offsetHours) {
   const double mjd = MJDFromCenturies(t) + offsetHours / 24;
   const double seconds = std::floor(mjd * SecondsPerDay + 0.5);
   const double day = std::floor(seconds / SecondsPerDay);
-  CalendarInstant date = CalendarFromMJD(day);
-  return {date, static_cast<long>(seconds - day * SecondsPerDay)};
+  return {CalendarFromMJD(day), static_cast<long>(seconds - day * SecondsPerDay)};
 }
 
 std::string TwoDigits(long value) {
@@ -65,21 +67,14 @@ std::string Shift(const std::optional<double>& seconds) { return seconds ? Signe
 std::string ZoneClock(double hours) { return hours == 0 ? "UT" : "UT" + Signed(hours, 2) + "h"; }
 
 std::string Duration(double seconds) {
-  const double minutes = std::floor(seconds / 60);
-  return FormatNumber(minutes, 1, 0) + " min " + FormatNumber(seconds - 60 * minutes, 1, 1) + " s";
+  const double tenths = std::nearbyint(seconds * 10);
+  const double minutes = std::floor(tenths / 600);
+  return FormatNumber(minutes, 1, 0) + " min " + FormatNumber((tenths - 600 * minutes) / 10, 1, 1) + " s";
 }
 
-std::string Side(PathSide side) {
-  return side == PathSide::North ? "n\xF6rdlich"
-                                 : "s\xFC"
-                                   "dlich";
-}
+std::string Side(PathSide side) { return side == PathSide::North ? "n\xF6rdlich" : "s\374dlich"; }
 
-std::string LimitName(PathSide side) {
-  return side == PathSide::North ? "n\xF6rdlichen"
-                                 : "s\xFC"
-                                   "dlichen";
-}
+std::string LimitName(PathSide side) { return side == PathSide::North ? "n\xF6rdlichen" : "s\374dlichen"; }
 
 std::string CertaintyText(const LocalDetails& details) {
   switch (details.CentralPhaseCertainty) {
@@ -98,9 +93,7 @@ void AddHorizonFigures(const LocalDetails& details, std::vector<std::string>& fi
     const bool sunrise = event.Kind == HorizonCrossing::Sunrise;
     figures.push_back(std::string(sunrise ? "Sonnenaufgang" : "Sonnenuntergang") + " w\xE4hrend der Finsternis um " +
                       FormatClockTime(event.Instant, 0) + " UT (" +
-                      FormatClockTime(event.Instant, details.ZoneOffsetHours) +
-                      " Zonenzeit), Gr\xF6\xDF"
-                      "e " +
+                      FormatClockTime(event.Instant, details.ZoneOffsetHours) + " Zonenzeit), Gr\xF6\337e " +
                       FormatNumber(event.Magnitude, 1, 3));
   }
   const bool neverUp =
@@ -114,10 +107,7 @@ void AddPathFigures(const PathPosition& path, std::vector<std::string>& figures)
   if (path.NearerLimit) {
     figures.push_back("Abstand von der " + LimitName(*path.NearerLimit) +
                       " Grenze: " + FormatNumber(path.FromNearerLimitKm, 1, 1) + " km " +
-                      (path.InsidePath ? "innerhalb"
-                                       : "au\xDF"
-                                         "erhalb") +
-                      " der Zone der zentralen Phase");
+                      (path.InsidePath ? "innerhalb" : "au\337erhalb") + " der Zone der zentralen Phase");
   }
 }
 
@@ -149,9 +139,7 @@ LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
                          FormatClockTime(event.Instant, details.ZoneOffsetHours), Degrees(event.Sun.Altitude),
                          Degrees(event.Sun.ApparentAltitude), Degrees(event.Sun.Azimuth),
                          Degrees(event.Angles.PositionAngle), Degrees(event.Angles.VertexAngle),
-                         event.SunAboveHorizon ? "\xFC"
-                                                 "ber dem Horizont"
-                                               : "unter dem Horizont",
+                         event.SunAboveHorizon ? "\374ber dem Horizont" : "unter dem Horizont",
                          Shift(event.ShiftForSmallerDeltaT), Shift(event.ShiftForLargerDeltaT)});
   }
 

@@ -15,7 +15,7 @@ constexpr double SecondsPerCentury = SecondsPerDay * DaysPerJulianCentury;
 constexpr double HorizonScanStep = 300 / SecondsPerCentury;  // the Sun's altitude changes little in 5 minutes
 constexpr double HorizonTolerance = 0.1 / SecondsPerCentury;
 
-bool IsCentral(LocalEclipseKind kind) { return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total; }
+bool SeesCentralPhase(LocalEclipseKind kind) { return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total; }
 
 // The instant of an event in a result of the local circumstances, or none when
 // that result does not have the event.
@@ -24,11 +24,11 @@ std::optional<double> InstantOf(LocalEventKind event, const LocalCircumstancesRe
     case LocalEventKind::FirstContact:
       return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Contacts[0]);
     case LocalEventKind::SecondContact:
-      return IsCentral(result.Kind) ? std::optional(result.Contacts[1]) : std::nullopt;
+      return SeesCentralPhase(result.Kind) ? std::optional(result.Contacts[1]) : std::nullopt;
     case LocalEventKind::Maximum:
       return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Maximum);
     case LocalEventKind::ThirdContact:
-      return IsCentral(result.Kind) ? std::optional(result.Contacts[2]) : std::nullopt;
+      return SeesCentralPhase(result.Kind) ? std::optional(result.Contacts[2]) : std::nullopt;
     case LocalEventKind::FourthContact:
       return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Contacts[3]);
   }
@@ -173,12 +173,12 @@ LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, con
   if (nominal.Kind != LocalEclipseKind::NotVisible) {
     details.HorizonEvents = HorizonEventsDuring(setting, place.Latitude, nominal.Contacts[0], nominal.Contacts[3]);
   }
-  if (IsCentral(nominal.Kind))
+  if (SeesCentralPhase(nominal.Kind))
     details.CentralDurationSeconds = (nominal.Contacts[2] - nominal.Contacts[1]) * SecondsPerCentury;
 
   const GeographicPoint where{place.Latitude, place.LongitudeEast};
   if (const std::optional<DistanceToLine> central = DistanceFromLine(where, path.CentralLine)) {
-    details.Path = PositionInPath(where, path, *central, IsCentral(nominal.Kind));
+    details.Path = PositionInPath(where, path, *central, SeesCentralPhase(nominal.Kind));
   }
   details.CentralPhaseProbability =
       CentralPhaseProbability(setting, place.Latitude, nominal.Maximum, deltaT.UncertaintySeconds);

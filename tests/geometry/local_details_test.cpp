@@ -183,6 +183,18 @@ TEST(LocalDetails, TheSunSetsDuringTheEclipseAtChemnitz) {
   EXPECT_EQ(chemnitz.ZoneOffsetHours, 1);
 }
 
+TEST(LocalDetails, TheSunRisesDuringTheEclipseAtHalifax) {
+  const LocalDetails halifax = DetailsOf({11, 8, 1999, Stuttgart1999.Hours, {44.65, -63.57, -4}});
+  ASSERT_EQ(halifax.Kind, LocalEclipseKind::Partial);
+  ASSERT_EQ(halifax.Events.size(), 3u);
+  EXPECT_FALSE(halifax.Events.front().SunAboveHorizon);
+  EXPECT_TRUE(halifax.Events.back().SunAboveHorizon);
+  ASSERT_EQ(halifax.HorizonEvents.size(), 1u);
+  EXPECT_EQ(halifax.HorizonEvents.front().Kind, HorizonCrossing::Sunrise);
+  EXPECT_GT(halifax.HorizonEvents.front().Instant, halifax.Events.front().Instant);
+  EXPECT_LT(halifax.HorizonEvents.front().Instant, halifax.Events.back().Instant);
+}
+
 TEST(LocalDetails, DeltaTPartsAndTheShiftsOfTheContacts) {
   for (const Case& c : {Dallas2024, Stuttgart1999}) {
     const LocalDetails details = DetailsOf(c);
