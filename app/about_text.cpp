@@ -27,7 +27,7 @@ constexpr const char* kSources =
     "Gemessene Werte 2019 bis 2025: IERS (Internationaler Dienst f\xFCr Erdrotation und Referenzsysteme).";
 
 // The project has not chosen the licence under which it gives the program out yet.
-constexpr const char* kProgramLicence = "Lizenz des Programms: noch nicht festgelegt.";
+constexpr const char* kProgramLicence = "Lizenz des Programms: MIT (Expat), siehe /usr/share/doc/vellmora/copyright.";
 
 }  // namespace
 

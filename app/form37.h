@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/eclipse_row.h"
 #include "app/globe_drag.h"
 #include "app/globe_painter.h"
 #include "app/path_export.h"
 #include "geometry/central_line.h"
+#include "geometry/local_details.h"
 
 // The main window's logic, free of any toolkit: the window state, the
 // central-line results, the found places and the event handlers. Every event
@@ -73,6 +75,15 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
+
+  // The eclipse (the instant of its row) and the place whose local
+  // circumstances LB6 shows, and who wants to hear when LB6 has been filled.
+  struct ShownCircumstances {
+    CalendarInstant Eclipse;
+    ObservingPlace Place;
+  };
+  std::optional<ShownCircumstances> Shown;
+  std::function<void()> LocalCircumstancesShown;
 
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;

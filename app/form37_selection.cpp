@@ -77,6 +77,8 @@ void TForm37::LB1C() {
   } else {
     controls_.LB6.Add(kNotVisibleText);
   }
+  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours}};
+  if (LocalCircumstancesShown) LocalCircumstancesShown();
 }
 
 // Centres the globe on the middle of the path: T1 moves without a paint, T2

@@ -2,6 +2,7 @@
 
 #include "geometry/central_line.h"
 #include "geometry/local_circumstances.h"
+#include "geometry/local_details.h"
 #include "geometry/zone_limits.h"
 
 namespace vellmora {
@@ -36,6 +37,38 @@ void BM_ZoneLimits(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ZoneLimits)->Unit(benchmark::kMillisecond);
+// Everything the dialog "Einzelheiten am Beobachtungsort" shows for Dallas
+// in the total eclipse of 8 April 2024: three local circumstances (Delta-T and
+// +-sigma), the Sun, P and V at five events, the distances from the path's
+// lines and the probability of totality. The path's lines belong to the
+// eclipse and are made once, like the central line.
+void BM_LocalDetails(benchmark::State& state) {
+  const double hours = 18 + 18 / 60.0 + 54 / 3600.0;
+  const DeltaTFigures deltaT = DeltaTFiguresOfYear(2024);
+  const PathLines path = PathLinesOfZone(ZoneLimits(8, 4, 2024, hours, deltaT.UsedDays));
+  for (auto _ : state) {
+    LocalDetails details = ComputeLocalDetails(8, 4, 2024, hours, {32.78, -96.81, -6}, deltaT, path);
+    benchmark::DoNotOptimize(details.Events.data());
+  }
+}
+BENCHMARK(BM_LocalDetails)->Unit(benchmark::kMillisecond);
+
+// The same near a limit of the total eclipse of 2 August 1133, where Delta-T
+// is uncertain by some seconds and the probability needs its root searches.
+void BM_LocalDetailsNearALimit(benchmark::State& state) {
+  const double hours = 12 + 21 / 60.0 + 44 / 3600.0;
+  const DeltaTFigures deltaT = DeltaTFiguresOfYear(1133);
+  const std::vector<ZoneStep> zone = ZoneLimits(2, 8, 1133, hours, deltaT.UsedDays);
+  const PathLines path = PathLinesOfZone(zone);
+  const ZoneStep& middle = zone[zone.size() / 2];
+  const GeographicPoint limit = middle.NorthernLimit.value_or(middle.Central);
+  for (auto _ : state) {
+    LocalDetails details =
+        ComputeLocalDetails(2, 8, 1133, hours, {limit.Latitude, limit.LongitudeEast, 1}, deltaT, path);
+    benchmark::DoNotOptimize(details.Events.data());
+  }
+}
+BENCHMARK(BM_LocalDetailsNearALimit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vellmora

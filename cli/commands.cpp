@@ -7,6 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/command_central.h"
 #include "cli/command_deltat.h"
+#include "cli/command_details.h"
 #include "cli/command_export.h"
 #include "cli/command_limits.h"
 #include "cli/command_list.h"
@@ -49,6 +50,10 @@ constexpr CommandEntry kCommands[] = {
      ""},
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
+    {"details", RunDetailsCommand,
+     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
+     "                                     the Sun, the contact angles, the duration and Delta-T at a place",
+     "--place= --lat= --lon= --json"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},

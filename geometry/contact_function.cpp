@@ -1,5 +1,7 @@
 #include "geometry/contact_function.h"
 
+#include <cmath>
+
 namespace vellmora {
 
 double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {
@@ -7,10 +9,19 @@ double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosi
   return elements.l2 - observer.zeta * TanD(elements.f2);
 }
 
-double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
+double ShadowAtObserver::DistanceFromAxis() const {
+  return std::hypot(Elements.x - Observer.xi, Elements.y - Observer.eta);
+}
+
+ShadowAtObserver ShadowSeenBy(const LocalEclipseSetting& setting, double t) {
   const ShadowElements elements =
       ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, t, setting.UmbralLunarRadius);
-  return ContactFunction(elements, ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site), mode);
+  return {elements, ObserverCoordinates(elements, t, setting.LongitudeWest, setting.Site)};
+}
+
+double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode) {
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, t);
+  return ContactFunction(shadow.Elements, shadow.Observer, mode);
 }
 
 double ContactFunction(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {

@@ -25,6 +25,17 @@ struct LocalEclipseSetting {
 // parallel to the fundamental plane; L2 < 0 where the umbra is total.
 double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode);
 
+// The shadow and the observer of a setting at the universal time t.
+struct ShadowAtObserver {
+  ShadowElements Elements;
+  ObserverPosition Observer;
+
+  double DistanceFromAxis() const;
+  double RadiusAtObserver(ContactMode mode) const { return ShadowRadiusAtObserver(Elements, Observer, mode); }
+};
+
+ShadowAtObserver ShadowSeenBy(const LocalEclipseSetting& setting, double t);
+
 // Squared distance of the observer from the shadow axis minus the squared
 // shadow radius: negative while the observer is inside that shadow.
 double ContactFunction(const LocalEclipseSetting& setting, double t, ContactMode mode);

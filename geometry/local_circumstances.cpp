@@ -43,12 +43,17 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 }  // namespace
 
+LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast) {
+  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
+  return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+}
+
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
-  const LocalEclipseSetting setting{fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast,
-                                    GeocentricSite(observerLatitude)};
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "geometry/contact_function.h"
+
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
 // obscuration, maximum and contact times.
 
@@ -26,5 +28,10 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
 // As above with the year's DeltaT.
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast);
+
+// The fits and the observer the local circumstances work with, for the
+// catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
+LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast);
 
 }  // namespace vellmora

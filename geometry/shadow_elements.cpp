@@ -8,15 +8,6 @@
 namespace vellmora {
 namespace {
 
-// Astronomical units to equatorial Earth radii, to more digits than the
-// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
-// value it was made with.
-constexpr double kEarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii (kLunarRadius), in Earth
-// radii (the central line rounds them: its Moon's diameter is 0.545).
-constexpr double kRadiiSum = 109.3952076;
-constexpr double kRadiiDifference = 108.8501924;
-
 Vector3 EquatorialVector(const EquatorialPosition& body) {
   return PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
 }

@@ -15,6 +15,17 @@ namespace vellmora {
 // (0.272281), which the umbral cone can be given instead.
 inline constexpr double kLunarRadius = 0.2725076;
 
+// Astronomical units to equatorial Earth radii, to more digits than the
+// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
+// value it was made with.
+inline constexpr double kEarthRadiiPerAu = 23454.77992;
+// Sum and difference of the Sun's and the Moon's radii (kLunarRadius), in Earth
+// radii (the central line rounds them: its Moon's diameter is 0.545); the Sun's
+// radius is their mean.
+inline constexpr double kRadiiSum = 109.3952076;
+inline constexpr double kRadiiDifference = 108.8501924;
+inline constexpr double kSunRadius = (kRadiiSum + kRadiiDifference) / 2;
+
 struct ShadowElements {
   Vector3 i{};   // in the equator plane
   Vector3 j{};   // k x i

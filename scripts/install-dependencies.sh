@@ -9,6 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   fonts-dejavu-core
   xvfb xauth x11-utils
   gpsbabel libxml2-utils

@@ -1,9 +1,13 @@
 #include "app/qt/main_window.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "app/globe_painter.h"
 #include "app/qt/qt_text.h"
@@ -62,6 +66,21 @@ void AlignDegreeSigns(QLabel* label, int signX) {
   font.setLetterSpacing(QFont::AbsoluteSpacing, shortfall / static_cast<double>(beforeSign.size()));
   label->setFont(font);
 }
+
+// Runs an action on a double-click anywhere in a widget (a list's empty rows too).
+class DoubleClickFilter : public QObject {
+ public:
+  DoubleClickFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonDblClick) return QObject::eventFilter(watched, event);
+    action_();
+    return true;
+  }
+
+ private:
+  std::function<void()> action_;
+};
 
 QListWidget* List(QWidget* parent, QRect geometry, int tabStopDialogUnits) {
   auto* list = new QListWidget(parent);
@@ -174,9 +193,28 @@ MainWindow::MainWindow() {
                                                  *l39_, *l40_, *l41_, *pb3_, cursor_, *errors_, clock_});
   globeMenu_ = std::make_unique<GlobeMenu>(this, *form_, *pb3_, *errors_);
 
+  lb6->viewport()->installEventFilter(new DoubleClickFilter(lb6, [this] { ShowDetails(); }));
+  auto* details = new QAction(ToQString("Einzelheiten\x85"), lb6);
+  connect(details, &QAction::triggered, this, [this] { ShowDetails(); });
+  lb6->addAction(details);
+  lb6->setContextMenuPolicy(Qt::ActionsContextMenu);
+  form_->LocalCircumstancesShown = [this] {
+    if (details_ != nullptr && details_->isVisible()) details_->Refresh();
+  };
+
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
+}
+
+void MainWindow::ShowDetails() {
+  form_->Dispatch([this] {
+    if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
+    details_->Refresh();
+    details_->show();
+    details_->raise();
+    details_->activateWindow();
+  });
 }
 
 QWidget* MainWindow::Control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/form37.h"
+#include "app/qt/details_dialog.h"
 #include "app/qt/globe_menu.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
@@ -21,6 +22,11 @@ class MainWindow : public QWidget {
   TForm37& Form() { return *form_; }
   QtPaintBox& Map() { return *pb3_; }
   GlobeMenu& MapMenu() { return *globeMenu_; }
+
+  // Opens "Einzelheiten am Beobachtungsort" (double-click on LB6, or
+  // "Einzelheiten..." in LB6's context menu), or brings it to the front.
+  void ShowDetails();
+  DetailsDialog* Details() const { return details_; }
 
  private:
   template <typename Widget>
@@ -40,6 +46,7 @@ class MainWindow : public QWidget {
   SystemClock clock_;
   std::unique_ptr<TForm37> form_;
   std::unique_ptr<GlobeMenu> globeMenu_;
+  DetailsDialog* details_ = nullptr;
 };
 
 }  // namespace vellmora

@@ -32,7 +32,8 @@ struct Instant {
 
 std::string CentralRowProblem(const std::string& row) {
   static const std::regex form(
-      "(\\d{1,2}):(\\d{2}):(\\d{2})\\t(-?\\d+)\\xB0(\\d{2}|-\\d{1,2})\\t(-?\\d+)\\xB0(\\d{2}|-\\d{1,2})\\t *(\\d+(\\.\\d)?)");
+      "(\\d{1,2}):(\\d{2}):(\\d{2})\\t(-?\\d+)\\xB0(\\d{2}|-\\d{1,2})\\t(-?\\d+)\\xB0(\\d{2}|-\\d{1,2})\\t "
+      "*(\\d+(\\.\\d)?)");
   std::smatch match;
   if (!std::regex_match(row, match, form)) return "not a central-line row";
   if (!IsTimeOfDay(Field(match[1]), Field(match[2]), Field(match[3]))) return "no time of day";

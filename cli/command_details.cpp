@@ -1,0 +1,163 @@
+#include "cli/command_details.h"
+
+#include <nlohmann/json.hpp>
+
+#include "app/local_details_text.h"
+#include "app/selection_details.h"
+#include "app/system_clock.h"
+#include "cli/arguments.h"
+#include "cli/eclipse_selection.h"
+#include "ephem/timlib.h"
+#include "text/windows1252.h"
+
+namespace vellmora {
+namespace {
+
+constexpr const char* kUsage = "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n";
+constexpr double JulianDateOfMJDZero = 2400000.5;
+
+std::string Joined(const std::vector<std::string>& cells) {
+  std::string line;
+  for (const std::string& cell : cells) line += (line.empty() ? "" : "\t") + cell;
+  return Windows1252ToUtf8(line);
+}
+
+void PrintText(const LocalDetails& details, std::ostream& out) {
+  const LocalDetailsText text = FormatLocalDetails(details);
+  if (!text.Rows.empty()) {
+    out << Joined(text.Header) << '\n';
+    for (const std::vector<std::string>& row : text.Rows) out << Joined(row) << '\n';
+    out << '\n';
+  }
+  for (const std::string& line : text.Figures) out << Windows1252ToUtf8(line) << '\n';
+}
+
+const char* KindName(LocalEclipseKind kind) {
+  switch (kind) {
+    case LocalEclipseKind::NotVisible:
+      return "not_visible";
+    case LocalEclipseKind::Partial:
+      return "partial";
+    case LocalEclipseKind::Annular:
+      return "annular";
+    case LocalEclipseKind::Total:
+      return "total";
+  }
+  return "";
+}
+
+const char* EventName(LocalEventKind kind) {
+  switch (kind) {
+    case LocalEventKind::FirstContact:
+      return "first_contact";
+    case LocalEventKind::SecondContact:
+      return "second_contact";
+    case LocalEventKind::Maximum:
+      return "maximum";
+    case LocalEventKind::ThirdContact:
+      return "third_contact";
+    case LocalEventKind::FourthContact:
+      return "fourth_contact";
+  }
+  return "";
+}
+
+const char* CertaintyName(Certainty certainty) {
+  switch (certainty) {
+    case Certainty::Certain:
+      return "certain";
+    case Certainty::Excluded:
+      return "excluded";
+    case Certainty::Uncertain:
+      break;
+  }
+  return "uncertain";
+}
+
+const char* SideName(PathSide side) { return side == PathSide::North ? "north" : "south"; }
+
+nlohmann::json Optional(const std::optional<double>& value) { return value ? nlohmann::json(*value) : nullptr; }
+
+// The instant in UT and in the place's zone time, and as a Julian Date (UT).
+void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
+  object["ut"] = FormatDateAndTime(t, 0);
+  object["zone_time"] = FormatDateAndTime(t, zoneOffsetHours);
+  object["jd_ut"] = MJDFromCenturies(t) + JulianDateOfMJDZero;
+}
+
+nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPlace& place,
+                             const LocalDetails& details) {
+  nlohmann::json json;
+  json["date"] = options.Date;
+  json["place"] = options.Place ? nlohmann::json(*options.Place) : nullptr;
+  json["lat_deg"] = place.Latitude;
+  json["lon_deg"] = place.LongitudeEast;
+  json["kind"] = KindName(details.Kind);
+  json["magnitude"] = details.Magnitude;
+  json["obscuration"] = details.Obscuration;
+  json["zone_offset_h"] = details.ZoneOffsetHours;
+  json["events"] = nlohmann::json::array();
+  for (const LocalEvent& event : details.Events) {
+    nlohmann::json entry{{"event", EventName(event.Kind)}};
+    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    entry["alt_deg"] = event.Sun.Altitude;
+    entry["apparent_alt_deg"] = event.Sun.ApparentAltitude;
+    entry["az_deg"] = event.Sun.Azimuth;
+    entry["sun_above_horizon"] = event.SunAboveHorizon;
+    entry["p_deg"] = event.Angles.PositionAngle;
+    entry["v_deg"] = event.Angles.VertexAngle;
+    entry["shift_for_delta_t_minus_sigma_s"] = Optional(event.ShiftForSmallerDeltaT);
+    entry["shift_for_delta_t_plus_sigma_s"] = Optional(event.ShiftForLargerDeltaT);
+    json["events"].push_back(entry);
+  }
+  json["horizon_events"] = nlohmann::json::array();
+  for (const HorizonEvent& event : details.HorizonEvents) {
+    nlohmann::json entry{{"event", event.Kind == HorizonCrossing::Sunrise ? "sunrise" : "sunset"}};
+    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    entry["magnitude"] = event.Magnitude;
+    json["horizon_events"].push_back(entry);
+  }
+  json["central_duration_s"] = Optional(details.CentralDurationSeconds);
+  if (details.Path) {
+    const PathPosition& path = *details.Path;
+    json["path"] = {{"central_line_km", path.FromCentralLine.Kilometres},
+                    {"side_of_central_line", SideName(path.FromCentralLine.Side)},
+                    {"inside_path", path.InsidePath}};
+    json["path"]["nearer_limit"] = path.NearerLimit ? nlohmann::json(SideName(*path.NearerLimit)) : nullptr;
+    json["path"]["nearer_limit_km"] = path.NearerLimit ? nlohmann::json(path.FromNearerLimitKm) : nullptr;
+  } else {
+    json["path"] = nullptr;
+  }
+  json["delta_t"] = {{"used_s", details.DeltaT.UsedSeconds()},
+                     {"data_s", details.DeltaT.DataSeconds},
+                     {"ephemeris_lag_s", details.DeltaT.EphemerisLagSeconds},
+                     {"sigma_s", details.DeltaT.UncertaintySeconds}};
+  json["central_phase"] = {{"probability", details.CentralPhaseProbability},
+                           {"certainty", CertaintyName(details.CentralPhaseCertainty)}};
+  return json;
+}
+
+}  // namespace
+
+int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> rest;
+  const std::optional<SelectionOptions> options = ReadSelectionOptions(args, rest, err);
+  const bool json = rest.size() == 1 && rest.front() == "--json";
+  if (!options || !(rest.empty() || json) || !(options->Place || options->Latitude)) {
+    if (options && !rest.empty() && !json) err << "unexpected argument \"" << rest.front() << "\"\n";
+    err << kUsage;
+    return kExitUsage;
+  }
+  MemoryWindow window(SystemClock().Today());
+  if (const int status = SelectEclipse(window, *options, err); status != 0) return status;
+  const std::optional<LocalDetails> details = DetailsOfShownEclipse(window.Form);
+  if (!details) return kExitFailure;
+  if (json) {
+    out << DetailsAsJson(*options, window.Form.Shown->Place, *details).dump(2) << '\n';
+  } else {
+    PrintText(*details, out);
+  }
+  return 0;
+}
+
+}  // namespace vellmora

@@ -1,0 +1,190 @@
+#include "geometry/local_details.h"
+
+#include <cmath>
+
+#include "ephem/deltat.h"
+#include "ephem/timlib.h"
+#include "geometry/local_phase.h"
+#include "geometry/solve_bracketed.h"
+
+namespace vellmora {
+namespace {
+
+constexpr double SecondsPerCentury = kSecondsPerDay * kDaysPerJulianCentury;
+constexpr double HorizonScanStep = 300 / SecondsPerCentury;  // the Sun's altitude changes little in 5 minutes
+constexpr double HorizonTolerance = 0.1 / SecondsPerCentury;
+
+bool SeesCentralPhase(LocalEclipseKind kind) {
+  return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total;
+}
+
+// The instant of an event in a result of the local circumstances, or none when
+// that result does not have the event.
+std::optional<double> InstantOf(LocalEventKind event, const LocalCircumstancesResult& result) {
+  switch (event) {
+    case LocalEventKind::FirstContact:
+      return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Contacts[0]);
+    case LocalEventKind::SecondContact:
+      return SeesCentralPhase(result.Kind) ? std::optional(result.Contacts[1]) : std::nullopt;
+    case LocalEventKind::Maximum:
+      return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Maximum);
+    case LocalEventKind::ThirdContact:
+      return SeesCentralPhase(result.Kind) ? std::optional(result.Contacts[2]) : std::nullopt;
+    case LocalEventKind::FourthContact:
+      return result.Kind == LocalEclipseKind::NotVisible ? std::nullopt : std::optional(result.Contacts[3]);
+  }
+  return std::nullopt;
+}
+
+SunDiscPoint DiscPointOf(LocalEventKind event) {
+  switch (event) {
+    case LocalEventKind::FirstContact:
+    case LocalEventKind::FourthContact:
+      return SunDiscPoint::OuterContact;
+    case LocalEventKind::SecondContact:
+    case LocalEventKind::ThirdContact:
+      return SunDiscPoint::InnerContact;
+    case LocalEventKind::Maximum:
+      break;
+  }
+  return SunDiscPoint::MoonCentre;
+}
+
+std::optional<double> ShiftSeconds(LocalEventKind event, double instant, const LocalCircumstancesResult& shifted) {
+  const std::optional<double> other = InstantOf(event, shifted);
+  if (!other) return std::nullopt;
+  return (*other - instant) * SecondsPerCentury;
+}
+
+// Magnitude of the eclipse at any instant while the penumbra covers the observer.
+double MagnitudeAt(const LocalEclipseSetting& setting, double t) {
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, t);
+  return PhaseAtMaximum(shadow.DistanceFromAxis(), shadow.RadiusAtObserver(ContactMode::Penumbral),
+                        shadow.RadiusAtObserver(ContactMode::Umbral))
+      .Magnitude;
+}
+
+// Sunrises and sunsets between the first and the fourth contact.
+std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
+                                              double end) {
+  auto upperLimb = [&](double t) {
+    return SunSeenFrom(setting, ObserverHorizon(setting, latitude, t), t).UpperLimbApparentAltitude;
+  };
+  std::vector<HorizonEvent> events;
+  const int steps = std::max(1, static_cast<int>(std::ceil((end - begin) / HorizonScanStep)));
+  double previousTime = begin;
+  double previous = upperLimb(begin);
+  for (int k = 1; k <= steps; ++k) {
+    const double time = begin + (end - begin) * k / steps;
+    const double altitude = upperLimb(time);
+    if ((previous >= 0) != (altitude >= 0)) {
+      const double instant = SolveBracketed(upperLimb, previousTime, time, HorizonTolerance);
+      events.push_back(
+          {previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant, MagnitudeAt(setting, instant)});
+    }
+    previousTime = time;
+    previous = altitude;
+  }
+  return events;
+}
+
+PathPosition PositionInPath(const GeographicPoint& place, const PathLines& path, const DistanceToLine& central,
+                            bool inside) {
+  PathPosition position;
+  position.FromCentralLine = central;
+  position.InsidePath = inside;
+  const std::optional<DistanceToLine> north = DistanceFromLines(place, path.NorthernLimit);
+  const std::optional<DistanceToLine> south = DistanceFromLines(place, path.SouthernLimit);
+  if (north && (!south || north->Kilometres <= south->Kilometres)) {
+    position.NearerLimit = PathSide::North;
+    position.FromNearerLimitKm = north->Kilometres;
+  } else if (south) {
+    position.NearerLimit = PathSide::South;
+    position.FromNearerLimitKm = south->Kilometres;
+  }
+  return position;
+}
+
+}  // namespace
+
+DeltaTFigures DeltaTFiguresOfYear(int year) {
+  const double middleOfYear = year + 0.5;
+  return {DeltaT(year), DeltaTSeconds(middleOfYear), EphemerisLagSeconds(middleOfYear),
+          DeltaTUncertaintySeconds(middleOfYear)};
+}
+
+PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
+  PathLines lines;
+  auto extend = [](std::vector<std::vector<GeographicPoint>>& pieces, const std::optional<GeographicPoint>& point,
+                   bool& open) {
+    if (!point) {
+      open = false;
+      return;
+    }
+    if (!open) pieces.emplace_back();
+    pieces.back().push_back(*point);
+    open = true;
+  };
+  bool northOpen = false;
+  bool southOpen = false;
+  for (const ZoneStep& step : steps) {
+    lines.CentralLine.push_back(step.Central);
+    extend(lines.NorthernLimit, step.NorthernLimit, northOpen);
+    extend(lines.SouthernLimit, step.SouthernLimit, southOpen);
+  }
+  return lines;
+}
+
+LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
+                                 const DeltaTFigures& deltaT, const PathLines& path) {
+  const double sigmaDays = deltaT.UncertaintySeconds / kSecondsPerDay;
+  auto circumstances = [&](double deltaTDays) {
+    return LocalCircumstances(day, month, year, hours, place.Latitude, place.LongitudeEast, deltaTDays);
+  };
+  const LocalCircumstancesResult nominal = circumstances(deltaT.UsedDays);
+  const LocalCircumstancesResult smaller = circumstances(deltaT.UsedDays - sigmaDays);
+  const LocalCircumstancesResult larger = circumstances(deltaT.UsedDays + sigmaDays);
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
+
+  LocalDetails details;
+  details.Kind = nominal.Kind;
+  details.Magnitude = nominal.Magnitude;
+  details.Obscuration = nominal.Obscuration;
+  details.ZoneOffsetHours = place.ZoneOffsetHours;
+  details.DeltaT = deltaT;
+
+  for (const LocalEventKind kind :
+       {LocalEventKind::FirstContact, LocalEventKind::SecondContact, LocalEventKind::Maximum,
+        LocalEventKind::ThirdContact, LocalEventKind::FourthContact}) {
+    const std::optional<double> instant = InstantOf(kind, nominal);
+    if (!instant) continue;
+    const HorizonFrame horizon = ObserverHorizon(setting, place.Latitude, *instant);
+    LocalEvent event;
+    event.Kind = kind;
+    event.Instant = *instant;
+    event.Sun = SunSeenFrom(setting, horizon, *instant);
+    event.SunAboveHorizon = IsAboveHorizon(event.Sun);
+    event.Angles = AnglesOnSunDisc(setting, horizon, *instant, DiscPointOf(kind));
+    event.ShiftForSmallerDeltaT = ShiftSeconds(kind, *instant, smaller);
+    event.ShiftForLargerDeltaT = ShiftSeconds(kind, *instant, larger);
+    details.Events.push_back(event);
+  }
+  if (nominal.Kind != LocalEclipseKind::NotVisible) {
+    details.HorizonEvents = HorizonEventsDuring(setting, place.Latitude, nominal.Contacts[0], nominal.Contacts[3]);
+  }
+  if (SeesCentralPhase(nominal.Kind))
+    details.CentralDurationSeconds = (nominal.Contacts[2] - nominal.Contacts[1]) * SecondsPerCentury;
+
+  const GeographicPoint where{place.Latitude, place.LongitudeEast};
+  if (const std::optional<DistanceToLine> central = DistanceFromLine(where, path.CentralLine)) {
+    details.Path = PositionInPath(where, path, *central, SeesCentralPhase(nominal.Kind));
+  }
+  details.CentralPhaseProbability =
+      CentralPhaseProbability(setting, place.Latitude, nominal.Maximum, deltaT.UncertaintySeconds);
+  details.CentralPhaseCertainty = CertaintyOf(details.CentralPhaseProbability);
+  return details;
+}
+
+}  // namespace vellmora
