@@ -20,7 +20,8 @@ TEST(ValidationDeltaT, PublishedValues) {
       // Stephenson, Morrison & Hohenkerk (2016), the fit the data come from; fits of the
       // 1980s from fewer occultations give about -2.1 s here.
       {1900.5, -1.4},
-      // Espenak & Meeus (2006), 29.07 + 0.407 t - t^2 / 233 + t^3 / 2547, t = 0.5.
+      // The polynomial for 1941-1961 of NASA's eclipse predictions (2006),
+      // 29.07 + 0.407 t - t^2 / 233 + t^3 / 2547 with t = 0.5.
       {1950.5, 29.27},
       // IERS: 63.83 s on 1 January 2000 and 64.09 s on 1 January 2001.
       {2000.5, 63.96},
