@@ -12,7 +12,31 @@ bool ReportedError(const MemoryWindow& window, std::ostream& err) {
   return true;
 }
 
+// Computes the eclipse list for the year of the date (DD.MM.YYYY) and the
+// next and finds the row of that date; a message on err and nullopt when the
+// list fails or has no central eclipse on the date.
+std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err) {
+  const int year = ParseCalendarDay(date)->Year;
+  window.E1.SetText(std::to_string(year));
+  window.E2.SetText(std::to_string(year + 1));
+  window.D1.Click();
+  if (ReportedError(window, err)) return std::nullopt;
+  for (int row = 0; row < window.LB1.Count(); ++row) {
+    if (IsRowOfDate(window.LB1.Line(row), date)) return row;
+  }
+  err << NoEclipseOnDateNotice(date) << '\n';
+  return std::nullopt;
+}
+
 }  // namespace
+
+bool IsRowOfDate(const std::string& row, const std::string& date) {
+  return row.compare(row.find('\t') + 1, date.size(), date) == 0;
+}
+
+std::string NoEclipseOnDateNotice(const std::string& date) {
+  return "no annular, annular-total or total eclipse on " + date;
+}
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err) {
@@ -73,20 +97,6 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
   if (ReportedError(window, err)) return kExitFailure;
   if (window.LB5.Count() == 0) err << NoCentralLineNotice(options.Date) << '\n';
   return 0;
-}
-
-std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err) {
-  const int year = ParseCalendarDay(date)->Year;
-  window.E1.SetText(std::to_string(year));
-  window.E2.SetText(std::to_string(year + 1));
-  window.D1.Click();
-  if (ReportedError(window, err)) return std::nullopt;
-  for (int row = 0; row < window.LB1.Count(); ++row) {
-    const std::string line = window.LB1.Line(row);
-    if (line.compare(line.find('\t') + 1, date.size(), date) == 0) return row;
-  }
-  err << "no annular, annular-total or total eclipse on " << date << '\n';
-  return std::nullopt;
 }
 
 }  // namespace vellmora

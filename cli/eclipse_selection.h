@@ -25,10 +25,11 @@ struct SelectionOptions {
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err);
 
-// Computes the eclipse list for the year of the date (DD.MM.YYYY) and the
-// next and finds the row of that date; a message on err and nullopt when the
-// list fails or has no central eclipse on the date.
-std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err);
+// The eclipses of a date are looked up in the list of its year and the next
+// ("von" and "bis"). Whether a row of that list (kind, TAB, "DD.MM.YYYY
+// hh:mm:ss") is of the date, and the line on err when no row is.
+bool IsRowOfDate(const std::string& row, const std::string& date);
+std::string NoEclipseOnDateNotice(const std::string& date);
 
 // Chooses the place, lists the eclipses of the date's year and the next, and
 // clicks the row of that date. Returns the exit status (0 done); an
