@@ -7,21 +7,15 @@
 #include <vector>
 
 #include "geometry/central_line.h"
+#include "tests/support/text_fields.h"
 
 namespace vellmora {
 namespace {
 
-std::vector<std::string> Fields(const std::string& row) {
-  std::vector<std::string> fields;
-  std::istringstream stream(row);
-  for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
-  return fields;
-}
-
-std::string TimeField(double stepHours) { return Fields(FormatCentralLineRow(stepHours, 0, 0, 0)).at(0); }
-std::string LatitudeField(double latitude) { return Fields(FormatCentralLineRow(10, latitude, 0, 0)).at(1); }
-std::string LongitudeField(double west) { return Fields(FormatCentralLineRow(10, 0, west, 0)).at(2); }
-std::string DurationField(double minutes) { return Fields(FormatCentralLineRow(10, 0, 0, minutes)).at(3); }
+std::string TimeField(double stepHours) { return SplitFields(FormatCentralLineRow(stepHours, 0, 0, 0)).at(0); }
+std::string LatitudeField(double latitude) { return SplitFields(FormatCentralLineRow(10, latitude, 0, 0)).at(1); }
+std::string LongitudeField(double west) { return SplitFields(FormatCentralLineRow(10, 0, west, 0)).at(2); }
+std::string DurationField(double minutes) { return SplitFields(FormatCentralLineRow(10, 0, 0, minutes)).at(3); }
 
 TEST(CentralLineRow, WholeRowIsFourTabSeparatedFieldsInWindows1252) {
   EXPECT_EQ(FormatCentralLineRow(10.0, -0.5, 0.5, 3.0), "10:00:30\t0\xB0-30\t0\xB0-30\t    3");
@@ -118,7 +112,7 @@ TEST(CentralLineRows, PastMidnightTheRowsStartTheNextDayAtZeroHours) {
   int previous = -1;
   for (const std::string& row : rows) {
     int hours = -1, minutes = -1, seconds = -1;
-    ASSERT_EQ(std::sscanf(Fields(row).at(0).c_str(), "%d:%d:%d", &hours, &minutes, &seconds), 3) << row;
+    ASSERT_EQ(std::sscanf(SplitFields(row).at(0).c_str(), "%d:%d:%d", &hours, &minutes, &seconds), 3) << row;
     EXPECT_GE(hours, 0) << row;
     EXPECT_LT(hours, 24) << row;
     const int secondOfDay = hours * 3600 + minutes * 60 + seconds;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/support/cli_run.h"
+#include "tests/support/text_fields.h"
 
 namespace vellmora {
 namespace {
@@ -16,22 +17,12 @@ bool HasLineStartingWith(const std::vector<std::string>& lines, const std::strin
   return false;
 }
 
-std::vector<std::string> Cells(const std::string& line) {
-  std::vector<std::string> cells;
-  std::size_t begin = 0;
-  for (std::size_t tab; (tab = line.find('\t', begin)) != std::string::npos; begin = tab + 1) {
-    cells.push_back(line.substr(begin, tab - begin));
-  }
-  cells.push_back(line.substr(begin));
-  return cells;
-}
-
 TEST(DetailsCommand, TheSunSetsDuringTheEclipseAtChemnitz) {
   const CliResult run = RunCliWith({"details", "12.08.2026", "--place", "Chemnitz, D"});
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::vector<std::string> lines = OutputLines(run.Out);
   ASSERT_GE(lines.size(), 5u);
-  EXPECT_EQ(Cells(lines[0]).size(), 11u);
+  EXPECT_EQ(SplitFields(lines[0]).size(), 11u);
   EXPECT_EQ(lines[1].rfind("1. Kontakt\t", 0), 0u);
   EXPECT_EQ(lines[2].rfind("Maximum\t", 0), 0u);
   EXPECT_EQ(lines[3].rfind("4. Kontakt\t", 0), 0u);
@@ -46,14 +37,14 @@ TEST(DetailsCommand, TotalityAtDallasIsCertain) {
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::vector<std::string> lines = OutputLines(run.Out);
   ASSERT_GE(lines.size(), 7u);
-  const std::vector<std::string> header = Cells(lines[0]);
+  const std::vector<std::string> header = SplitFields(lines[0]);
   ASSERT_EQ(header.size(), 11u);
   EXPECT_EQ(header[3], "H\xC3\xB6he");
   EXPECT_EQ(header[6], "P");
   EXPECT_EQ(header[7], "V");
   const char* events[] = {"1. Kontakt", "2. Kontakt", "Maximum", "3. Kontakt", "4. Kontakt"};
   for (int i = 0; i < 5; ++i) {
-    const std::vector<std::string> row = Cells(lines[1 + i]);
+    const std::vector<std::string> row = SplitFields(lines[1 + i]);
     ASSERT_EQ(row.size(), header.size()) << lines[1 + i];
     EXPECT_EQ(row[0], events[i]);
     EXPECT_EQ(row[1], row[2]) << "no zone offset for coordinates";
@@ -61,7 +52,7 @@ TEST(DetailsCommand, TotalityAtDallasIsCertain) {
   }
   // The same contact times as the local circumstances of the window.
   const CliResult shown = RunCliWith({"show", "08.04.2024", "--lat", "32.78", "--lon", "-96.81"});
-  const std::string second = Cells(lines[2])[1];
+  const std::string second = SplitFields(lines[2])[1];
   EXPECT_NE(shown.Out.find("2. Kontakt:  8. 4.2024  18: 40: " + second.substr(6)), std::string::npos) << second << "\n"
                                                                                                       << shown.Out;
   EXPECT_TRUE(HasLineStartingWith(lines, "Dauer der Totalit\xC3\xA4t: 3 min"));

@@ -9,18 +9,10 @@
 #include <vector>
 
 #include "tests/support/cli_run.h"
+#include "tests/support/text_fields.h"
 
 namespace vellmora {
 namespace {
-
-std::vector<std::string> Fields(const std::string& line, char separator) {
-  std::vector<std::string> fields;
-  std::string field;
-  std::istringstream stream(line);
-  while (std::getline(stream, field, separator)) fields.push_back(field);
-  if (!line.empty() && line.back() == separator) fields.emplace_back();
-  return fields;
-}
 
 std::size_t Count(const std::string& text, const std::string& word) {
   std::size_t count = 0;
@@ -87,7 +79,7 @@ TEST(LimitsCommand, PrintsAHeaderAndOneTabSeparatedLinePerCentralStep) {
   EXPECT_EQ(lines[0], "ut\tnorth_lat\tnorth_lon\tcentral_lat\tcentral_lon\tsouth_lat\tsouth_lon\twidth_km\tduration_s");
   bool greatest = false;
   for (std::size_t n = 1; n < lines.size(); ++n) {
-    const std::vector<std::string> fields = Fields(lines[n], '\t');
+    const std::vector<std::string> fields = SplitFields(lines[n], '\t');
     ASSERT_EQ(fields.size(), 9u) << lines[n];
     EXPECT_EQ(fields[0].size(), 19u);                                    // DD.MM.YYYY HH:MM:SS
     EXPECT_EQ(fields[3].size() - fields[3].find('.'), 5u) << fields[3];  // 4 decimals
@@ -104,7 +96,7 @@ TEST(LimitsCommand, PrintsAHeaderAndOneTabSeparatedLinePerCentralStep) {
   }
   EXPECT_TRUE(greatest);
   // The path starts at sunrise in the Pacific, where the northern limit is not yet on the Earth.
-  EXPECT_EQ(Fields(lines[1], '\t')[1], "");
+  EXPECT_EQ(SplitFields(lines[1], '\t')[1], "");
 }
 
 TEST(LimitsCommand, WrongArgumentsAndDatesWithoutACentralEclipse) {
@@ -176,7 +168,7 @@ TEST_F(ExportFiles, GpsbabelReadsEveryPointOfTheKmlAndGpxBack) {
     EXPECT_EQ(rows[0], "No,Latitude,Longitude,Date,Time\r");
     // The first point with its position and instant, as written.
     const std::size_t lat = written.find("<trkpt lat=\"") + 12;
-    const std::vector<std::string> first = Fields(rows[1], ',');
+    const std::vector<std::string> first = SplitFields(rows[1], ',');
     ASSERT_EQ(first.size(), 5u) << rows[1];
     EXPECT_DOUBLE_EQ(std::stod(first[1]), std::stod(written.substr(lat, written.find('"', lat) - lat)));
     EXPECT_EQ(first[3], date.substr(6, 4) + "/" + date.substr(3, 2) + "/" + date.substr(0, 2));

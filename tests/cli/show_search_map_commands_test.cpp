@@ -7,16 +7,10 @@
 #include <vector>
 
 #include "tests/support/cli_run.h"
+#include "tests/support/text_fields.h"
 
 namespace vellmora {
 namespace {
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::istringstream stream(line);
-  for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
-  return fields;
-}
 
 // "-83°39" (UTF-8 degree sign) as degrees; the sign sits on the degrees, or on the minutes for 0 degrees.
 double ReadDegreesMinutes(const std::string& field) {
@@ -45,7 +39,7 @@ std::vector<PathPoint> PathOf(const std::vector<std::string>& lines) {
   std::vector<PathPoint> path;
   for (const std::string& line : lines) {
     if (line.empty()) break;
-    const std::vector<std::string> fields = SplitTabs(line);
+    const std::vector<std::string> fields = SplitFields(line);
     if (fields.size() != 4) break;
     path.push_back({ReadDegreesMinutes(fields[1]), ReadDegreesMinutes(fields[2])});
   }
@@ -120,7 +114,7 @@ TEST(SearchCommand, NumbersThePlacesNearThePath) {
     const auto entry = std::find_if(entries.begin(), entries.end(),
                                     [&](const std::string& line) { return line.rfind(name + "\t", 0) == 0; });
     ASSERT_NE(entry, entries.end()) << name;
-    const std::vector<std::string> fields = SplitTabs(*entry);
+    const std::vector<std::string> fields = SplitFields(*entry);
     const double latitude = std::stod(fields[1]);
     const double longitude = std::stod(fields[2]);
     const bool nearThePath = std::any_of(path.begin(), path.end(), [&](const PathPoint& p) {

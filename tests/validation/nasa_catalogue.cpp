@@ -9,26 +9,20 @@
 #include <iostream>
 #include <sstream>
 
+#include "tests/support/text_fields.h"
+
 namespace vellmora {
 namespace {
 
 // The TAB-separated fields of a line; a field may be empty (no path width where
 // the umbra touches the Earth only partly).
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::istringstream stream(line);
-  for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
-  if (!line.empty() && line.back() == '\t') fields.push_back("");
-  return fields;
-}
-
 std::vector<CatalogueEclipse> ReadCatalogue() {
   std::ifstream in(std::string(VELLMORA_TEST_DATA_FOLDER) + "/validation/nasa_solar_eclipses_2001_2100.tsv");
   std::string line;
   std::getline(in, line);  // year month day td deltat_s saros type gamma magnitude lat lon sun_alt width_km duration_s
   std::vector<CatalogueEclipse> rows;
   while (std::getline(in, line)) {
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = SplitFields(line);
     EXPECT_EQ(f.size(), 14u) << line;
     if (f.size() != 14) continue;
     int h = 0, m = 0, s = 0;
