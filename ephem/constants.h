@@ -14,4 +14,11 @@ namespace vellmora {
 
 inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
+// The Earth's ellipsoid of the site coordinates: the square of its
+// eccentricity, and one minus it, the square of the polar over the equatorial
+// radius (the central line's shadow axis flattens the Earth with a ratio of
+// its own, 0.996633).
+inline constexpr double kEarthEccentricitySquared = 0.006694;
+inline constexpr double kPolarRadiusRatioSquared = 0.993306;
+
 }  // namespace vellmora

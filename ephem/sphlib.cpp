@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ephem/constants.h"
+
 namespace vellmora {
 
 void EclipticToEquatorial(Vector3& v, double T) {
@@ -15,10 +17,9 @@ void EclipticToEquatorial(Vector3& v, double T) {
 }
 
 SiteCoordinates GeocentricSite(double latitude) {
-  // 0.006694 is the square of the Earth's eccentricity, 0.993306 one minus it.
   const double s = SinD(latitude);
-  const double c = 1 / std::sqrt(1 - 0.006694 * s * s);
-  return {CosD(latitude) * c, 0.993306 * c * s};
+  const double c = 1 / std::sqrt(1 - kEarthEccentricitySquared * s * s);
+  return {CosD(latitude) * c, kPolarRadiusRatioSquared * c * s};
 }
 
 }  // namespace vellmora

@@ -13,9 +13,9 @@ constexpr double MeanEarthRadiusKm = 6371.0;
 
 Vector3 EarthFixedKm(const GeographicPoint& point) {
   const SiteCoordinates site = GeocentricSite(point.Latitude);
-  return {EquatorialEarthRadiusKm * site.RhoCosPhi * CosD(point.LongitudeEast),
-          EquatorialEarthRadiusKm * site.RhoCosPhi * SinD(point.LongitudeEast),
-          EquatorialEarthRadiusKm * site.RhoSinPhi};
+  return {kEquatorialEarthRadiusKm * site.RhoCosPhi * CosD(point.LongitudeEast),
+          kEquatorialEarthRadiusKm * site.RhoCosPhi * SinD(point.LongitudeEast),
+          kEquatorialEarthRadiusKm * site.RhoSinPhi};
 }
 
 Vector3 VerticalAt(const GeographicPoint& point) {
@@ -25,7 +25,7 @@ Vector3 VerticalAt(const GeographicPoint& point) {
 
 GeographicPoint PlaceBelow(const Vector3& earthFixed) {
   const double equatorial = std::hypot(earthFixed.x, earthFixed.y);
-  return {ArcTan2D(earthFixed.z, PolarRadiusRatioSquared * equatorial), ArcTan2D(earthFixed.y, earthFixed.x)};
+  return {ArcTan2D(earthFixed.z, kPolarRadiusRatioSquared * equatorial), ArcTan2D(earthFixed.y, earthFixed.x)};
 }
 
 double GroundDistanceBetweenEarthFixedKm(const Vector3& aKm, const Vector3& bKm) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/constants.h"
 #include "ephem/matlib.h"
 
 // Places on the Earth's ellipsoid (the flattening of the site coordinates) and
@@ -7,12 +8,9 @@
 
 namespace vellmora {
 
-inline constexpr double EquatorialEarthRadiusKm = 6378.137;
-
-// Square of the polar over the equatorial radius, 1 - e^2, as in GeocentricSite
-// and so in the local circumstances (the central line's shadow axis flattens
-// the Earth with a ratio of its own, 0.996633).
-inline constexpr double PolarRadiusRatioSquared = 0.993306;
+// The ellipsoid is that of the site coordinates (kPolarRadiusRatioSquared), as
+// in the local circumstances.
+inline constexpr double kEquatorialEarthRadiusKm = 6378.137;
 
 // A place on the Earth's ellipsoid.
 struct GeographicPoint {

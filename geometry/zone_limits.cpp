@@ -44,7 +44,7 @@ std::optional<Vector3> SunwardSurfacePoint(const ShadowElements& elements, doubl
   const Vector3 p = Combination(xi, elements.i, eta, elements.j, 0, elements.k);
   const Vector3& k = elements.k;
   const auto metric = [](const Vector3& a, const Vector3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z / PolarRadiusRatioSquared;
+    return a.x * b.x + a.y * b.y + a.z * b.z / kPolarRadiusRatioSquared;
   };
   const double a = metric(k, k);
   const double b = metric(p, k);

@@ -140,7 +140,7 @@ TEST(EarthEllipsoid, PlaceBelowUndoesEarthFixed) {
   for (const GeographicPoint place : {GeographicPoint{48.78, 9.18}, {-33.9, 151.2}, {89.5, -120}, {0, 180}}) {
     const Vector3 km = EarthFixedKm(place);
     const GeographicPoint back =
-        PlaceBelow({km.x / EquatorialEarthRadiusKm, km.y / EquatorialEarthRadiusKm, km.z / EquatorialEarthRadiusKm});
+        PlaceBelow({km.x / kEquatorialEarthRadiusKm, km.y / kEquatorialEarthRadiusKm, km.z / kEquatorialEarthRadiusKm});
     EXPECT_NEAR(back.Latitude, place.Latitude, 1e-9);
     EXPECT_NEAR(std::remainder(back.LongitudeEast - place.LongitudeEast, 360), 0, 1e-9);
   }

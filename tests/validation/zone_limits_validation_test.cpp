@@ -62,11 +62,11 @@ GeographicPoint BeyondLimit(const std::vector<ZoneStep>& steps, std::size_t n,
   Vector3 across = CrossProduct(up, along);
   across = Scaled(across, 1 / VectorNorm(across));
   if (DotProduct(across, Difference(here, EarthFixedKm(steps[n].Central))) < 0) across = Scaled(across, -1);
-  return PlaceBelow(Scaled(Sum(here, Scaled(across, km)), 1 / EquatorialEarthRadiusKm));
+  return PlaceBelow(Scaled(Sum(here, Scaled(across, km)), 1 / kEquatorialEarthRadiusKm));
 }
 
 GeographicPoint Midway(const GeographicPoint& a, const GeographicPoint& b) {
-  return PlaceBelow(Scaled(Sum(EarthFixedKm(a), EarthFixedKm(b)), 0.5 / EquatorialEarthRadiusKm));
+  return PlaceBelow(Scaled(Sum(EarthFixedKm(a), EarthFixedKm(b)), 0.5 / kEquatorialEarthRadiusKm));
 }
 
 bool SeesCentralPhase(const LocalCircumstancesResult& seen) {
