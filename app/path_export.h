@@ -43,12 +43,12 @@ std::string PathTitle(const ExportedPath& path);
 std::string PathPartTitle(const ExportedPath& path, std::string_view partWindows1252);
 
 // The parts' names, Windows-1252.
-inline constexpr std::string_view CentralLineName = "Zentrallinie";
-inline constexpr std::string_view NorthernLimitName = "N\xF6rdliche Grenze";
-inline constexpr std::string_view SouthernLimitName =
+inline constexpr std::string_view kCentralLineName = "Zentrallinie";
+inline constexpr std::string_view kNorthernLimitName = "N\xF6rdliche Grenze";
+inline constexpr std::string_view kSouthernLimitName =
     "S\xFC"
     "dliche Grenze";
-inline constexpr std::string_view ZoneName = "Zone der zentralen Finsternis";
+inline constexpr std::string_view kZoneName = "Zone der zentralen Finsternis";
 
 // Text with &, <, > and " written as XML entities.
 std::string XmlEscaped(std::string_view text);

@@ -13,7 +13,7 @@
 namespace vellmora {
 namespace {
 
-constexpr int CoordinateDecimals = 5;
+constexpr int kCoordinateDecimals = 5;
 
 // xsd:dateTime of an instant (Julian centuries since J2000, UT) to the
 // second, in the proleptic Gregorian calendar that the format prescribes.
@@ -42,8 +42,8 @@ std::string Track(const ExportedPath& path, PathLineKind kind, std::string_view 
     }
     if (!inSegment) gpx += "    <trkseg>\n";
     inSegment = true;
-    gpx += "      <trkpt lat=\"" + FormatFixed(point->Latitude, CoordinateDecimals) + "\" lon=\"" +
-           FormatFixed(point->LongitudeEast, CoordinateDecimals) + "\"><time>" + IsoInstant(step.Instant) +
+    gpx += "      <trkpt lat=\"" + FormatFixed(point->Latitude, kCoordinateDecimals) + "\" lon=\"" +
+           FormatFixed(point->LongitudeEast, kCoordinateDecimals) + "\"><time>" + IsoInstant(step.Instant) +
            "</time></trkpt>\n";
   }
   if (inSegment) gpx += "    </trkseg>\n";
@@ -58,9 +58,9 @@ std::string WritePathGpx(const ExportedPath& path) {
       "<gpx version=\"1.1\" creator=\"Vellmora\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
       "  <metadata><name>" +
       XmlEscaped(PathTitle(path)) + "</name></metadata>\n";
-  gpx += Track(path, PathLineKind::Central, CentralLineName);
-  gpx += Track(path, PathLineKind::NorthernLimit, NorthernLimitName);
-  gpx += Track(path, PathLineKind::SouthernLimit, SouthernLimitName);
+  gpx += Track(path, PathLineKind::Central, kCentralLineName);
+  gpx += Track(path, PathLineKind::NorthernLimit, kNorthernLimitName);
+  gpx += Track(path, PathLineKind::SouthernLimit, kSouthernLimitName);
   return gpx + "</gpx>\n";
 }
 

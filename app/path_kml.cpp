@@ -8,14 +8,14 @@
 namespace vellmora {
 namespace {
 
-constexpr int CoordinateDecimals = 5;
+constexpr int kCoordinateDecimals = 5;
 
 std::string Coordinates(const PathLine& line) {
   std::string text;
   for (const GeographicPoint& point : line) {
     if (!text.empty()) text += ' ';
     text +=
-        FormatFixed(point.LongitudeEast, CoordinateDecimals) + ',' + FormatFixed(point.Latitude, CoordinateDecimals);
+        FormatFixed(point.LongitudeEast, kCoordinateDecimals) + ',' + FormatFixed(point.Latitude, kCoordinateDecimals);
   }
   return text;
 }
@@ -25,7 +25,7 @@ std::string PlacemarkStart(const ExportedPath& path, std::string_view part, std:
          std::string(style) + "</styleUrl>\n    <MultiGeometry>\n";
 }
 
-constexpr std::string_view PlacemarkEnd = "    </MultiGeometry>\n  </Placemark>\n";
+constexpr std::string_view kPlacemarkEnd = "    </MultiGeometry>\n  </Placemark>\n";
 
 std::string LinePlacemark(const ExportedPath& path, PathLineKind kind, std::string_view part, std::string_view style) {
   std::string kml = PlacemarkStart(path, part, style);
@@ -35,22 +35,22 @@ std::string LinePlacemark(const ExportedPath& path, PathLineKind kind, std::stri
              "</coordinates></LineString>\n";
     }
   }
-  return kml + std::string(PlacemarkEnd);
+  return kml + std::string(kPlacemarkEnd);
 }
 
 std::string ZonePlacemark(const ExportedPath& path) {
-  std::string kml = PlacemarkStart(path, ZoneName, "zone");
+  std::string kml = PlacemarkStart(path, kZoneName, "zone");
   for (const PathLine& ring : ZoneRings(path.Steps)) {
     for (const PathLine& piece : SplitRingAtAntimeridian(ring)) {
       kml += "      <Polygon><tessellate>1</tessellate><outerBoundaryIs><LinearRing><coordinates>" +
              Coordinates(piece) + "</coordinates></LinearRing></outerBoundaryIs></Polygon>\n";
     }
   }
-  return kml + std::string(PlacemarkEnd);
+  return kml + std::string(kPlacemarkEnd);
 }
 
 // Colours aabbggrr: the yellow of the path on the globe, the zone translucent.
-constexpr std::string_view Styles =
+constexpr std::string_view kStyles =
     "  <Style id=\"central\"><LineStyle><color>ff00ffff</color><width>2</width></LineStyle></Style>\n"
     "  <Style id=\"limit\"><LineStyle><color>ff00ffff</color><width>1</width></LineStyle></Style>\n"
     "  <Style id=\"zone\"><LineStyle><width>0</width></LineStyle>"
@@ -62,10 +62,10 @@ std::string WritePathKml(const ExportedPath& path) {
   std::string kml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n  <name>" +
-      XmlEscaped(PathTitle(path)) + "</name>\n" + std::string(Styles);
-  kml += LinePlacemark(path, PathLineKind::Central, CentralLineName, "central");
-  kml += LinePlacemark(path, PathLineKind::NorthernLimit, NorthernLimitName, "limit");
-  kml += LinePlacemark(path, PathLineKind::SouthernLimit, SouthernLimitName, "limit");
+      XmlEscaped(PathTitle(path)) + "</name>\n" + std::string(kStyles);
+  kml += LinePlacemark(path, PathLineKind::Central, kCentralLineName, "central");
+  kml += LinePlacemark(path, PathLineKind::NorthernLimit, kNorthernLimitName, "limit");
+  kml += LinePlacemark(path, PathLineKind::SouthernLimit, kSouthernLimitName, "limit");
   kml += ZonePlacemark(path);
   return kml + "</Document>\n</kml>\n";
 }

@@ -10,14 +10,14 @@
 namespace vellmora {
 namespace {
 
-constexpr int DegreeDecimals = 4;
-constexpr int FigureDecimals = 1;
+constexpr int kDegreeDecimals = 4;
+constexpr int kFigureDecimals = 1;
 
 void AppendPlace(std::string& row, const std::optional<GeographicPoint>& place, char separator) {
   row += separator;
-  if (place) row += FormatFixed(place->Latitude, DegreeDecimals);
+  if (place) row += FormatFixed(place->Latitude, kDegreeDecimals);
   row += separator;
-  if (place) row += FormatFixed(place->LongitudeEast, DegreeDecimals);
+  if (place) row += FormatFixed(place->LongitudeEast, kDegreeDecimals);
 }
 
 }  // namespace
@@ -55,9 +55,9 @@ std::string ZoneTableRow(const ZoneStep& step, char separator) {
   AppendPlace(row, step.Central, separator);
   AppendPlace(row, step.SouthernLimit, separator);
   row += separator;
-  if (step.WidthKm) row += FormatFixed(*step.WidthKm, FigureDecimals);
+  if (step.WidthKm) row += FormatFixed(*step.WidthKm, kFigureDecimals);
   row += separator;
-  row += FormatFixed(step.CentralDurationSeconds, FigureDecimals);
+  row += FormatFixed(step.CentralDurationSeconds, kFigureDecimals);
   return row;
 }
 

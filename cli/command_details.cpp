@@ -14,7 +14,6 @@ namespace vellmora {
 namespace {
 
 constexpr const char* kUsage = "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n";
-constexpr double JulianDateOfMJDZero = 2400000.5;
 
 std::string Joined(const std::vector<std::string>& cells) {
   std::string line;
@@ -82,7 +81,7 @@ nlohmann::json Optional(const std::optional<double>& value) { return value ? nlo
 void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
   object["ut"] = FormatDateAndTime(t, 0);
   object["zone_time"] = FormatDateAndTime(t, zoneOffsetHours);
-  object["jd_ut"] = MJDFromCenturies(t) + JulianDateOfMJDZero;
+  object["jd_ut"] = MJDFromCenturies(t) + kJulianDateOfMJDZero;
 }
 
 nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPlace& place,

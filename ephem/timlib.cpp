@@ -29,7 +29,7 @@ double ModifiedJulianDate(int day, int month, int year, double hours) {
 }
 
 CalendarInstant CalendarFromMJD(double mjd) {
-  const double a = mjd + 2400000.5;
+  const double a = mjd + kJulianDateOfMJDZero;
   const double b = IntTowardZero(a + 0.5);
   double c;
   if (b < 2299161) {

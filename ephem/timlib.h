@@ -8,6 +8,8 @@ namespace vellmora {
 inline constexpr double kDaysPerJulianCentury = 36525;
 inline constexpr double kSecondsPerDay = 86400;
 inline constexpr double kMJDOfJ2000 = 51544.5;
+inline constexpr double kSecondsPerJulianCentury = kSecondsPerDay * kDaysPerJulianCentury;
+inline constexpr double kJulianDateOfMJDZero = 2400000.5;  // MJD = JD - 2400000.5
 
 // Julian centuries since J2000, the time argument of the ephemeris, and back.
 constexpr double CenturiesFromMJD(double mjd) { return (mjd - kMJDOfJ2000) / kDaysPerJulianCentury; }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "ephem/constants.h"
 #include "ephem/timlib.h"
 #include "geometry/observer_horizon.h"
 #include "geometry/solve_bracketed.h"
@@ -12,18 +13,16 @@
 namespace vellmora {
 namespace {
 
-constexpr double SecondsPerCentury = 86400 * kDaysPerJulianCentury;
-constexpr double Minute = 60 / SecondsPerCentury;
-constexpr double RadiansPerDegree = std::numbers::pi / 180;
+constexpr double kMinute = 60 / kSecondsPerJulianCentury;
 
-constexpr double HalfWidthInSigma = 5;
-constexpr int Intervals = 40;           // samples of the margin over +-5 sigma, 0.25 sigma apart
-constexpr double EdgeTolerance = 0.01;  // seconds of Delta-T
-constexpr double FirstApproachStep = 2 * Minute;
-constexpr int ApproachSteps = 5;  // the step shrinks to a quarter each time, to about 1 s
+constexpr double kHalfWidthInSigma = 5;
+constexpr int kIntervals = 40;           // samples of the margin over +-5 sigma, 0.25 sigma apart
+constexpr double kEdgeTolerance = 0.01;  // seconds of Delta-T
+constexpr double kFirstApproachStep = 2 * kMinute;
+constexpr int kApproachSteps = 5;  // the step shrinks to a quarter each time, to about 1 s
 
-constexpr double ExcludedBelow = 0.001;
-constexpr double CertainAbove = 0.999;
+constexpr double kExcludedBelow = 0.001;
+constexpr double kCertainAbove = 0.999;
 
 double NormalDistribution(double x) { return 0.5 * std::erfc(-x / std::numbers::sqrt2); }
 
@@ -32,8 +31,8 @@ double NormalDistribution(double x) { return 0.5 * std::erfc(-x / std::numbers::
 // stepping downhill where the samples curve the wrong way.
 double ClosestApproach(const LocalEclipseSetting& setting, double t) {
   auto umbral = [&setting](double at) { return ContactFunction(setting, at, ContactMode::Umbral); };
-  double step = FirstApproachStep;
-  for (int i = 0; i < ApproachSteps; ++i) {
+  double step = kFirstApproachStep;
+  for (int i = 0; i < kApproachSteps; ++i) {
     const double before = umbral(t - step);
     const double here = umbral(t);
     const double after = umbral(t + step);
@@ -59,7 +58,7 @@ double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLat
   const ShadowAtObserver shadow = ShadowSeenBy(shifted, timeGuess);
   const double umbraMargin = shadow.DistanceFromAxis() - std::abs(shadow.RadiusAtObserver(ContactMode::Umbral));
   const SunInSky sun = SunSeenFrom(shifted, ObserverHorizon(shifted, geodeticLatitude, timeGuess), timeGuess);
-  return std::max(umbraMargin, -sun.UpperLimbApparentAltitude * RadiansPerDegree);
+  return std::max(umbraMargin, -sun.UpperLimbApparentAltitude * kRadiansPerDegree);
 }
 
 }  // namespace
@@ -72,16 +71,16 @@ double CentralPhaseProbability(const LocalEclipseSetting& setting, double geodet
   }
   // Samples from the middle outwards, each closest approach starting from its
   // inner neighbour's: a change of Delta-T by d moves the instants by about -d.
-  const double step = 2 * HalfWidthInSigma * sigmaSeconds / Intervals;
-  std::array<double, Intervals + 1> shifts{};
-  std::array<double, Intervals + 1> margins{};
-  std::array<double, Intervals + 1> approaches{};
-  constexpr int middle = Intervals / 2;
+  const double step = 2 * kHalfWidthInSigma * sigmaSeconds / kIntervals;
+  std::array<double, kIntervals + 1> shifts{};
+  std::array<double, kIntervals + 1> margins{};
+  std::array<double, kIntervals + 1> approaches{};
+  constexpr int middle = kIntervals / 2;
   for (int offset = 0; offset <= middle; ++offset) {
     for (const int k : {middle - offset, middle + offset}) {
       const int inner = k < middle ? k + 1 : k - 1;
       shifts[k] = (k - middle) * step;
-      double t = offset == 0 ? maximum : approaches[inner] - step / SecondsPerCentury * (k < middle ? -1 : 1);
+      double t = offset == 0 ? maximum : approaches[inner] - step / kSecondsPerJulianCentury * (k < middle ? -1 : 1);
       margins[k] = CentralPhaseMargin(setting, geodeticLatitude, shifts[k], t);
       approaches[k] = t;
       if (offset == 0) break;
@@ -92,16 +91,16 @@ double CentralPhaseProbability(const LocalEclipseSetting& setting, double geodet
   auto edge = [&](int k) {
     double t = approaches[k];
     auto margin = [&](double shift) { return CentralPhaseMargin(setting, geodeticLatitude, shift, t); };
-    return SolveBracketed(margin, shifts[k], shifts[k + 1], EdgeTolerance);
+    return SolveBracketed(margin, shifts[k], shifts[k + 1], kEdgeTolerance);
   };
   double probability = 0;
   double runStart = shifts[0];
-  for (int k = 0; k <= Intervals; ++k) {
+  for (int k = 0; k <= kIntervals; ++k) {
     const bool inside = margins[k] < 0;
     if (k > 0 && inside && !(margins[k - 1] < 0)) runStart = edge(k - 1);
-    const bool runEnds = inside && (k == Intervals || !(margins[k + 1] < 0));
+    const bool runEnds = inside && (k == kIntervals || !(margins[k + 1] < 0));
     if (runEnds) {
-      const double runEnd = k == Intervals ? shifts[k] : edge(k);
+      const double runEnd = k == kIntervals ? shifts[k] : edge(k);
       probability += NormalDistribution(runEnd / sigmaSeconds) - NormalDistribution(runStart / sigmaSeconds);
     }
   }
@@ -109,8 +108,8 @@ double CentralPhaseProbability(const LocalEclipseSetting& setting, double geodet
 }
 
 Certainty CertaintyOf(double probability) {
-  if (probability < ExcludedBelow) return Certainty::Excluded;
-  if (probability > CertainAbove) return Certainty::Certain;
+  if (probability < kExcludedBelow) return Certainty::Excluded;
+  if (probability > kCertainAbove) return Certainty::Certain;
   return Certainty::Uncertain;
 }
 

@@ -7,7 +7,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double MeanEarthRadiusKm = 6371.0;
+constexpr double kMeanEarthRadiusKm = 6371.0;
 
 }  // namespace
 
@@ -30,7 +30,7 @@ GeographicPoint PlaceBelow(const Vector3& earthFixed) {
 
 double GroundDistanceBetweenEarthFixedKm(const Vector3& aKm, const Vector3& bKm) {
   const double chord = VectorNorm({bKm.x - aKm.x, bKm.y - aKm.y, bKm.z - aKm.z});
-  return 2 * MeanEarthRadiusKm * std::asin(std::min(1.0, chord / (2 * MeanEarthRadiusKm)));
+  return 2 * kMeanEarthRadiusKm * std::asin(std::min(1.0, chord / (2 * kMeanEarthRadiusKm)));
 }
 
 double GroundDistanceKm(const GeographicPoint& a, const GeographicPoint& b) {

@@ -10,9 +10,8 @@
 namespace vellmora {
 namespace {
 
-constexpr double SecondsPerCentury = kSecondsPerDay * kDaysPerJulianCentury;
-constexpr double HorizonScanStep = 300 / SecondsPerCentury;  // the Sun's altitude changes little in 5 minutes
-constexpr double HorizonTolerance = 0.1 / SecondsPerCentury;
+constexpr double kHorizonScanStep = 300 / kSecondsPerJulianCentury;  // the Sun's altitude changes little in 5 minutes
+constexpr double kHorizonTolerance = 0.1 / kSecondsPerJulianCentury;
 
 bool SeesCentralPhase(LocalEclipseKind kind) {
   return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total;
@@ -53,7 +52,7 @@ SunDiscPoint DiscPointOf(LocalEventKind event) {
 std::optional<double> ShiftSeconds(LocalEventKind event, double instant, const LocalCircumstancesResult& shifted) {
   const std::optional<double> other = InstantOf(event, shifted);
   if (!other) return std::nullopt;
-  return (*other - instant) * SecondsPerCentury;
+  return (*other - instant) * kSecondsPerJulianCentury;
 }
 
 // Magnitude of the eclipse at any instant while the penumbra covers the observer.
@@ -71,14 +70,14 @@ std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting
     return SunSeenFrom(setting, ObserverHorizon(setting, latitude, t), t).UpperLimbApparentAltitude;
   };
   std::vector<HorizonEvent> events;
-  const int steps = std::max(1, static_cast<int>(std::ceil((end - begin) / HorizonScanStep)));
+  const int steps = std::max(1, static_cast<int>(std::ceil((end - begin) / kHorizonScanStep)));
   double previousTime = begin;
   double previous = upperLimb(begin);
   for (int k = 1; k <= steps; ++k) {
     const double time = begin + (end - begin) * k / steps;
     const double altitude = upperLimb(time);
     if ((previous >= 0) != (altitude >= 0)) {
-      const double instant = SolveBracketed(upperLimb, previousTime, time, HorizonTolerance);
+      const double instant = SolveBracketed(upperLimb, previousTime, time, kHorizonTolerance);
       events.push_back(
           {previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant, MagnitudeAt(setting, instant)});
     }
@@ -175,7 +174,7 @@ LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, con
     details.HorizonEvents = HorizonEventsDuring(setting, place.Latitude, nominal.Contacts[0], nominal.Contacts[3]);
   }
   if (SeesCentralPhase(nominal.Kind))
-    details.CentralDurationSeconds = (nominal.Contacts[2] - nominal.Contacts[1]) * SecondsPerCentury;
+    details.CentralDurationSeconds = (nominal.Contacts[2] - nominal.Contacts[1]) * kSecondsPerJulianCentury;
 
   const GeographicPoint where{place.Latitude, place.LongitudeEast};
   if (const std::optional<DistanceToLine> central = DistanceFromLine(where, path.CentralLine)) {

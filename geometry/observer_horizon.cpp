@@ -8,7 +8,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double LowestRefractedAltitude = -1;  // degrees
+constexpr double kLowestRefractedAltitude = -1;  // degrees
 
 Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
@@ -45,7 +45,7 @@ SunInSky SunSeenFrom(const LocalEclipseSetting& setting, const HorizonFrame& hor
 }
 
 double StandardRefraction(double geometricAltitude) {
-  const double h = std::max(geometricAltitude, LowestRefractedAltitude);
+  const double h = std::max(geometricAltitude, kLowestRefractedAltitude);
   // The constant term makes the refraction vanish at the zenith.
   return (1.02 / TanD(h + 10.3 / (h + 5.11)) + 0.0019279) / 60;
 }

@@ -17,14 +17,12 @@ namespace {
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
-constexpr double RateHalfSpan = 10.0 / kSecondsPerDay / kDaysPerJulianCentury;
-
-constexpr double SecondsPerCentury = kSecondsPerDay * kDaysPerJulianCentury;
+constexpr double kRateHalfSpan = 10.0 / kSecondsPerDay / kDaysPerJulianCentury;
 
 // How far either side of the first guess the position angle of a limit point
 // is sought, and how precisely (degrees).
-constexpr double AngleBracket = 30;
-constexpr double AngleTolerance = 1e-9;
+constexpr double kAngleBracket = 30;
+constexpr double kAngleTolerance = 1e-9;
 
 double NormalisedLongitude(double degrees) {
   double longitude = std::fmod(degrees, 360.0);
@@ -81,12 +79,12 @@ struct ZoneModel {
 struct StepShadow {
   double Instant;
   ShadowElements Now;
-  ShadowElements Earlier;  // at Instant - RateHalfSpan
-  ShadowElements Later;    // at Instant + RateHalfSpan
+  ShadowElements Earlier;  // at Instant - kRateHalfSpan
+  ShadowElements Later;    // at Instant + kRateHalfSpan
 };
 
 StepShadow ShadowAround(const ZoneModel& model, double t, const ShadowElements& now) {
-  return {t, now, model.At(t - RateHalfSpan), model.At(t + RateHalfSpan)};
+  return {t, now, model.At(t - kRateHalfSpan), model.At(t + kRateHalfSpan)};
 }
 
 // The rate of change of the place's umbral contact function at the step: a
@@ -98,18 +96,18 @@ double UmbralContactRate(const StepShadow& shadow, const GeographicPoint& place)
     return ContactFunction(elements, ObserverCoordinates(elements, instant, -place.LongitudeEast, site),
                            ContactMode::Umbral);
   };
-  return (contact(shadow.Later, shadow.Instant + RateHalfSpan) -
-          contact(shadow.Earlier, shadow.Instant - RateHalfSpan)) /
-         (2 * RateHalfSpan);
+  return (contact(shadow.Later, shadow.Instant + kRateHalfSpan) -
+          contact(shadow.Earlier, shadow.Instant - kRateHalfSpan)) /
+         (2 * kRateHalfSpan);
 }
 
 // The place on the umbra's edge at position angle q (degrees from i towards j
 // on the fundamental plane). The umbra's radius depends on the place's height
 // zeta above the plane, so place and radius are found together.
 std::optional<GeographicPoint> UmbraEdgePlace(const ShadowElements& elements, double t, double q) {
-  constexpr int MaxPasses = 30;
+  constexpr int kMaxPasses = 30;
   double zeta = 0;
-  for (int pass = 0; pass < MaxPasses; ++pass) {
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
     const double radius = std::abs(elements.l2 - zeta * TanD(elements.f2));
     const std::optional<Vector3> point =
         SunwardSurfacePoint(elements, elements.x + radius * CosD(q), elements.y + radius * SinD(q));
@@ -137,14 +135,14 @@ std::optional<GeographicPoint> LimitPoint(const StepShadow& shadow, double guess
     return UmbralContactRate(shadow, *place);
   };
   // Where the bracket reaches over the limb, it is drawn in towards the guess.
-  double low = guess - AngleBracket;
-  double high = guess + AngleBracket;
+  double low = guess - kAngleBracket;
+  double high = guess + kAngleBracket;
   for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, low); ++halving) low = (low + guess) / 2;
   for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, high); ++halving) high = (high + guess) / 2;
   const double rateLow = rate(low);
   const double rateHigh = rate(high);
   if (offTheEarth || rateLow * rateHigh >= 0) return std::nullopt;
-  const double q = SolveBracketed(rate, low, high, AngleTolerance);
+  const double q = SolveBracketed(rate, low, high, kAngleTolerance);
   if (offTheEarth) return std::nullopt;
   return UmbraEdgePlace(elements, t, q);
 }
@@ -158,8 +156,8 @@ double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& cen
     const ObserverPosition observer = ObserverCoordinates(elements, instant, -central.LongitudeEast, site);
     return std::pair{elements.x - observer.xi, elements.y - observer.eta};
   };
-  const auto [xLater, yLater] = offset(shadow.Later, shadow.Instant + RateHalfSpan);
-  const auto [xEarlier, yEarlier] = offset(shadow.Earlier, shadow.Instant - RateHalfSpan);
+  const auto [xLater, yLater] = offset(shadow.Later, shadow.Instant + kRateHalfSpan);
+  const auto [xEarlier, yEarlier] = offset(shadow.Earlier, shadow.Instant - kRateHalfSpan);
   const double vx = xLater - xEarlier;
   const double vy = yLater - yEarlier;
   return vx >= 0 ? ArcTan2D(vx, -vy) : ArcTan2D(-vx, vy);
@@ -169,7 +167,7 @@ double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& cen
 // found as the local circumstances find them.
 double CentralDuration(const ZoneModel& model, const GeographicPoint& central, double t) {
   const std::array<double, 2> inner = InnerContacts(model.For(central), t);
-  return (inner[1] - inner[0]) * SecondsPerCentury;
+  return (inner[1] - inner[0]) * kSecondsPerJulianCentury;
 }
 
 }  // namespace

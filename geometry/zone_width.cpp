@@ -8,7 +8,7 @@ namespace {
 
 // Limit lines farther than this (chord) from the central point do not count
 // as crossed: the plane of the crossing only stands for the ground nearby.
-constexpr double FarthestCrossingKm = 1500;
+constexpr double kFarthestCrossingKm = 1500;
 
 Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
@@ -63,13 +63,13 @@ LimitLine LimitLineOf(const std::vector<ZoneStep>& steps, std::optional<Geograph
 }
 
 // Segments are examined outwards from the step of the central point, each way
-// until a segment lies wholly beyond FarthestCrossingKm: a limit line does not
+// until a segment lies wholly beyond kFarthestCrossingKm: a limit line does not
 // come back within reach farther along.
 std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section, std::size_t from) {
   std::optional<Crossing> nearest;
   const auto withinReach = [&](const Vector3& point) {
     const Vector3 offset = Difference(point, section.Origin);
-    return DotProduct(offset, offset) < FarthestCrossingKm * FarthestCrossingKm;
+    return DotProduct(offset, offset) < kFarthestCrossingKm * kFarthestCrossingKm;
   };
   // Looks at the segment ending at point n; false once it is out of reach.
   const auto examine = [&](std::size_t n) {

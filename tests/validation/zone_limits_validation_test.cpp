@@ -16,7 +16,7 @@ namespace vellmora {
 namespace {
 
 // NASA's lunar radius for the umbra.
-constexpr double CatalogueUmbralLunarRadius = 0.272281;
+constexpr double kCatalogueUmbralLunarRadius = 0.272281;
 
 // The instant of greatest eclipse in universal time with the catalogue's Delta-T, in hours.
 double UtHours(const CatalogueEclipse& e) { return e.DynamicalHours - e.DeltaTSeconds / 3600; }
@@ -82,7 +82,7 @@ TEST(ZoneLimitsValidation, WidthAtGreatestEclipseWithin4KmOfTheCatalogue) {
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (!IsCentralEclipse(e) || e.SunAltitude < 30 || std::isnan(e.WidthKm)) continue;
     const std::vector<ZoneStep> steps =
-        ZoneLimits(e.Day, e.Month, e.Year, UtHours(e), e.DeltaTSeconds / 86400, CatalogueUmbralLunarRadius);
+        ZoneLimits(e.Day, e.Month, e.Year, UtHours(e), e.DeltaTSeconds / 86400, kCatalogueUmbralLunarRadius);
     const std::optional<double> width = WidthAt(steps, CenturiesAt(e, UtHours(e)));
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     ASSERT_TRUE(width) << date;
