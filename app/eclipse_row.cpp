@@ -69,18 +69,22 @@ std::string FormatEclipseRow(EclipseKind kind, double serial) {
   std::string text = EclipseKindName(kind);
   text.reserve(text.size() + 20);
   text += '\t';
+  AppendListDateAndTime(text, day, month, year, seconds);
+  return text;
+}
+
+void AppendListDateAndTime(std::string& text, int day, int month, int year, long secondOfDay) {
   AppendZeroPadded(text, day, 2);
   text += '.';
   AppendZeroPadded(text, month, 2);
   text += '.';
   AppendZeroPadded(text, year, 4);
   text += ' ';
-  AppendZeroPadded(text, seconds / 3600, 2);
+  AppendZeroPadded(text, secondOfDay / 3600, 2);
   text += ':';
-  AppendZeroPadded(text, seconds / 60 % 60, 2);
+  AppendZeroPadded(text, secondOfDay / 60 % 60, 2);
   text += ':';
-  AppendZeroPadded(text, seconds % 60, 2);
-  return text;
+  AppendZeroPadded(text, secondOfDay % 60, 2);
 }
 
 bool ReadEclipseRow(const std::string& row, CalendarInstant& instant) {

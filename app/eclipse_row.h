@@ -15,6 +15,10 @@ const char* EclipseKindName(EclipseKind kind);
 
 std::string FormatEclipseRow(EclipseKind kind, double serial);
 
+// Appends a date and time of day as the eclipse list writes them,
+// "DD.MM.YYYY hh:mm:ss".
+void AppendListDateAndTime(std::string& text, int day, int month, int year, long secondOfDay);
+
 // Reads the instant a row shows back from its text, to the whole second, in
 // the row's calendar; false when the text is no eclipse row.
 bool ReadEclipseRow(const std::string& row, CalendarInstant& instant);

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
+#include "app/eclipse_row.h"
 #include "ephem/timlib.h"
 
 namespace vellmora {
@@ -26,9 +26,8 @@ std::string FormatStepInstant(double instant) {
   // Half a second later and then cut: the nearest second, carried into the date.
   const CalendarInstant calendar = CalendarFromMJD(MJDFromCenturies(instant) + 0.5 / kSecondsPerDay);
   const long seconds = std::min(86399L, static_cast<long>(std::floor(calendar.Hours * 3600)));
-  char text[64];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d %02ld:%02ld:%02ld", calendar.Day, calendar.Month, calendar.Year,
-                seconds / 3600, seconds / 60 % 60, seconds % 60);
+  std::string text;
+  AppendListDateAndTime(text, calendar.Day, calendar.Month, calendar.Year, seconds);
   return text;
 }
 
