@@ -1,6 +1,8 @@
 #include "app/eclipse_row.h"
 
-#include <cmath>
+#include <cstdio>
+
+#include "catalogue/eclipse_list.h"
 
 namespace vellmora {
 namespace {
@@ -46,30 +48,11 @@ const char* EclipseKindName(EclipseKind kind) {
 }
 
 std::string FormatEclipseRow(EclipseKind kind, double serial) {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  const long double jd = DateSerialToJD(serial);
-  if (jd >= kGregorianSwitchJD) {
-    const CivilDate date = DecodeDate(serial);
-    year = date.Year;
-    month = date.Month;
-    day = date.Day;
-  } else {
-    std::int16_t y = 0;
-    std::int16_t m = 0;
-    std::int16_t d = 0;
-    JDToCalendar(jd, y, m, d);
-    year = y;
-    month = m;
-    day = d;
-  }
-  // Seconds are cut from the exact time of day, never rounded.
-  const auto seconds = static_cast<long>(std::floor(TimeOfDay(serial) * 86400.0));
+  const ListDateTime shown = ListDateTimeOf(serial);
   std::string text = EclipseKindName(kind);
   text.reserve(text.size() + 20);
   text += '\t';
-  AppendListDateAndTime(text, day, month, year, seconds);
+  AppendListDateAndTime(text, shown.Day, shown.Month, shown.Year, shown.SecondOfDay);
   return text;
 }
 

@@ -52,9 +52,11 @@ LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double delta
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
+  return LocalCircumstances(LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast),
+                            catalogueTime);
+}
 
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);

@@ -29,6 +29,10 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast);
 
+// The same for the fits and the observer of a setting and the catalogue time
+// (Julian centuries since J2000, UT) they were made around.
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime);
+
 // The fits and the observer the local circumstances work with, for the
 // catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,

@@ -16,4 +16,7 @@ struct LocalPhase {
 // the umbra at the observer (L2 < 0 for a total eclipse).
 LocalPhase PhaseAtMaximum(double m, double penumbraRadius, double umbraRadius);
 
+// The phase at any instant t (UT) while the penumbra covers the observer.
+LocalPhase PhaseAt(const LocalEclipseSetting& setting, double t);
+
 }  // namespace vellmora

@@ -1,0 +1,101 @@
+#include "sightings/visible_eclipses.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/central_phase_probability.h"
+#include "geometry/local_phase.h"
+#include "geometry/observer_horizon.h"
+
+namespace vellmora {
+namespace {
+
+// The Earth turns by this angle (radians) in one second of universal time.
+constexpr double kEarthRotationPerSecond = 7.2921e-5 * 1.0001;
+// The probability integrates Delta-T over this many standard deviations either side.
+constexpr double kProbabilityReachInSigma = 5;
+
+CalendarInstant ListInstantOf(const EclipseListRow& eclipse) {
+  const ListDateTime shown = ListDateTimeOf(eclipse.Time);
+  return {shown.Day, shown.Month, shown.Year, shown.Hours()};
+}
+
+SunInSky SunAt(const LocalEclipseSetting& setting, double latitude, double t) {
+  return SunSeenFrom(setting, ObserverHorizon(setting, latitude, t), t);
+}
+
+// A change of Delta-T by d seconds carries the observer across the shadow by
+// at most d seconds of the Earth's rotation: the central phase can only
+// become uncertain where the edge of the umbra lies closer than that.
+bool LimitWithinReach(const LocalEclipseSetting& setting, double maximum, double sigmaSeconds) {
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, maximum);
+  const double fromEdge = std::abs(shadow.DistanceFromAxis() - std::abs(shadow.RadiusAtObserver(ContactMode::Umbral)));
+  const double reach = kProbabilityReachInSigma * sigmaSeconds * kEarthRotationPerSecond * setting.Site.RhoCosPhi;
+  return fromEdge <= reach;
+}
+
+}  // namespace
+
+std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place) {
+  VisibleEclipse seen;
+  seen.Catalogue = eclipse;
+  seen.ListInstant = ListInstantOf(eclipse);
+  const CalendarInstant& at = seen.ListInstant;
+  const DeltaTFigures deltaT = DeltaTFiguresOfYear(at.Year);
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(at.Day, at.Month, at.Year, at.Hours));
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
+  const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
+  if (result.Kind == LocalEclipseKind::NotVisible) return std::nullopt;
+
+  const bool upAtFirst = IsAboveHorizon(SunAt(setting, place.Latitude, result.Contacts[0]));
+  const bool upAtLast = IsAboveHorizon(SunAt(setting, place.Latitude, result.Contacts[3]));
+  const SunInSky sunAtMaximum = SunAt(setting, place.Latitude, result.Maximum);
+  const std::vector<HorizonEvent> horizon =
+      HorizonEventsDuring(setting, place.Latitude, result.Contacts[0], result.Contacts[3]);
+  if (!upAtFirst && !upAtLast && !IsAboveHorizon(sunAtMaximum) && horizon.empty()) return std::nullopt;
+
+  seen.Maximum = result.Maximum;
+  seen.Contacts = result.Contacts;
+  seen.Sun = sunAtMaximum;
+  seen.HorizonEvents = horizon;
+  seen.BeginsBeforeSunrise = !upAtFirst;
+  seen.EndsAfterSunset = !upAtLast;
+  if (IsAboveHorizon(sunAtMaximum) || horizon.empty()) {
+    seen.Kind = result.Kind;
+    seen.Magnitude = result.Magnitude;
+    seen.Obscuration = result.Obscuration;
+    seen.GreatestSeen = result.Maximum;
+  } else {
+    const HorizonEvent& greatest = *std::max_element(
+        horizon.begin(), horizon.end(), [](const auto& a, const auto& b) { return a.Magnitude < b.Magnitude; });
+    const LocalPhase phase = PhaseAt(setting, greatest.Instant);
+    seen.Kind = phase.Kind;
+    seen.Magnitude = phase.Magnitude;
+    seen.Obscuration = phase.Obscuration;
+    seen.GreatestSeen = greatest.Instant;
+  }
+  if (result.Kind == LocalEclipseKind::Annular || result.Kind == LocalEclipseKind::Total) {
+    seen.CentralDurationSeconds = (result.Contacts[2] - result.Contacts[1]) * kSecondsPerJulianCentury;
+  }
+  if (LimitWithinReach(setting, result.Maximum, deltaT.UncertaintySeconds)) {
+    seen.CentralPhaseProbability =
+        CentralPhaseProbability(setting, place.Latitude, result.Maximum, deltaT.UncertaintySeconds);
+  }
+  return seen;
+}
+
+std::vector<VisibleEclipse> FindVisibleEclipses(const std::vector<EclipseListRow>& eclipses,
+                                                const ObservingPlace& place) {
+  std::vector<VisibleEclipse> seen;
+  for (const EclipseListRow& eclipse : eclipses) {
+    if (std::optional<VisibleEclipse> sighting = SightingOf(eclipse, place)) seen.push_back(*sighting);
+  }
+  return seen;
+}
+
+std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place) {
+  return FindVisibleEclipses(ListSolarEclipses(firstYear, lastYear), place);
+}
+
+}  // namespace vellmora
