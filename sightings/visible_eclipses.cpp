@@ -6,6 +6,7 @@
 #include "geometry/central_phase_probability.h"
 #include "geometry/local_phase.h"
 #include "geometry/observer_horizon.h"
+#include "sightings/night_filter.h"
 
 namespace vellmora {
 namespace {
@@ -42,7 +43,9 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
   seen.ListInstant = ListInstantOf(eclipse);
   const CalendarInstant& at = seen.ListInstant;
   const DeltaTFigures deltaT = DeltaTFiguresOfYear(at.Year);
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(at.Day, at.Month, at.Year, at.Hours));
+  const double catalogueMJD = ModifiedJulianDate(at.Day, at.Month, at.Year, at.Hours);
+  if (SunStaysDownAround(catalogueMJD, place.Latitude, place.LongitudeEast)) return std::nullopt;
+  const double catalogueTime = CenturiesFromMJD(catalogueMJD);
   const LocalEclipseSetting setting =
       LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
   const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
