@@ -84,6 +84,8 @@ class TForm37 {
   };
   std::optional<ShownCircumstances> Shown;
   std::function<void()> LocalCircumstancesShown;
+  // Who wants to hear when the observing place has changed.
+  std::function<void()> PlaceChanged;
 
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;

@@ -6,11 +6,14 @@ namespace vellmora {
 
 std::optional<LocalDetails> DetailsOfShownEclipse(const TForm37& form) {
   if (!form.Shown) return std::nullopt;
-  const CalendarInstant& eclipse = form.Shown->Eclipse;
+  return DetailsOfEclipse(form.Shown->Eclipse, form.Shown->Place);
+}
+
+LocalDetails DetailsOfEclipse(const CalendarInstant& eclipse, const ObservingPlace& place) {
   const DeltaTFigures deltaT = DeltaTFiguresOfYear(eclipse.Year);
   const PathLines path =
       PathLinesOfZone(ZoneLimits(eclipse.Day, eclipse.Month, eclipse.Year, eclipse.Hours, deltaT.UsedDays));
-  return ComputeLocalDetails(eclipse.Day, eclipse.Month, eclipse.Year, eclipse.Hours, form.Shown->Place, deltaT, path);
+  return ComputeLocalDetails(eclipse.Day, eclipse.Month, eclipse.Year, eclipse.Hours, place, deltaT, path);
 }
 
 }  // namespace vellmora

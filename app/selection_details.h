@@ -13,4 +13,7 @@ namespace vellmora {
 // None before an eclipse has been chosen.
 std::optional<LocalDetails> DetailsOfShownEclipse(const TForm37& form);
 
+// The details at a place for the eclipse at the instant its list row shows.
+LocalDetails DetailsOfEclipse(const CalendarInstant& eclipse, const ObservingPlace& place);
+
 }  // namespace vellmora

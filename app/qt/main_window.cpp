@@ -4,14 +4,18 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <algorithm>
 #include <functional>
 #include <utility>
 
+#include "app/eclipse_row.h"
 #include "app/globe_painter.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
+#include "app/selection_details.h"
+#include "app/year_field.h"
 
 namespace vellmora {
 namespace {
@@ -197,9 +201,16 @@ MainWindow::MainWindow() {
   auto* details = new QAction(ToQString("Einzelheiten\x85"), lb6);
   connect(details, &QAction::triggered, this, [this] { ShowDetails(); });
   lb6->addAction(details);
+  auto* visible = new QAction(ToQString("Finsternisse am Beobachtungsort\x85"), lb6);
+  connect(visible, &QAction::triggered, this, [this] { ShowVisibleEclipses(); });
+  lb6->addAction(visible);
   lb6->setContextMenuPolicy(Qt::ActionsContextMenu);
+  globeMenu_->ShowVisibleEclipses = [this] { ShowVisibleEclipses(); };
   form_->LocalCircumstancesShown = [this] {
     if (details_ != nullptr && details_->isVisible()) details_->Refresh();
+  };
+  form_->PlaceChanged = [this] {
+    if (visible_ != nullptr && visible_->isVisible()) visible_->FollowPlace();
   };
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -215,6 +226,49 @@ void MainWindow::ShowDetails() {
     details_->raise();
     details_->activateWindow();
   });
+}
+
+void MainWindow::ShowVisibleEclipses() {
+  form_->Dispatch([this] {
+    if (visible_ == nullptr) {
+      visible_ = new VisibleEclipsesDialog(this, *form_, [this](const VisibleEclipse& eclipse) {
+        form_->Dispatch([this, &eclipse] { ChooseSeenEclipse(eclipse); });
+      });
+    }
+    const ListYears years = ReadListYears(e1_->Text(), e2_->Text());
+    visible_->SetYears(years.First, years.Last);
+    visible_->show();
+    visible_->raise();
+    visible_->activateWindow();
+  });
+}
+
+void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
+  const EclipseKind kind = eclipse.Catalogue.Kind;
+  if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
+    auto* list = static_cast<QListWidget*>(Control("LB1"));
+    const QString row = ToQString(FormatEclipseRow(kind, eclipse.Catalogue.Time));
+    auto rowIndex = [list, &row] {
+      const QList<QListWidgetItem*> found = list->findItems(row, Qt::MatchExactly);
+      return found.isEmpty() ? -1 : list->row(found.front());
+    };
+    if (rowIndex() < 0) {
+      e1_->SetText(std::to_string(eclipse.ListInstant.Year));
+      e2_->SetText(std::to_string(eclipse.ListInstant.Year + 1));
+      form_->D1C();
+    }
+    list->setCurrentRow(rowIndex());
+    list->scrollToItem(list->currentItem());
+    form_->LB1C();
+    return;
+  }
+  // The eclipse is not in the list: its details at the place. (Its map of
+  // visibility belongs beside them once the globe can draw one.)
+  if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
+  details_->Show(DetailsOfEclipse(eclipse.ListInstant,
+                                  {form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours}));
+  details_->show();
+  details_->raise();
 }
 
 QWidget* MainWindow::Control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
