@@ -20,17 +20,8 @@ runs=${2:-10}
 rows=$("$cli" list 1000 3000 | wc -l)
 [ "$rows" -gt 0 ] || { echo "$cli list 1000 3000 printed nothing" >&2; exit 1; }
 
-# Wall time of each run in microseconds; bash's EPOCHREALTIME costs no extra process.
-"$cli" list 1000 3000 >/dev/null  # warm the file cache
-times=()
-for ((run = 0; run < runs; ++run)); do
-  begin=${EPOCHREALTIME/[.,]/}
-  "$cli" list 1000 3000 >/dev/null
-  finish=${EPOCHREALTIME/[.,]/}
-  times+=($((finish - begin)))
-done
-vellmora_ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {
-  m = NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.3f", m / 1000 }')
+source "$bench/process_timing.sh"
+vellmora_ms=$(median_process_ms "$runs" "$cli" list 1000 3000)
 
 read -r eclipses engine_ms < <(node "$bench/astronomy-engine/eclipse_walk.mjs" "$runs")
 
