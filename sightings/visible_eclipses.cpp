@@ -7,6 +7,7 @@
 #include "geometry/local_phase.h"
 #include "geometry/observer_horizon.h"
 #include "sightings/night_filter.h"
+#include "sightings/penumbra_filter.h"
 
 namespace vellmora {
 namespace {
@@ -46,6 +47,7 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
   const double catalogueMJD = ModifiedJulianDate(at.Day, at.Month, at.Year, at.Hours);
   if (SunStaysDownAround(catalogueMJD, place.Latitude, place.LongitudeEast)) return std::nullopt;
   const double catalogueTime = CenturiesFromMJD(catalogueMJD);
+  if (!CoarseShadow(catalogueTime, deltaT.UsedDays).MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
   const LocalEclipseSetting setting =
       LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
   const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
