@@ -33,6 +33,21 @@ void BM_VisibleEclipses1000To3000(benchmark::State& state) {
 }
 BENCHMARK(BM_VisibleEclipses1000To3000)->Unit(benchmark::kMillisecond);
 
+// The dialog after a change of place, 1000-3000: from Chemnitz to a place
+// 300 km away and back, both seen once before.
+void BM_SightingSearchChangeOfPlace(benchmark::State& state) {
+  SightingSearch search(ListSolarEclipses(kFirstListYear, kLastListYear));
+  const ObservingPlace other{48.78, 9.18, 1};
+  search.SeenFrom(kChemnitz);
+  search.SeenFrom(other);
+  bool here = false;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(search.SeenFrom(here ? kChemnitz : other).size());
+    here = !here;
+  }
+}
+BENCHMARK(BM_SightingSearchChangeOfPlace)->Unit(benchmark::kMillisecond);
+
 // The stages for one eclipse (12.08.2026): the test of the coarse shadow and
 // the whole computation of what Chemnitz sees.
 void BM_CoarseShadow(benchmark::State& state) {

@@ -45,7 +45,12 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
                                               double observerLongitudeEast) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
+  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime), deltaTDays, observerLatitude,
+                                   observerLongitudeEast);
+}
+
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast) {
   return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "geometry/contact_function.h"
+#include "geometry/local_contacts.h"
 
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
 // obscuration, maximum and contact times.
@@ -36,6 +37,10 @@ LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, 
 // The fits and the observer the local circumstances work with, for the
 // catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast);
+
+// The same with the fits made before (FitsAroundCatalogueTime).
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
                                               double observerLongitudeEast);
 
 }  // namespace vellmora

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
-
-#include "geometry/shadow_elements.h"
+#include "ephem/equatorial_fit.h"
+#include "ephem/sphlib.h"
 
 // A cheap test that keeps every eclipse whose penumbra can reach a place while
 // the Sun is up there: the shadow from straight-line fits of the Sun and the
@@ -23,12 +22,14 @@ class CoarseShadow {
   bool MayReach(double latitude, double longitudeEast) const;
 
  private:
-  struct Sample {
-    double Time;  // universal time, Julian centuries since J2000
-    ShadowElements Elements;
-  };
-  static constexpr int kSamples = 53;  // 12 minutes apart
-  std::array<Sample, kSamples> samples_{};
+  // Whether at some instant `stepMinutes` apart the observer may be in the
+  // penumbra with the Sun up, with the margins for half a step.
+  bool SampleNear(const SiteCoordinates& site, double longitudeEast, double stepMinutes) const;
+
+  double catalogueTime_;
+  double deltaTDays_;
+  EquatorialFit moon_;
+  EquatorialFit sun_;
 };
 
 }  // namespace vellmora

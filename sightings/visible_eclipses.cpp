@@ -38,18 +38,32 @@ bool LimitWithinReach(const LocalEclipseSetting& setting, double maximum, double
 
 }  // namespace
 
-std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place) {
-  VisibleEclipse seen;
-  seen.Catalogue = eclipse;
-  seen.ListInstant = ListInstantOf(eclipse);
-  const CalendarInstant& at = seen.ListInstant;
-  const DeltaTFigures deltaT = DeltaTFiguresOfYear(at.Year);
-  const double catalogueMJD = ModifiedJulianDate(at.Day, at.Month, at.Year, at.Hours);
-  if (SunStaysDownAround(catalogueMJD, place.Latitude, place.LongitudeEast)) return std::nullopt;
-  const double catalogueTime = CenturiesFromMJD(catalogueMJD);
-  if (!CoarseShadow(catalogueTime, deltaT.UsedDays).MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
+// One eclipse of the walk and what the search keeps of it from place to place.
+struct SightingSearch::Eclipse {
+  EclipseListRow Row;
+  CalendarInstant ListInstant;
+  double CatalogueMJD;
+  DeltaTFigures DeltaT;
+  std::optional<CoarseShadow> Coarse;  // made for the first place in daylight
+  std::optional<LocalFits> Fits;       // made for the first place the coarse shadow may reach
+
+  explicit Eclipse(const EclipseListRow& row)
+      : Row(row),
+        ListInstant(ListInstantOf(row)),
+        CatalogueMJD(ModifiedJulianDate(ListInstant.Day, ListInstant.Month, ListInstant.Year, ListInstant.Hours)),
+        DeltaT(DeltaTFiguresOfYear(ListInstant.Year)) {}
+
+  std::optional<VisibleEclipse> SeenFrom(const ObservingPlace& place);
+};
+
+std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingPlace& place) {
+  if (SunStaysDownAround(CatalogueMJD, place.Latitude, place.LongitudeEast)) return std::nullopt;
+  const double catalogueTime = CenturiesFromMJD(CatalogueMJD);
+  if (!Coarse) Coarse.emplace(catalogueTime, DeltaT.UsedDays);
+  if (!Coarse->MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
+  if (!Fits) Fits = FitsAroundCatalogueTime(catalogueTime);
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
+      LocalCircumstancesSetting(*Fits, DeltaT.UsedDays, place.Latitude, place.LongitudeEast);
   const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
   if (result.Kind == LocalEclipseKind::NotVisible) return std::nullopt;
 
@@ -60,6 +74,9 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
       HorizonEventsDuring(setting, place.Latitude, result.Contacts[0], result.Contacts[3]);
   if (!upAtFirst && !upAtLast && !IsAboveHorizon(sunAtMaximum) && horizon.empty()) return std::nullopt;
 
+  VisibleEclipse seen;
+  seen.Catalogue = Row;
+  seen.ListInstant = ListInstant;
   seen.Maximum = result.Maximum;
   seen.Contacts = result.Contacts;
   seen.Sun = sunAtMaximum;
@@ -83,24 +100,38 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
   if (result.Kind == LocalEclipseKind::Annular || result.Kind == LocalEclipseKind::Total) {
     seen.CentralDurationSeconds = (result.Contacts[2] - result.Contacts[1]) * kSecondsPerJulianCentury;
   }
-  if (LimitWithinReach(setting, result.Maximum, deltaT.UncertaintySeconds)) {
+  if (LimitWithinReach(setting, result.Maximum, DeltaT.UncertaintySeconds)) {
     seen.CentralPhaseProbability =
-        CentralPhaseProbability(setting, place.Latitude, result.Maximum, deltaT.UncertaintySeconds);
+        CentralPhaseProbability(setting, place.Latitude, result.Maximum, DeltaT.UncertaintySeconds);
   }
   return seen;
 }
 
-std::vector<VisibleEclipse> FindVisibleEclipses(const std::vector<EclipseListRow>& eclipses,
-                                                const ObservingPlace& place) {
+SightingSearch::SightingSearch(const std::vector<EclipseListRow>& eclipses) {
+  eclipses_.reserve(eclipses.size());
+  for (const EclipseListRow& row : eclipses) eclipses_.emplace_back(row);
+}
+
+SightingSearch::~SightingSearch() = default;
+SightingSearch::SightingSearch(SightingSearch&&) noexcept = default;
+SightingSearch& SightingSearch::operator=(SightingSearch&&) noexcept = default;
+
+std::vector<VisibleEclipse> SightingSearch::SeenFrom(const ObservingPlace& place) {
   std::vector<VisibleEclipse> seen;
-  for (const EclipseListRow& eclipse : eclipses) {
-    if (std::optional<VisibleEclipse> sighting = SightingOf(eclipse, place)) seen.push_back(*sighting);
+  for (Eclipse& eclipse : eclipses_) {
+    if (std::optional<VisibleEclipse> sighting = eclipse.SeenFrom(place)) seen.push_back(std::move(*sighting));
   }
   return seen;
+}
+
+std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place) {
+  std::vector<VisibleEclipse> seen = SightingSearch({eclipse}).SeenFrom(place);
+  if (seen.empty()) return std::nullopt;
+  return std::move(seen.front());
 }
 
 std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place) {
-  return FindVisibleEclipses(ListSolarEclipses(firstYear, lastYear), place);
+  return SightingSearch(ListSolarEclipses(firstYear, lastYear)).SeenFrom(place);
 }
 
 }  // namespace vellmora

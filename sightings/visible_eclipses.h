@@ -42,9 +42,23 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
 // `lastYear` (as the eclipse list reads its years) seen from the place.
 std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place);
 
-// The same over the eclipses of a walk made before (a change of place keeps it).
-std::vector<VisibleEclipse> FindVisibleEclipses(const std::vector<EclipseListRow>& eclipses,
-                                                const ObservingPlace& place);
+// The search over the eclipses of a walk at one place after another: it keeps
+// what does not depend on the place (the instants, the coarse shadows and the
+// fits of the eclipses that some place has needed), so that a change of place
+// costs only the shadow's path across the new place.
+class SightingSearch {
+ public:
+  explicit SightingSearch(const std::vector<EclipseListRow>& eclipses);
+  ~SightingSearch();
+  SightingSearch(SightingSearch&&) noexcept;
+  SightingSearch& operator=(SightingSearch&&) noexcept;
+
+  std::vector<VisibleEclipse> SeenFrom(const ObservingPlace& place);
+
+ private:
+  struct Eclipse;
+  std::vector<Eclipse> eclipses_;
+};
 
 // The choice of a list of sightings: all, from a magnitude on, or the central phases only.
 struct SightingFilter {

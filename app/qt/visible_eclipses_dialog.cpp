@@ -146,12 +146,12 @@ void VisibleEclipsesDialog::SetYears(int first, int last) {
 }
 
 void VisibleEclipsesDialog::Search() {
-  walk_ = ListSolarEclipses(first_->value(), last_->value());
+  search_ = SightingSearch(ListSolarEclipses(first_->value(), last_->value()));
   FollowPlace();
 }
 
 void VisibleEclipsesDialog::FollowPlace() {
-  seen_ = FindVisibleEclipses(walk_, {form_.ObserverLatitude, form_.ObserverLongitude, form_.TimeZoneOffsetHours});
+  seen_ = search_.SeenFrom({form_.ObserverLatitude, form_.ObserverLongitude, form_.TimeZoneOffsetHours});
   place_->setText(ToQString("Beobachtungsort: " + FormatNumber(form_.ObserverLatitude, 1, 2) + "\xB0 Breite, " +
                             FormatNumber(form_.ObserverLongitude, 1, 2) + "\xB0 L\xE4nge"));
   Fill();

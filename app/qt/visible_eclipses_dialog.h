@@ -49,7 +49,7 @@ class VisibleEclipsesDialog : public QDialog {
   QDoubleSpinBox* magnitude_;
   QLabel* place_;
   QTableWidget* table_;
-  std::vector<EclipseListRow> walk_;  // the eclipses of the years, kept while only the place changes
+  SightingSearch search_{{}};  // over the eclipses of the years, kept while only the place changes
   std::vector<VisibleEclipse> seen_;
 };
 
