@@ -36,9 +36,21 @@ std::string Probability(const VisibleEclipse& eclipse) {
 }  // namespace
 
 const std::vector<std::string>& VisibleEclipsesHeader() {
-  static const std::vector<std::string> header{
-      "Datum",      "Art",        "Gr\xF6\xDF" "e",   "Bedeckung",  "Maximum (UT)", "H\xF6he",   "Azimut",
-      "1. Kontakt", "2. Kontakt", "3. Kontakt", "4. Kontakt", "Dauer",        "Horizont", "Zentral"};
+  static const std::vector<std::string> header{"Datum",
+                                               "Art",
+                                               "Gr\xF6\xDF"
+                                               "e",
+                                               "Bedeckung",
+                                               "Maximum (UT)",
+                                               "H\xF6he",
+                                               "Azimut",
+                                               "1. Kontakt",
+                                               "2. Kontakt",
+                                               "3. Kontakt",
+                                               "4. Kontakt",
+                                               "Dauer",
+                                               "Horizont",
+                                               "Zentral"};
   return header;
 }
 

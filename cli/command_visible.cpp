@@ -2,9 +2,8 @@
 
 #include <charconv>
 #include <functional>
-#include <optional>
-
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "app/local_details_text.h"
 #include "app/resources.h"
@@ -115,7 +114,9 @@ nlohmann::ordered_json Instant(double t) { return Windows1252ToUtf8(FormatDateAn
 
 nlohmann::ordered_json InstantIf(bool present, double t) { return present ? Instant(t) : nullptr; }
 
-nlohmann::ordered_json Optional(const std::optional<double>& value) { return value ? nlohmann::ordered_json(*value) : nullptr; }
+nlohmann::ordered_json Optional(const std::optional<double>& value) {
+  return value ? nlohmann::ordered_json(*value) : nullptr;
+}
 
 // The fields of one eclipse with English names, units in the names; the CSV
 // has them as its columns.
@@ -124,9 +125,9 @@ nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
   const std::vector<std::string> row = VisibleEclipseRow(eclipse);
   nlohmann::ordered_json json;
   json["date"] = row[0];
-  json["kind"] = eclipse.Kind == LocalEclipseKind::Partial ? "partial"
+  json["kind"] = eclipse.Kind == LocalEclipseKind::Partial   ? "partial"
                  : eclipse.Kind == LocalEclipseKind::Annular ? "annular"
-                                                              : "total";
+                                                             : "total";
   json["magnitude"] = eclipse.Magnitude;
   json["obscuration"] = eclipse.Obscuration;
   json["maximum_ut"] = Instant(eclipse.Maximum);

@@ -57,8 +57,8 @@ LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double delt
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  return LocalCircumstances(LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast),
-                            catalogueTime);
+  return LocalCircumstances(
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast), catalogueTime);
 }
 
 LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {

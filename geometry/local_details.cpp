@@ -94,8 +94,8 @@ std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting
     const double altitude = upperLimb(time);
     if ((previous >= 0) != (altitude >= 0)) {
       const double instant = SolveBracketed(upperLimb, previousTime, time, kHorizonTolerance);
-      events.push_back(
-          {previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant, PhaseAt(setting, instant).Magnitude});
+      events.push_back({previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant,
+                        PhaseAt(setting, instant).Magnitude});
     }
     previousTime = time;
     previous = altitude;

@@ -8,8 +8,8 @@
 namespace vellmora {
 namespace {
 
-constexpr double kOutOfSightAltitude = -2;         // degrees
-constexpr double kHalfSpanHours = 5 + 10.0 / 60;   // the contacts lie within 5 h 6 min of the instant
+constexpr double kOutOfSightAltitude = -2;        // degrees
+constexpr double kHalfSpanHours = 5 + 10.0 / 60;  // the contacts lie within 5 h 6 min of the instant
 constexpr double kSiderealHoursPerHour = 1.0027379;
 
 struct SunDirection {
@@ -37,13 +37,14 @@ bool SunStaysDownAround(double catalogueMJD, double latitude, double longitudeEa
   const SunDirection sun = ShortSolarSeries(catalogueMJD);
   // The hour angle at the instant, in (-180, 180], and the one nearest the
   // meridian within the span: the altitude is highest there.
-  const double hourAngle = std::remainder(15 * LocalSiderealTime(catalogueMJD, -longitudeEast) - sun.RightAscension, 360);
+  const double hourAngle =
+      std::remainder(15 * LocalSiderealTime(catalogueMJD, -longitudeEast) - sun.RightAscension, 360);
   const double halfSpan = 15 * kSiderealHoursPerHour * kHalfSpanHours;
   const double nearestMeridian = std::max(0.0, std::abs(hourAngle) - halfSpan);
   const double phi = latitude * kRadiansPerDegree;
   const double delta = sun.Declination * kRadiansPerDegree;
-  const double sinAltitude = std::sin(phi) * std::sin(delta) +
-                             std::cos(phi) * std::cos(delta) * std::cos(nearestMeridian * kRadiansPerDegree);
+  const double sinAltitude =
+      std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(nearestMeridian * kRadiansPerDegree);
   return std::asin(sinAltitude) / kRadiansPerDegree < kOutOfSightAltitude;
 }
 

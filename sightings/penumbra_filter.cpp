@@ -43,7 +43,8 @@ CoarseShadow::CoarseShadow(double catalogueTime, double deltaTDays)
 
 bool CoarseShadow::MayReach(double latitude, double longitudeEast) const {
   const SiteCoordinates site = GeocentricSite(latitude);
-  return SampleNear(site, longitudeEast, kFirstPassStepMinutes) && SampleNear(site, longitudeEast, kSecondPassStepMinutes);
+  return SampleNear(site, longitudeEast, kFirstPassStepMinutes) &&
+         SampleNear(site, longitudeEast, kSecondPassStepMinutes);
 }
 
 bool CoarseShadow::SampleNear(const SiteCoordinates& site, double longitudeEast, double stepMinutes) const {

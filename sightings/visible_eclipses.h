@@ -16,14 +16,14 @@
 namespace vellmora {
 
 struct VisibleEclipse {
-  EclipseListRow Catalogue;    // the walk's instant (date serial) and kind
-  CalendarInstant ListInstant;  // date (calendar of the list) and hour the list shows
+  EclipseListRow Catalogue;                           // the walk's instant (date serial) and kind
+  CalendarInstant ListInstant;                        // date (calendar of the list) and hour the list shows
   LocalEclipseKind Kind = LocalEclipseKind::Partial;  // the greatest phase seen above the horizon
   double Magnitude = 0;                               // at that phase
   double Obscuration = 0;
-  double GreatestSeen = 0;  // the maximum, or the sunrise or sunset when the maximum is below the horizon
-  double Maximum = 0;       // universal time, Julian centuries since J2000, as all instants here
-  SunInSky Sun;             // at the maximum
+  double GreatestSeen = 0;           // the maximum, or the sunrise or sunset when the maximum is below the horizon
+  double Maximum = 0;                // universal time, Julian centuries since J2000, as all instants here
+  SunInSky Sun;                      // at the maximum
   std::array<double, 4> Contacts{};  // second and third only where the place lies in the central path
   std::vector<HorizonEvent> HorizonEvents;  // sunrise or sunset between the first and the fourth contact
   bool BeginsBeforeSunrise = false;

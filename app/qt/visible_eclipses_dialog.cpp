@@ -83,7 +83,9 @@ VisibleEclipsesDialog::VisibleEclipsesDialog(QWidget* parent, TForm37& form, Cho
       first_(new QSpinBox(this)),
       last_(new QSpinBox(this)),
       all_(new QRadioButton(ToQString("alle"), this)),
-      fromMagnitude_(new QRadioButton(ToQString("ab Gr\xF6\xDF" "e"), this)),
+      fromMagnitude_(new QRadioButton(ToQString("ab Gr\xF6\xDF"
+                                                "e"),
+                                      this)),
       centralOnly_(new QRadioButton(ToQString("nur zentrale"), this)),
       magnitude_(new QDoubleSpinBox(this)),
       place_(new QLabel(this)),

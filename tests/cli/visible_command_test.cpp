@@ -54,13 +54,13 @@ TEST(VisibleCommand, EmptyRangesAndUsageErrors) {
   EXPECT_EQ(empty.Status, 0);
   EXPECT_EQ(OutputLines(empty.Out).size(), 1u);
 
-  const std::vector<std::vector<std::string>> wrong = {{"visible", "999", "2000", "--place", "Chemnitz, D"},
-                                                       {"visible", "2000", "3001", "--lat", "0", "--lon", "0"},
-                                                       {"visible", "2000", "2010"},
-                                                       {"visible", "2000", "2010", "--lat", "10"},
-                                                       {"visible", "2000", "2010", "--place", "Nowhere"},
-                                                       {"visible", "2000", "2010", "--place", "Chemnitz, D", "--json",
-                                                        "--csv"}};
+  const std::vector<std::vector<std::string>> wrong = {
+      {"visible", "999", "2000", "--place", "Chemnitz, D"},
+      {"visible", "2000", "3001", "--lat", "0", "--lon", "0"},
+      {"visible", "2000", "2010"},
+      {"visible", "2000", "2010", "--lat", "10"},
+      {"visible", "2000", "2010", "--place", "Nowhere"},
+      {"visible", "2000", "2010", "--place", "Chemnitz, D", "--json", "--csv"}};
   for (const std::vector<std::string>& args : wrong) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args[1] << " " << args.back();

@@ -19,8 +19,8 @@ TEST(FindVisibleEclipses, AgreesWithTheDetailsAtThePlace) {
     for (const VisibleEclipse& eclipse : seen) {
       const CalendarInstant& at = eclipse.ListInstant;
       SCOPED_TRACE(std::to_string(at.Day) + "." + std::to_string(at.Month) + "." + std::to_string(at.Year));
-      const LocalDetails details = ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place,
-                                                       DeltaTFiguresOfYear(at.Year), PathLines{});
+      const LocalDetails details =
+          ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place, DeltaTFiguresOfYear(at.Year), PathLines{});
       ASSERT_FALSE(details.Events.empty());
       EXPECT_DOUBLE_EQ(details.Events.front().Instant, eclipse.Contacts[0]);
       EXPECT_DOUBLE_EQ(details.Events.back().Instant, eclipse.Contacts[3]);

@@ -32,8 +32,8 @@ constexpr double kEarthRotationDegreesPerSecond = 360 / 86164.1;
 // time), so that the extrapolations of Delta-T in the future do not count.
 ObservingPlace UnderTheSameShadow(const CatalogueEclipse& nasa) {
   const double ourDeltaTSeconds = DeltaTFiguresOfYear(nasa.Year).UsedSeconds();
-  return {nasa.Latitude,
-          nasa.LongitudeEast - (nasa.DeltaTSeconds - ourDeltaTSeconds) * kEarthRotationDegreesPerSecond, 0};
+  return {nasa.Latitude, nasa.LongitudeEast - (nasa.DeltaTSeconds - ourDeltaTSeconds) * kEarthRotationDegreesPerSecond,
+          0};
 }
 
 // Paths narrower than this may miss NASA's point by the differences of the
@@ -54,12 +54,13 @@ TEST(VisibleEclipses, AtNasasPointsOfGreatestEclipse) {
   for (const CatalogueEclipse& nasa : NasaCatalogue()) {
     SCOPED_TRACE(std::to_string(nasa.Day) + "." + std::to_string(nasa.Month) + "." + std::to_string(nasa.Year) + " " +
                  nasa.Type);
-    const double serial = CalendarToDateSerial(static_cast<std::uint16_t>(nasa.Year),
-                                               static_cast<std::uint16_t>(nasa.Month),
-                                               static_cast<std::uint16_t>(nasa.Day)) +
-                          nasa.DynamicalHours / 24;
-    const auto row = std::find_if(walk.begin(), walk.end(),
-                                  [serial](const EclipseListRow& eclipse) { return std::abs(eclipse.Time - serial) < 0.5; });
+    const double serial =
+        CalendarToDateSerial(static_cast<std::uint16_t>(nasa.Year), static_cast<std::uint16_t>(nasa.Month),
+                             static_cast<std::uint16_t>(nasa.Day)) +
+        nasa.DynamicalHours / 24;
+    const auto row = std::find_if(walk.begin(), walk.end(), [serial](const EclipseListRow& eclipse) {
+      return std::abs(eclipse.Time - serial) < 0.5;
+    });
     ASSERT_NE(row, walk.end());
     const std::optional<VisibleEclipse> seen = SightingOf(*row, UnderTheSameShadow(nasa));
     ASSERT_TRUE(seen.has_value());
