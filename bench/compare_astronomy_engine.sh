@@ -10,17 +10,12 @@
 set -euo pipefail
 
 bench=$(cd "$(dirname "$0")" && pwd)
-cli=${1:-$bench/../build/cli/vellmora-cli}
-runs=${2:-10}
-[ -x "$cli" ] || { echo "no executable $cli: build it first" >&2; exit 2; }
-[ "$runs" -ge 1 ] 2>/dev/null || { echo "RUNS must be a whole number of at least 1" >&2; exit 2; }
-
-(cd "$bench/astronomy-engine" && npm ci --no-audit --no-fund --loglevel=error >&2)
+source "$bench/comparison_common.sh"
+prepare_comparison "${1:-}" "${2:-}" 10
 
 rows=$("$cli" list 1000 3000 | wc -l)
 [ "$rows" -gt 0 ] || { echo "$cli list 1000 3000 printed nothing" >&2; exit 1; }
 
-source "$bench/process_timing.sh"
 vellmora_ms=$(median_process_ms "$runs" "$cli" list 1000 3000)
 
 read -r eclipses engine_ms < <(node "$bench/astronomy-engine/eclipse_walk.mjs" "$runs")

@@ -10,17 +10,12 @@
 set -euo pipefail
 
 bench=$(cd "$(dirname "$0")" && pwd)
-cli=${1:-$bench/../build/cli/vellmora-cli}
-runs=${2:-5}
-[ -x "$cli" ] || { echo "no executable $cli: build it first" >&2; exit 2; }
-[ "$runs" -ge 1 ] 2>/dev/null || { echo "RUNS must be a whole number of at least 1" >&2; exit 2; }
-
-(cd "$bench/astronomy-engine" && npm ci --no-audit --no-fund --loglevel=error >&2)
+source "$bench/comparison_common.sh"
+prepare_comparison "${1:-}" "${2:-}" 5
 
 search=("$cli" visible 1000 3000 --place "Chemnitz, D")
 rows=$(("$("${search[@]}" | wc -l)" - 1))
 [ "$rows" -gt 0 ] || { echo "${search[*]} found nothing" >&2; exit 1; }
-source "$bench/process_timing.sh"
 vellmora_ms=$(median_process_ms "$runs" "${search[@]}")
 # Chemnitz as the place table has it.
 read -r eclipses engine_ms < <(node "$bench/astronomy-engine/local_walk.mjs" time 50.836667 12.854444 1000 3000 "$runs")

@@ -10,9 +10,8 @@
 set -euo pipefail
 
 bench=$(cd "$(dirname "$0")" && pwd)
-cli=${1:-$bench/../build/cli/vellmora-cli}
-[ -x "$cli" ] || { echo "no executable $cli: build it first" >&2; exit 2; }
-(cd "$bench/astronomy-engine" && npm ci --no-audit --no-fund --loglevel=error >&2)
+source "$bench/comparison_common.sh"
+prepare_comparison "${1:-}" 1 1
 
 visible=$(mktemp)
 trap 'rm -f "$visible"' EXIT

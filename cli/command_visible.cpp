@@ -9,6 +9,7 @@
 #include "app/resources.h"
 #include "app/visible_eclipses_text.h"
 #include "cli/arguments.h"
+#include "cli/json_values.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -114,10 +115,6 @@ nlohmann::ordered_json Instant(double t) { return Windows1252ToUtf8(FormatDateAn
 
 nlohmann::ordered_json InstantIf(bool present, double t) { return present ? Instant(t) : nullptr; }
 
-nlohmann::ordered_json Optional(const std::optional<double>& value) {
-  return value ? nlohmann::ordered_json(*value) : nullptr;
-}
-
 // The fields of one eclipse with English names, units in the names; the CSV
 // has them as its columns.
 nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
@@ -125,9 +122,7 @@ nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
   const std::vector<std::string> row = VisibleEclipseRow(eclipse);
   nlohmann::ordered_json json;
   json["date"] = row[0];
-  json["kind"] = eclipse.Kind == LocalEclipseKind::Partial   ? "partial"
-                 : eclipse.Kind == LocalEclipseKind::Annular ? "annular"
-                                                             : "total";
+  json["kind"] = LocalKindJsonName(eclipse.Kind);
   json["magnitude"] = eclipse.Magnitude;
   json["obscuration"] = eclipse.Obscuration;
   json["maximum_ut"] = Instant(eclipse.Maximum);
@@ -140,8 +135,8 @@ nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
   json["fourth_contact_ut"] = Instant(eclipse.Contacts[3]);
   json["begins_before_sunrise"] = eclipse.BeginsBeforeSunrise;
   json["ends_after_sunset"] = eclipse.EndsAfterSunset;
-  json["central_duration_s"] = central ? Optional(eclipse.CentralDurationSeconds) : nullptr;
-  json["central_phase_probability"] = Optional(eclipse.CentralPhaseProbability);
+  json["central_duration_s"] = central ? NumberOrNull<nlohmann::ordered_json>(eclipse.CentralDurationSeconds) : nullptr;
+  json["central_phase_probability"] = NumberOrNull<nlohmann::ordered_json>(eclipse.CentralPhaseProbability);
   return json;
 }
 
