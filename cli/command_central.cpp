@@ -1,6 +1,6 @@
 #include "cli/command_central.h"
 
-#include "app/central_line_row.h"
+#include "app/texts/central_line_row.h"
 #include "cli/arguments.h"
 #include "geometry/central_line.h"
 #include "text/windows1252.h"

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/local_details_text.h"
-#include "app/selection_details.h"
-#include "app/system_clock.h"
+#include "app/controls/system_clock.h"
+#include "app/texts/local_details_text.h"
+#include "app/window/selection_details.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "ephem/timlib.h"

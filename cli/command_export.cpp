@@ -3,7 +3,7 @@
 #include <fstream>
 #include <optional>
 
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_path.h"
 

@@ -1,6 +1,6 @@
 #include "cli/command_limits.h"
 
-#include "app/zone_table.h"
+#include "app/export/zone_table.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_path.h"
 

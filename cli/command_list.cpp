@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/eclipse_row.h"
-#include "app/year_field.h"
+#include "app/texts/eclipse_row.h"
+#include "app/texts/year_field.h"
 #include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
 #include "text/windows1252.h"

@@ -3,8 +3,8 @@
 #include <exception>
 #include <vector>
 
-#include "app/eclipse_row.h"
-#include "app/year_field.h"
+#include "app/texts/eclipse_row.h"
+#include "app/texts/year_field.h"
 #include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"

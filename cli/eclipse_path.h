@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 
 namespace vellmora {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 // The part of the command line that chooses an eclipse and an observing place
 // in the in-memory window, shared by the show, search and map commands.

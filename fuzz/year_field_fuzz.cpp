@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/eclipse_row.h"
-#include "app/year_field.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/eclipse_row.h"
+#include "app/texts/year_field.h"
 
 // The year fields: ReadYearField against a reading of its own, then the whole
 // "Berechnung" with the input split at its first newline into E1 and E2.

@@ -8,9 +8,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/local_details_text.h"
 #include "app/qt/qt_text.h"
-#include "app/selection_details.h"
+#include "app/texts/local_details_text.h"
+#include "app/window/selection_details.h"
 
 namespace vellmora {
 namespace {

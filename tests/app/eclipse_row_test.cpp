@@ -1,4 +1,4 @@
-#include "app/eclipse_row.h"
+#include "app/texts/eclipse_row.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 
 #include <gtest/gtest.h>
 

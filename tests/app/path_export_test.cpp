@@ -1,12 +1,12 @@
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/path_lines.h"
-#include "app/zone_table.h"
+#include "app/export/path_lines.h"
+#include "app/export/zone_table.h"
 #include "ephem/timlib.h"
 
 namespace vellmora {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/year_field.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/year_field.h"
 #include "tests/app/window_content.h"
 
 // Long random sessions over the window in memory: each of several fixed seeds

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/globe_projection.h"
-#include "cli/memory_window.h"
+#include "app/globe/globe_projection.h"
+#include "app/memory/memory_window.h"
 #include "tests/support/map_pixels.h"
 
 namespace vellmora {

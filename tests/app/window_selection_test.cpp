@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 namespace vellmora {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/eclipse_row.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/eclipse_row.h"
 #include "ephem/timlib.h"
 #include "tests/validation/nasa_catalogue.h"
 

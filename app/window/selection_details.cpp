@@ -1,0 +1,16 @@
+#include "app/window/selection_details.h"
+
+#include "geometry/zone_limits.h"
+
+namespace vellmora {
+
+std::optional<LocalDetails> DetailsOfShownEclipse(const TForm37& form) {
+  if (!form.Shown) return std::nullopt;
+  const CalendarInstant& eclipse = form.Shown->Eclipse;
+  const DeltaTFigures deltaT = DeltaTFiguresOfYear(eclipse.Year);
+  const PathLines path =
+      PathLinesOfZone(ZoneLimits(eclipse.Day, eclipse.Month, eclipse.Year, eclipse.Hours, deltaT.UsedDays));
+  return ComputeLocalDetails(eclipse.Day, eclipse.Month, eclipse.Year, eclipse.Hours, form.Shown->Place, deltaT, path);
+}
+
+}  // namespace vellmora
