@@ -24,7 +24,7 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
     err << Windows1252ToUtf8(error.what()) << '\n';
     return kExitFailure;
   }
-  for (const EclipseListRow& row : rows) out << Windows1252ToUtf8(FormatEclipseRow(row.Kind, row.Time)) << '\n';
+  for (const EclipseListRow& row : rows) out << Windows1252ToUtf8(FormatEclipseRow(EclipseAsListed(row.Kind, row.Time))) << '\n';
   return 0;
 }
 

@@ -1,18 +1,25 @@
-#include "cli/eclipse_path.h"
+#include "cli/listed_eclipse.h"
 
 #include <exception>
 #include <vector>
 
-#include "app/texts/eclipse_row.h"
 #include "app/texts/year_field.h"
 #include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
-#include "cli/eclipse_selection.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
 
-int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& path) {
+bool IsOnDay(const ChosenEclipse& eclipse, const CivilDate& day) {
+  const CalendarInstant& instant = eclipse.DynamicalTime;
+  return instant.Day == day.Day && instant.Month == day.Month && instant.Year == day.Year;
+}
+
+std::string NoEclipseOnDateNotice(const std::string& date) {
+  return "no annular, annular-total or total eclipse on " + date;
+}
+
+int FindListedEclipse(const std::string& date, std::ostream& err, ChosenEclipse& eclipse) {
   const std::optional<CivilDate> day = ParseCalendarDay(date);
   if (!day) {
     err << "expected a date DD.MM.YYYY that exists, got \"" << date << "\"\n";
@@ -29,11 +36,9 @@ int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& pa
     return kExitFailure;
   }
   for (const EclipseListRow& row : rows) {
-    const std::string text = FormatEclipseRow(row.Kind, row.Time);
-    if (!IsRowOfDate(text, date)) continue;
-    std::optional<ExportedPath> listed = ExportedPathOfRow(text);
-    if (!listed) return kExitFailure;
-    path = std::move(*listed);
+    const ChosenEclipse listed = EclipseAsListed(row.Kind, row.Time);
+    if (!IsOnDay(listed, *day)) continue;
+    eclipse = listed;
     return 0;
   }
   err << NoEclipseOnDateNotice(date) << '\n';

@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(messages.back() == "Invalid argument to date encode");
     Require(window.LB1.Count() == 0);
   }
-  for (const std::string& row : window.LB1.Lines()) {
-    vellmora::CalendarInstant instant{};
-    Require(vellmora::ReadEclipseRow(row, instant));
+  Require(window.Form.ListedEclipses.size() == static_cast<std::size_t>(window.LB1.Count()));
+  for (const vellmora::ChosenEclipse& listed : window.Form.ListedEclipses) {
+    const vellmora::CalendarInstant& instant = listed.DynamicalTime;
     Require(instant.Year >= firstYear - 1 && instant.Hours >= 0 && instant.Hours < 24);
   }
   return 0;

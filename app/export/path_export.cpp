@@ -25,12 +25,11 @@ std::string_view PathFormatName(PathFormat format) {
   return "";
 }
 
-std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow) {
-  CalendarInstant instant{};
-  if (!ReadEclipseRow(eclipseRow, instant)) return std::nullopt;
-  const std::size_t tab = eclipseRow.find('\t');
-  return ExportedPath{eclipseRow.substr(0, tab), eclipseRow.substr(tab + 1, 10),
-                      ZoneLimits(instant.Day, instant.Month, instant.Year, instant.Hours)};
+ExportedPath ExportedPathOf(const Selection& selection) {
+  const ChosenEclipse& eclipse = selection.Eclipse();
+  std::string date;
+  AppendListDate(date, eclipse.DynamicalTime.Day, eclipse.DynamicalTime.Month, eclipse.DynamicalTime.Year);
+  return ExportedPath{EclipseKindName(eclipse.Kind), std::move(date), selection.ZoneLimits()};
 }
 
 std::string WritePathCsv(const ExportedPath& path) {

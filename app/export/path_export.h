@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/selection/selection.h"
 #include "geometry/zone_limits.h"
 
 // The path of a central eclipse as a file for other programs: CSV (the
@@ -28,9 +29,8 @@ struct ExportedPath {
   std::vector<ZoneStep> Steps;
 };
 
-// The path of the eclipse of a row of the eclipse list (ZoneLimits at the
-// row's instant with the program's Delta-T); nullopt for a text that is no row.
-std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow);
+// The path of the selected eclipse, its zone as the selection keeps it.
+ExportedPath ExportedPathOf(const Selection& selection);
 
 std::string WritePathCsv(const ExportedPath& path);
 std::string WritePathKml(const ExportedPath& path);

@@ -45,60 +45,31 @@ const char* EclipseKindName(EclipseKind kind) {
   return "";
 }
 
-std::string FormatEclipseRow(EclipseKind kind, double serial) {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  const long double jd = DateSerialToJD(serial);
-  if (jd >= kGregorianSwitchJD) {
-    const CivilDate date = DecodeDate(serial);
-    year = date.Year;
-    month = date.Month;
-    day = date.Day;
-  } else {
-    std::int16_t y = 0;
-    std::int16_t m = 0;
-    std::int16_t d = 0;
-    JDToCalendar(jd, y, m, d);
-    year = y;
-    month = m;
-    day = d;
-  }
-  // Seconds are cut from the exact time of day, never rounded.
-  const auto seconds = static_cast<long>(std::floor(TimeOfDay(serial) * 86400.0));
-  std::string text = EclipseKindName(kind);
+std::string FormatEclipseRow(const ChosenEclipse& eclipse) {
+  std::string text = EclipseKindName(eclipse.Kind);
   text.reserve(text.size() + 20);
   text += '\t';
-  AppendListDateAndTime(text, day, month, year, seconds);
+  const CalendarInstant& instant = eclipse.DynamicalTime;
+  AppendListDateAndTime(text, instant.Day, instant.Month, instant.Year, std::lround(instant.Hours * 3600.0));
   return text;
 }
 
-void AppendListDateAndTime(std::string& text, int day, int month, int year, long secondOfDay) {
+void AppendListDate(std::string& text, int day, int month, int year) {
   AppendZeroPadded(text, day, 2);
   text += '.';
   AppendZeroPadded(text, month, 2);
   text += '.';
   AppendZeroPadded(text, year, 4);
+}
+
+void AppendListDateAndTime(std::string& text, int day, int month, int year, long secondOfDay) {
+  AppendListDate(text, day, month, year);
   text += ' ';
   AppendZeroPadded(text, secondOfDay / 3600, 2);
   text += ':';
   AppendZeroPadded(text, secondOfDay / 60 % 60, 2);
   text += ':';
   AppendZeroPadded(text, secondOfDay % 60, 2);
-}
-
-bool ReadEclipseRow(const std::string& row, CalendarInstant& instant) {
-  const auto tab = row.find('\t');
-  if (tab == std::string::npos) return false;
-  int hours = 0;
-  int minutes = 0;
-  int seconds = 0;
-  if (std::sscanf(row.c_str() + tab + 1, "%2d.%2d.%4d %2d:%2d:%2d", &instant.Day, &instant.Month, &instant.Year, &hours,
-                  &minutes, &seconds) != 6) {
-    return false;
-  }
-  instant.Hours = hours + minutes / 60.0 + seconds / 3600.0;
-  return true;
 }
 
 }  // namespace vellmora

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "app/selection/chosen_eclipse.h"
 #include "app/texts/eclipse_row.h"
 #include "app/texts/year_field.h"
 #include "catalogue/eclipse_list.h"
@@ -61,11 +62,13 @@ void TForm37::RG1C() {
 
 void TForm37::D1C() {
   controls_.LB1.Clear();
+  ListedEclipses.clear();
   const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
   if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
   if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
   for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
-    controls_.LB1.Add(FormatEclipseRow(row.Kind, row.Time));
+    ListedEclipses.push_back(EclipseAsListed(row.Kind, row.Time));
+    controls_.LB1.Add(FormatEclipseRow(ListedEclipses.back()));
   }
 }
 

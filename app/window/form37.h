@@ -9,6 +9,7 @@
 #include "app/export/path_export.h"
 #include "app/globe/globe_drag.h"
 #include "app/globe/globe_painter.h"
+#include "app/selection/selection.h"
 #include "app/texts/eclipse_row.h"
 #include "geometry/central_line.h"
 #include "geometry/local_details.h"
@@ -76,25 +77,22 @@ class TForm37 {
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
 
-  // The eclipse (the instant of its row) and the place whose local
-  // circumstances LB6 shows, and who wants to hear when LB6 has been filled.
-  struct ShownCircumstances {
-    CalendarInstant Eclipse;
-    ObservingPlace Place;
-  };
-  std::optional<ShownCircumstances> Shown;
+  // The eclipses of LB1, row by row beside the rows' texts.
+  std::vector<ChosenEclipse> ListedEclipses;
+  // The chosen eclipse at the observing place, with what is computed of it
+  // (none before a row of LB1 is chosen), and who wants to hear when LB6 has
+  // been filled from it.
+  std::optional<Selection> Selected;
   std::function<void()> LocalCircumstancesShown;
 
-  // The central line of the chosen eclipse and the places found near it.
-  CentralLineResults CentralLine;
+  // The central line of the chosen eclipse, empty before one is chosen.
+  const CentralLineResults& CentralLine() const;
+  // The places found near the central line.
   FoundPlaceTable FoundPlaces{};
-  // The zone of the selected eclipse, computed while its limits are shown.
-  std::vector<ZoneStep> ZoneSteps;
 
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
-  void UpdateZoneLimits();
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 

@@ -7,24 +7,12 @@ namespace vellmora {
 
 void TForm37::SetShowZoneLimits(bool show) {
   ShowZoneLimits = show;
-  UpdateZoneLimits();
   PB3P();
 }
 
-// The zone is computed only while its limits are shown, for the selected eclipse.
-void TForm37::UpdateZoneLimits() {
-  ZoneSteps.clear();
-  const int row = controls_.LB1.SelectedIndex();
-  if (!ShowZoneLimits || row < 0) return;
-  if (std::optional<ExportedPath> path = ExportedPathOfRow(controls_.LB1.Line(row))) ZoneSteps = std::move(path->Steps);
-}
-
 std::optional<std::string> TForm37::PathExportText(PathFormat format) const {
-  const int row = controls_.LB1.SelectedIndex();
-  if (row < 0) return std::nullopt;
-  const std::optional<ExportedPath> path = ExportedPathOfRow(controls_.LB1.Line(row));
-  if (!path) return std::nullopt;
-  return WritePath(*path, format);
+  if (!Selected) return std::nullopt;
+  return WritePath(ExportedPathOf(*Selected), format);
 }
 
 }  // namespace vellmora

@@ -13,17 +13,11 @@ GlobeView TForm37::CurrentView() const {
 
 void TForm37::PB3P() {
   SuppressLatitudeRepaint = false;
-  const GlobeScene scene{controls_.T1.Value(),
-                         MapCentreLongitude,
-                         controls_.PB3.Width(),
-                         controls_.PB3.Height(),
-                         CentralLine,
-                         controls_.LB5.SelectedIndex(),
-                         ObserverLatitude,
-                         ObserverLongitude,
-                         ShowFoundPlaces,
-                         FoundPlaces,
-                         ShowZoneLimits ? &ZoneSteps : nullptr};
+  const GlobeScene scene{controls_.T1.Value(), MapCentreLongitude, controls_.PB3.Width(), controls_.PB3.Height(),
+                         CentralLine(), controls_.LB5.SelectedIndex(), ObserverLatitude, ObserverLongitude,
+                         ShowFoundPlaces, FoundPlaces,
+                         // The zone is computed at the first paint that shows its limits.
+                         ShowZoneLimits && Selected ? &Selected->ZoneLimits() : nullptr};
   const std::unique_ptr<OffscreenImage> image = controls_.PB3.CreateImage();
   PaintGlobe(scene, EmbeddedCoastline(), image->Surface());
   controls_.PB3.Present(*image);

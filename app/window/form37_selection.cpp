@@ -2,12 +2,8 @@
 
 #include "app/resources/resources.h"
 #include "app/texts/central_line_row.h"
-#include "app/texts/eclipse_row.h"
 #include "app/texts/local_circumstances_text.h"
 #include "app/window/form37.h"
-#include "catalogue/moon.h"
-#include "catalogue/vsop.h"
-#include "geometry/local_circumstances.h"
 #include "text/format_number.h"
 
 // Choosing the observing place and the eclipse: the place set-up at start-up,
@@ -51,34 +47,28 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
 
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
-  if (row < 0) return;
-  CalendarInstant instant{};
-  if (!ReadEclipseRow(controls_.LB1.Line(row), instant)) return;
+  if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
-  CentralLine.CentralLatitudeMin = 1000;
-  CentralLine.CentralLatitudeMax = -1000;
+  const Selection& selection = Selected.emplace(ListedEclipses[static_cast<std::size_t>(row)],
+                                                ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt});
 
-  CentralLineScan(instant.Day, instant.Month, instant.Year, instant.Hours, CentralLine);
   controls_.LB5.Clear();
-  for (const std::string& line : CentralLineRows(CentralLine)) controls_.LB5.Add(line);
-  UpdateZoneLimits();
+  for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);
   TurnGlobeToPath();
 
   controls_.LB6.Clear();
-  const double serial =
-      InstantToDateSerial(static_cast<std::uint16_t>(instant.Year), static_cast<std::uint16_t>(instant.Month),
-                          static_cast<std::uint16_t>(instant.Day), instant.Hours);
-  const long double altitude = SunHorizontalPosition(serial, -ObserverLongitude, ObserverLatitude).Altitude;
-  if (altitude >= 0) {
-    const LocalCircumstancesResult seen = LocalCircumstances(instant.Day, instant.Month, instant.Year, instant.Hours,
-                                                             ObserverLatitude, ObserverLongitude);
-    for (const std::string& line : LocalCircumstancesLines(seen)) controls_.LB6.Add(line);
+  if (const std::optional<LocalCircumstancesResult>& seen = selection.LocalCircumstances()) {
+    for (const std::string& line : LocalCircumstancesLines(*seen)) controls_.LB6.Add(line);
   } else {
     controls_.LB6.Add(kNotVisibleText);
   }
-  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours}};
   if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
+const CentralLineResults& TForm37::CentralLine() const {
+  static const CentralLineResults kNoCentralLine;
+  return Selected ? Selected->CentralLine() : kNoCentralLine;
 }
 
 // Centres the globe on the middle of the path: T1 moves without a paint, T2
@@ -86,11 +76,11 @@ void TForm37::LB1C() {
 // the paint is made directly, so that the selection still paints exactly once.
 void TForm37::TurnGlobeToPath() {
   MapCentreLongitude = 180.0;
-  const auto points = static_cast<int>(CentralLine.Size());
+  const CentralLineResults& path = CentralLine();
+  const auto points = static_cast<int>(path.Size());
   if (points > 0) {
-    controls_.T1.SetValue(
-        static_cast<int>(std::nearbyint((CentralLine.CentralLatitudeMin + CentralLine.CentralLatitudeMax) / 2)));
-    MapCentreLongitude = 180 - CentralLine.CentralLongitudes[static_cast<std::size_t>((points - 1) / 2)];
+    controls_.T1.SetValue(static_cast<int>(std::nearbyint((path.CentralLatitudeMin + path.CentralLatitudeMax) / 2)));
+    MapCentreLongitude = 180 - path.CentralLongitudes[static_cast<std::size_t>((points - 1) / 2)];
   }
   if (MapCentreLongitude < 0) MapCentreLongitude += 360;
   if (MapCentreLongitude > 360) MapCentreLongitude -= 360;
