@@ -3,12 +3,19 @@
 #include <exception>
 #include <vector>
 
-#include "app/texts/year_field.h"
-#include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
+
+std::optional<std::vector<EclipseListRow>> ListedRows(const ListYears& years, std::ostream& err) {
+  try {
+    return ListCentralEclipses(years.First, years.Last);
+  } catch (const std::exception& error) {
+    err << Windows1252ToUtf8(error.what()) << '\n';
+    return std::nullopt;
+  }
+}
 
 bool IsOnDay(const ChosenEclipse& eclipse, const CivilDate& day) {
   const CalendarInstant& instant = eclipse.DynamicalTime;
@@ -27,15 +34,9 @@ int FindListedEclipse(const std::string& date, std::ostream& err, ChosenEclipse&
   }
   // The rows the window lists for "von" the date's year and "bis" the next.
   const ListYears years = ReadListYears(std::to_string(day->Year), std::to_string(day->Year + 1));
-  std::vector<EclipseListRow> rows;
-  try {
-    rows = ListCentralEclipses(years.First, years.Last);
-  } catch (const std::exception& error) {
-    // The message the window shows in its message box.
-    err << Windows1252ToUtf8(error.what()) << '\n';
-    return kExitFailure;
-  }
-  for (const EclipseListRow& row : rows) {
+  const std::optional<std::vector<EclipseListRow>> rows = ListedRows(years, err);
+  if (!rows) return kExitFailure;
+  for (const EclipseListRow& row : *rows) {
     const ChosenEclipse listed = EclipseAsListed(row.Kind, row.Time);
     if (!IsOnDay(listed, *day)) continue;
     eclipse = listed;
