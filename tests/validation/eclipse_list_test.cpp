@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/memory/memory_window.h"
-#include "app/texts/eclipse_row.h"
 #include "ephem/timlib.h"
 #include "tests/validation/nasa_catalogue.h"
 
@@ -26,10 +25,9 @@ std::vector<ListedEclipse> ListOf2001To2100() {
   window.E2.SetText("2101");
   window.D1.Click();
   std::vector<ListedEclipse> listed;
-  const std::vector<std::string> rows = window.LB1.Lines();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const std::string& row = rows[i];
-    const CalendarInstant& instant = window.Form.ListedEclipses.at(i).DynamicalTime;
+  for (std::size_t i = 0; i < window.Form.ListedEclipses.size(); ++i) {
+    const std::string row = window.LB1.Line(static_cast<int>(i));
+    const CalendarInstant& instant = window.Form.ListedEclipses[i].DynamicalTime;
     if (instant.Year > 2100) continue;
     listed.push_back({row.substr(0, row.find('\t')),
                       ModifiedJulianDate(instant.Day, instant.Month, instant.Year, instant.Hours), row});
