@@ -38,7 +38,8 @@ struct ListDateTime {
   int Year;
   long SecondOfDay;
 
-  double Hours() const { return SecondOfDay / 3600.0; }
+  // Hours, minutes and seconds added up as the list's reader adds them.
+  double Hours() const { return SecondOfDay / 3600 + SecondOfDay / 60 % 60 / 60.0 + SecondOfDay % 60 / 3600.0; }
 };
 
 ListDateTime ListDateTimeOf(double serial);

@@ -5,10 +5,10 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "app/local_details_text.h"
-#include "app/resources.h"
-#include "app/visible_eclipses_text.h"
+#include "app/texts/local_details_text.h"
+#include "app/texts/visible_eclipses_text.h"
 #include "cli/arguments.h"
+#include "cli/eclipse_selection.h"
 #include "cli/json_values.h"
 #include "text/windows1252.h"
 
@@ -24,9 +24,7 @@ enum class OutputForm { Table, Json, Csv };
 struct VisibleOptions {
   int First = 0;
   int Last = 0;
-  std::optional<std::string> Place;
-  std::optional<double> Latitude;
-  std::optional<double> Longitude;
+  SelectionOptions Where;  // the place options; no date
   SightingFilter Filter;
   OutputForm Form = OutputForm::Table;
 };
@@ -59,7 +57,7 @@ std::optional<VisibleOptions> ReadOptions(std::span<const std::string> args, std
     const std::string& word = args[i];
     const bool hasValue = i + 1 < args.size();
     if (word == "--place" && hasValue) {
-      options.Place = args[++i];
+      options.Where.Place = args[++i];
     } else if ((word == "--lat" || word == "--lon" || word == "--min-magnitude") && hasValue) {
       const std::optional<double> value = ParseDecimal(args[++i]);
       const double limit = word == "--lat" ? 90 : word == "--lon" ? 180 : 2;
@@ -71,7 +69,7 @@ std::optional<VisibleOptions> ReadOptions(std::span<const std::string> args, std
       if (word == "--min-magnitude") {
         options.Filter.MinimumMagnitude = *value;
       } else {
-        (word == "--lat" ? options.Latitude : options.Longitude) = value;
+        (word == "--lat" ? options.Where.Latitude : options.Where.Longitude) = value;
       }
     } else if (word == "--central") {
       options.Filter.CentralOnly = true;
@@ -87,28 +85,16 @@ std::optional<VisibleOptions> ReadOptions(std::span<const std::string> args, std
       return std::nullopt;
     }
   }
-  if (options.Latitude.has_value() != options.Longitude.has_value()) {
+  const SelectionOptions& where = options.Where;
+  if (where.Latitude.has_value() != where.Longitude.has_value()) {
     err << "--lat and --lon go together\n";
     return std::nullopt;
   }
-  if (options.Place.has_value() == options.Latitude.has_value()) {
+  if (where.Place.has_value() == where.Latitude.has_value()) {
     err << "visible needs the observing place: either --place NAME or --lat LAT --lon LON\n";
     return std::nullopt;
   }
   return options;
-}
-
-// The place of the place table with that name (UTF-8), as the place chooser finds it.
-std::optional<ObservingPlace> PlaceNamed(const std::string& name) {
-  const std::vector<std::string> names = LoadResourceLines("mort1");
-  const std::string wanted = Utf8ToWindows1252(name);
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] != wanted) continue;
-    const PlaceRecord place = ParsePlaceRecord(LoadResourceLines("mort").at(i));
-    return ObservingPlace{static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
-                          static_cast<double>(place.ZoneOffset)};
-  }
-  return std::nullopt;
 }
 
 nlohmann::ordered_json Instant(double t) { return Windows1252ToUtf8(FormatDateAndTime(t, 0)); }
@@ -169,17 +155,9 @@ int RunVisibleCommand(std::span<const std::string> args, std::ostream& out, std:
     err << kUsage;
     return kExitUsage;
   }
-  ObservingPlace place{};
-  if (options->Place) {
-    const std::optional<ObservingPlace> named = PlaceNamed(*options->Place);
-    if (!named) {
-      err << "no place is called \"" << *options->Place << "\" (see vellmora-cli places TEXT)\n";
-      return kExitUsage;
-    }
-    place = *named;
-  } else {
-    place = {*options->Latitude, *options->Longitude, 0};
-  }
+  const std::optional<ChosenPlace> chosen = ChosenPlaceOf(options->Where, err);
+  if (!chosen) return kExitUsage;
+  const ObservingPlace place{chosen->Latitude, chosen->LongitudeEast, chosen->ZoneOffsetHours};
   std::vector<VisibleEclipse> eclipses;
   for (VisibleEclipse& eclipse : FindVisibleEclipses(options->First, options->Last, place)) {
     if (options->Filter.Keeps(eclipse)) eclipses.push_back(std::move(eclipse));

@@ -8,9 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/local_details_text.h"
 #include "app/qt/qt_text.h"
-#include "app/selection_details.h"
+#include "app/texts/local_details_text.h"
 
 namespace vellmora {
 namespace {
@@ -53,9 +52,8 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
 }
 
 void DetailsDialog::Refresh() {
-  const std::optional<LocalDetails> details = DetailsOfShownEclipse(form_);
-  if (details) {
-    Show(*details);
+  if (form_.Selected) {
+    Show(form_.Selected->Details());
   } else {
     table_->clear();
     table_->setRowCount(0);

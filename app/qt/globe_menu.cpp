@@ -67,7 +67,7 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
   QAction* exportPath = menu->addAction(ToQString(kExportPath));
-  exportPath->setEnabled(!form_.CentralLine.CentralLatitudes.empty());
+  exportPath->setEnabled(!form_.CentralLine().CentralLatitudes.empty());
   QObject::connect(exportPath, &QAction::triggered, [this] { AskAndExportPath(); });
   QAction* visible = menu->addAction(ToQString(kVisibleEclipses));
   visible->setEnabled(static_cast<bool>(ShowVisibleEclipses));

@@ -10,12 +10,10 @@
 #include <functional>
 #include <utility>
 
-#include "app/eclipse_row.h"
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
-#include "app/selection_details.h"
-#include "app/year_field.h"
+#include "app/texts/year_field.h"
 
 namespace vellmora {
 namespace {
@@ -244,29 +242,36 @@ void MainWindow::ShowVisibleEclipses() {
 }
 
 void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
-  const EclipseKind kind = eclipse.Catalogue.Kind;
+  const ChosenEclipse chosen = EclipseAsListed(eclipse.Catalogue.Kind, eclipse.Catalogue.Time);
+  const EclipseKind kind = chosen.Kind;
   if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
-    auto* list = static_cast<QListWidget*>(Control("LB1"));
-    const QString row = ToQString(FormatEclipseRow(kind, eclipse.Catalogue.Time));
-    auto rowIndex = [list, &row] {
-      const QList<QListWidgetItem*> found = list->findItems(row, Qt::MatchExactly);
-      return found.isEmpty() ? -1 : list->row(found.front());
+    auto listedRow = [this, &chosen] {
+      const std::vector<ChosenEclipse>& listed = form_->ListedEclipses;
+      const auto found = std::find_if(listed.begin(), listed.end(), [&chosen](const ChosenEclipse& row) {
+        const CalendarInstant& a = row.DynamicalTime;
+        const CalendarInstant& b = chosen.DynamicalTime;
+        return row.Kind == chosen.Kind && a.Day == b.Day && a.Month == b.Month && a.Year == b.Year &&
+               a.Hours == b.Hours;
+      });
+      return found == listed.end() ? -1 : static_cast<int>(found - listed.begin());
     };
-    if (rowIndex() < 0) {
-      e1_->SetText(std::to_string(eclipse.ListInstant.Year));
-      e2_->SetText(std::to_string(eclipse.ListInstant.Year + 1));
+    if (listedRow() < 0) {
+      e1_->SetText(std::to_string(chosen.DynamicalTime.Year));
+      e2_->SetText(std::to_string(chosen.DynamicalTime.Year + 1));
       form_->D1C();
     }
-    list->setCurrentRow(rowIndex());
+    auto* list = static_cast<QListWidget*>(Control("LB1"));
+    list->setCurrentRow(listedRow());
     list->scrollToItem(list->currentItem());
     form_->LB1C();
     return;
   }
   // The eclipse is not in the list: its details at the place. (Its map of
   // visibility belongs beside them once the globe can draw one.)
+  const Selection& seen = seenOutsideTheList_.emplace(
+      chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours, std::nullopt});
   if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
-  details_->Show(DetailsOfEclipse(eclipse.ListInstant,
-                                  {form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours}));
+  details_->Show(seen.Details());
   details_->show();
   details_->raise();
 }

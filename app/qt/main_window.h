@@ -3,13 +3,13 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/form37.h"
+#include "app/controls/system_clock.h"
 #include "app/qt/details_dialog.h"
 #include "app/qt/globe_menu.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
 #include "app/qt/visible_eclipses_dialog.h"
-#include "app/system_clock.h"
+#include "app/window/form37.h"
 
 namespace vellmora {
 
@@ -58,6 +58,8 @@ class MainWindow : public QWidget {
   std::unique_ptr<GlobeMenu> globeMenu_;
   DetailsDialog* details_ = nullptr;
   VisibleEclipsesDialog* visible_ = nullptr;
+  // An eclipse outside the list chosen in that dialog, with its details.
+  std::optional<Selection> seenOutsideTheList_;
 };
 
 }  // namespace vellmora

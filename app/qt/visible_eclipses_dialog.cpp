@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/qt_text.h"
-#include "app/visible_eclipses_text.h"
+#include "app/texts/visible_eclipses_text.h"
 #include "text/format_number.h"
 
 namespace vellmora {

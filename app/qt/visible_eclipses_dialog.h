@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/form37.h"
+#include "app/window/form37.h"
 #include "sightings/visible_eclipses.h"
 
 namespace vellmora {
