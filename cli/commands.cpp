@@ -35,7 +35,8 @@ struct CommandEntry {
 constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
 
 constexpr CommandEntry kCommands[] = {
-    {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST", ""},
+    {"list", RunListCommand,
+     "list FIRST LAST                  the central eclipses from 1 January FIRST to before 1 January LAST", ""},
     {"show", RunShowCommand,
      "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
      "                                     central line, place and local circumstances of that eclipse",
