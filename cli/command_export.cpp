@@ -1,11 +1,11 @@
 #include "cli/command_export.h"
 
-#include <fstream>
 #include <optional>
 
 #include "app/path_export.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_path.h"
+#include "cli/output_file.h"
 
 namespace vellmora {
 namespace {
@@ -50,19 +50,7 @@ int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::
   }
   ExportedPath path;
   if (const int status = ReadEclipsePath(options->Date, err, path); status != 0) return status;
-  const std::string content = WritePath(path, *options->Format);
-  if (!options->File) {
-    out << content;
-    return 0;
-  }
-  std::ofstream file(*options->File, std::ios::binary);
-  file << content;
-  file.close();
-  if (!file) {
-    err << "cannot write \"" << *options->File << "\"\n";
-    return kExitFailure;
-  }
-  return 0;
+  return WriteOutput(options->File.value_or(std::string(kStandardOutput)), WritePath(path, *options->Format), out, err);
 }
 
 }  // namespace vellmora

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/map_renderer_loader.h"
+#include "cli/output_file.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -17,9 +18,6 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
     "[--centre LAT,SETTING] [--search]\n";
-
-// --png - writes the picture itself to standard output instead of the path of a file.
-constexpr std::string_view kStandardOutput = "-";
 
 struct GlobeCentre {
   int Latitude;  // value for T1
@@ -132,15 +130,11 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
   }
   MemoryWindow window(SystemClock().Today(), renderer);
   if (const int status = DriveWindow(window, *request, err); status != 0) return status;
-  if (request->PngPath == kStandardOutput) {
-    out << window.PB3.Shown().PngBytes();
-    return 0;
+  if (const int status = WriteOutput(request->PngPath, window.PB3.Shown().PngBytes(), out, err); status != 0) {
+    return status;
   }
-  if (!window.PB3.Shown().SavePng(request->PngPath)) {
-    err << "cannot write " << request->PngPath << '\n';
-    return kExitFailure;
-  }
-  out << request->PngPath << '\n';
+  // The name of the file written; "-" writes the picture itself to standard output instead.
+  if (request->PngPath != kStandardOutput) out << request->PngPath << '\n';
   return 0;
 }
 
