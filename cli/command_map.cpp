@@ -40,7 +40,7 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
-// "LAT,SETTING", two whole numbers; the spin fields clamp them into their ranges.
+// "LAT,SETTING", two whole numbers, within the spin fields' ranges.
 std::optional<GlobeCentre> ReadCentre(std::string_view text) {
   const std::size_t comma = text.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
@@ -95,7 +95,17 @@ std::optional<MapRequest> ReadMapRequest(std::span<const std::string> args, std:
 }
 
 // Brings the in-memory window to the picture asked for; the exit status, 0 when it shows it.
+bool InRange(const SpinField& field, int value) { return value >= field.Minimum() && value <= field.Maximum(); }
+
 int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& err) {
+  if (request.Centre &&
+      !(InRange(window.T1, request.Centre->Latitude) && InRange(window.T2, request.Centre->Setting))) {
+    err << "--centre wants LAT from " << window.T1.Minimum() << " to " << window.T1.Maximum() << " and SETTING from "
+        << window.T2.Minimum() << " to " << window.T2.Maximum() << ", as the spin fields take them, not "
+        << request.Centre->Latitude << "," << request.Centre->Setting << "\n"
+        << kUsage;
+    return kExitUsage;
+  }
   if (request.Selection) {
     if (const int status = SelectEclipse(window, *request.Selection, err); status != 0) return status;
   } else {

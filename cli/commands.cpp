@@ -1,8 +1,10 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
@@ -98,6 +100,22 @@ std::optional<std::string_view> UnknownOption(const CommandEntry& command, std::
   return std::nullopt;
 }
 
+// The first option that `args` give more than once, if any: one rule for all
+// options, as a repeated value would otherwise silently replace the first.
+std::optional<std::string_view> RepeatedOption(const CommandEntry& command, std::span<const std::string> args) {
+  if (!command.Options) return std::nullopt;
+  std::vector<std::string_view> seen;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::optional<bool> takesValue =
+        LooksLikeOption(args[i]) ? OptionTakesValue(*command.Options, args[i]) : std::nullopt;
+    if (!takesValue) continue;
+    if (std::find(seen.begin(), seen.end(), args[i]) != seen.end()) return args[i];
+    seen.push_back(args[i]);
+    if (*takesValue) ++i;
+  }
+  return std::nullopt;
+}
+
 void PrintUsage(std::ostream& stream) {
   stream << "usage: vellmora-cli COMMAND ...\n";
   for (const CommandEntry& command : kCommands) stream << "  " << command.Synopsis << '\n';
@@ -118,6 +136,10 @@ int RunCommand(const CommandEntry& command, std::span<const std::string> args, s
   }
   if (const std::optional<std::string_view> option = UnknownOption(command, args)) {
     return UsageError("unknown option \"" + std::string(*option) + "\" for " + std::string(command.Name), err);
+  }
+  if (const std::optional<std::string_view> option = RepeatedOption(command, args)) {
+    return UsageError("option \"" + std::string(*option) + "\" given more than once for " + std::string(command.Name),
+                      err);
   }
   return command.Run(args, out, err);
 }

@@ -34,6 +34,8 @@ int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& pa
     std::optional<ExportedPath> listed = ExportedPathOfRow(text);
     if (!listed) return kExitFailure;
     path = std::move(*listed);
+    // Said as show, map and details say it; the output then holds no step.
+    if (path.Steps.empty()) err << NoCentralLineNotice(date) << '\n';
     return 0;
   }
   err << NoEclipseOnDateNotice(date) << '\n';

@@ -82,9 +82,11 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
 
 int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err) {
   if (options.Place) {
-    const int index = window.CB6.IndexOf(Utf8ToWindows1252(*options.Place));
+    const std::string name = Utf8ToWindows1252(*options.Place);
+    const int index = window.CB6.IndexOf(name);
     if (index < 0) {
-      err << "no place is called \"" << *options.Place << "\" (see vellmora-cli places TEXT)\n";
+      // The name as it was looked up: bytes that are not UTF-8 show as "?", not raw on the terminal.
+      err << "no place is called \"" << Windows1252ToUtf8(name) << "\" (see vellmora-cli places TEXT)\n";
       return kExitUsage;
     }
     window.CB6.Choose(index);
