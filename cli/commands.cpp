@@ -43,8 +43,8 @@ constexpr CommandEntry kCommands[] = {
      "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
      "                                     central line, place and local circumstances of that eclipse",
      kPlaceOptions},
-    {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path",
-     kPlaceOptions},
+    {"search", RunSearchCommand,
+     "search DD.MM.YYYY [...]          with show's arguments: the numbered places near the path", kPlaceOptions},
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
      "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
