@@ -61,11 +61,17 @@ void TForm37::RG1C() {
 
 void TForm37::D1C() {
   controls_.LB1.Clear();
-  const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
-  if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
-  if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
-  for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
-    controls_.LB1.Add(FormatEclipseRow(row.Kind, row.Time));
+  try {
+    const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
+    if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
+    if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
+    for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
+      controls_.LB1.Add(FormatEclipseRow(row.Kind, row.Time));
+    }
+  } catch (...) {
+    // Beside the empty list, the former eclipse's results would seem to belong to the failed request.
+    ForgetSelection();
+    throw;
   }
 }
 

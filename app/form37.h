@@ -84,6 +84,9 @@ class TForm37 {
   };
   std::optional<ShownCircumstances> Shown;
   std::function<void()> LocalCircumstancesShown;
+  // Told the notice (Windows-1252) when Enter is pressed on text in CB6 that
+  // is neither a place of the table nor coordinates.
+  std::function<void(const std::string&)> PlaceNotUnderstood;
 
   // The central line of the chosen eclipse and the places found near it.
   CentralLineResults CentralLine;
@@ -93,6 +96,8 @@ class TForm37 {
 
  private:
   void SetUpObservingPlace();
+  void ForgetSelection();
+  void ForgetShownCircumstances();
   void TurnGlobeToPath();
   void UpdateZoneLimits();
   void TurnGlobeTo(const GlobeCentre& centre);

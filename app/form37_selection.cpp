@@ -49,9 +49,31 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
   controls_.L41.SetText("Zeitzone bzgl. WT: " + FormatNumber(TimeZoneOffsetHours, 1, 2) + "h");
 }
 
+// No eclipse is chosen any more: the central line, the path on the globe and
+// the local circumstances go, and the details follow.
+void TForm37::ForgetSelection() {
+  CentralLine = CentralLineResults{};
+  ZoneSteps.clear();
+  ShowFoundPlaces = false;
+  controls_.LB5.Clear();
+  controls_.LB6.Clear();
+  PB3P();
+  ForgetShownCircumstances();
+}
+
+void TForm37::ForgetShownCircumstances() {
+  if (!Shown) return;
+  Shown.reset();
+  if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
-  if (row < 0) return;
+  // A new place without a chosen eclipse: details of the former place would no longer match the labels.
+  if (row < 0) {
+    ForgetShownCircumstances();
+    return;
+  }
   CalendarInstant instant{};
   if (!ReadEclipseRow(controls_.LB1.Line(row), instant)) return;
   SuppressLatitudeRepaint = true;

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QToolTip>
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -201,6 +202,10 @@ MainWindow::MainWindow() {
   lb6->setContextMenuPolicy(Qt::ActionsContextMenu);
   form_->LocalCircumstancesShown = [this] {
     if (details_ != nullptr && details_->isVisible()) details_->Refresh();
+  };
+  // Said next to the place chooser, where the text was typed.
+  form_->PlaceNotUnderstood = [cb6](const std::string& notice) {
+    QToolTip::showText(cb6->mapToGlobal(QPoint(0, cb6->height())), ToQString(notice), cb6);
   };
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
