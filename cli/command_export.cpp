@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 #include "cli/arguments.h"
-#include "cli/eclipse_path.h"
+#include "cli/listed_eclipse.h"
 #include "cli/output_file.h"
 
 namespace vellmora {
@@ -48,8 +48,11 @@ int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::
     err << kUsage;
     return kExitUsage;
   }
-  ExportedPath path;
-  if (const int status = ReadEclipsePath(options->Date, err, path); status != 0) return status;
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  const ExportedPath path = ExportedPathOf(Selection(eclipse, {}));
+  // Said as show, map and details say it; the file then holds no step.
+  if (path.Steps.empty()) err << NoCentralLineNotice(options->Date) << '\n';
   return WriteOutput(options->File.value_or(std::string(kStandardOutput)), WritePath(path, *options->Format), out, err);
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 namespace vellmora {
 namespace {
@@ -120,7 +120,7 @@ TEST(WindowPlaceChange, AfterAFailedListNothingOfTheFormerEclipseStays) {
   ASSERT_NO_FATAL_FAILURE(SelectAugust2026(window));
   int detailsTold = 0;
   window.Form.LocalCircumstancesShown = [&detailsTold] { ++detailsTold; };
-  ASSERT_TRUE(window.Form.Shown);
+  ASSERT_TRUE(window.Form.Selected);
 
   window.E2.SetText("-1");
   window.D1.Click();
@@ -128,12 +128,12 @@ TEST(WindowPlaceChange, AfterAFailedListNothingOfTheFormerEclipseStays) {
   EXPECT_EQ(window.LB1.Count(), 0);
   EXPECT_EQ(window.LB5.Count(), 0);
   EXPECT_EQ(window.LB6.Count(), 0);
-  EXPECT_EQ(window.Form.CentralLine.Size(), 0u);
-  EXPECT_FALSE(window.Form.Shown);
+  EXPECT_EQ(window.Form.CentralLine().Size(), 0u);
+  EXPECT_FALSE(window.Form.Selected);
   EXPECT_EQ(detailsTold, 1);
 
   window.CB6.Choose(ItemOf(window, "Madrid, Spanien"));
-  EXPECT_FALSE(window.Form.Shown);
+  EXPECT_FALSE(window.Form.Selected);
   EXPECT_EQ(window.L39.Text(), "Geografische Breite: 40.42\xB0");
 }
 

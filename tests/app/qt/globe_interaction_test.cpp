@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 #include "app/qt/main_window.h"
 
 namespace vellmora {
