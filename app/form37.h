@@ -66,11 +66,16 @@ class TForm37 {
   // show them with the time zone of the nearest table place, and the selected
   // eclipse is computed anew as for a place of the table.
   void ObserveAnywhere(const GeoPoint& point);
+  // The time zone of the table place nearest to the point.
+  std::string NearestPlaceZone(const GeoPoint& point) const;
 
   // Window state.
   double ObserverLatitude = 0;
   double ObserverLongitude = 0;
   double TimeZoneOffsetHours = 0;
+  // The IANA time zone of the observing place, for its civil time: the table
+  // place's own, for any other point the nearest table place's.
+  std::string TimeZoneName = "Etc/UTC";
   double MapCentreLongitude = 180.0;
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
@@ -93,6 +98,7 @@ class TForm37 {
 
  private:
   void SetUpObservingPlace();
+  std::string ZoneOfPlace(int index) const;
   void TurnGlobeToPath();
   void UpdateZoneLimits();
   void TurnGlobeTo(const GlobeCentre& centre);
@@ -101,6 +107,7 @@ class TForm37 {
   FormControls controls_;
   bool dispatching_ = false;
   GlobeDrag globeDrag_;
+  std::vector<std::string> placeZones_;  // "zones", one per line of lb9
 };
 
 }  // namespace vellmora

@@ -4,6 +4,7 @@
 #include "app/eclipse_row.h"
 #include "app/form37.h"
 #include "app/local_circumstances_text.h"
+#include "app/nearest_place.h"
 #include "app/resources.h"
 #include "catalogue/moon.h"
 #include "catalogue/vsop.h"
@@ -26,6 +27,7 @@ void TForm37::SetUpObservingPlace() {
   controls_.lb9.Clear();
   for (const std::string& line : LoadResourceLines("mort")) controls_.lb9.Add(line);
   controls_.CB6.Fill(LoadResourceLines("mort1"));
+  placeZones_ = LoadResourceLines("zones");
   controls_.CB6.SetEditText(kStartPlace);
   controls_.CB6.SetSelectedIndex(controls_.CB6.IndexOf(kStartPlace));
   CB6Change();
@@ -35,6 +37,7 @@ void TForm37::CB6Change() {
   const int index = controls_.CB6.SelectedIndex();
   if (index < 0 || index >= controls_.lb9.Count()) return;
   const PlaceRecord place = ParsePlaceRecord(controls_.lb9.Line(index));
+  TimeZoneName = ZoneOfPlace(index);
   ObserveFrom(static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
               static_cast<double>(place.ZoneOffset));
   LB1C();
@@ -77,8 +80,17 @@ void TForm37::LB1C() {
   } else {
     controls_.LB6.Add(kNotVisibleText);
   }
-  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours}};
+  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, TimeZoneName}};
   if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
+std::string TForm37::ZoneOfPlace(int index) const {
+  return index >= 0 && index < static_cast<int>(placeZones_.size()) ? placeZones_[static_cast<std::size_t>(index)]
+                                                                    : "Etc/UTC";
+}
+
+std::string TForm37::NearestPlaceZone(const GeoPoint& point) const {
+  return ZoneOfPlace(NearestPlaceIndex(controls_.lb9, point));
 }
 
 // Centres the globe on the middle of the path: T1 moves without a paint, T2

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/civil_time_text.h"
 #include "app/local_circumstances_text.h"
 #include "ephem/timlib.h"
 #include "text/format_number.h"
@@ -62,8 +63,6 @@ std::string EventName(LocalEventKind kind) {
 
 std::string Shift(const std::optional<double>& seconds) { return seconds ? Signed(*seconds, 1) + " s" : "-"; }
 
-std::string ZoneClock(double hours) { return hours == 0 ? "UT" : "UT" + Signed(hours, 2) + "h"; }
-
 std::string Duration(double seconds) {
   const double tenths = std::nearbyint(seconds * 10);
   const double minutes = std::floor(tenths / 600);
@@ -90,9 +89,8 @@ void AddHorizonFigures(const LocalDetails& details, std::vector<std::string>& fi
   for (const HorizonEvent& event : details.HorizonEvents) {
     const bool sunrise = event.Kind == HorizonCrossing::Sunrise;
     figures.push_back(std::string(sunrise ? "Sonnenaufgang" : "Sonnenuntergang") + " w\xE4hrend der Finsternis um " +
-                      FormatClockTime(event.Instant, 0) + " UT (" +
-                      FormatClockTime(event.Instant, details.ZoneOffsetHours) + " Zonenzeit), Gr\xF6\337e " +
-                      FormatNumber(event.Magnitude, 1, 3));
+                      FormatClockTime(event.Instant, 0) + " UT, " + FormatCivilTime(event.Instant, details.TimeZone) +
+                      ", Gr\xF6\337e " + FormatNumber(event.Magnitude, 1, 3));
   }
   const bool neverUp =
       !details.Events.empty() && details.HorizonEvents.empty() && !details.Events.front().SunAboveHorizon;
@@ -130,15 +128,27 @@ std::string FormatClockTime(double t, double offsetHours) {
 
 LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
   LocalDetailsText text;
-  text.Header = {"Ereignis", "UT", "Zonenzeit", "H\xF6he",         "scheinbare H\xF6he", "Azimut",
-                 "P",        "V",  "Sonne",     "Delta-T - Sigma", "Delta-T + Sigma"};
+  text.Header = {"Ereignis",
+                 "UT",
+                 "gesetzliche Zeit",
+                 "Wahre Ortszeit",
+                 "Mittlere Ortszeit",
+                 "H\xF6he",
+                 "scheinbare H\xF6he",
+                 "Azimut",
+                 "P",
+                 "V",
+                 "Sonne",
+                 "Delta-T - Sigma",
+                 "Delta-T + Sigma"};
   for (const LocalEvent& event : details.Events) {
-    text.Rows.push_back({EventName(event.Kind), FormatClockTime(event.Instant, 0),
-                         FormatClockTime(event.Instant, details.ZoneOffsetHours), Degrees(event.Sun.Altitude),
-                         Degrees(event.Sun.ApparentAltitude), Degrees(event.Sun.Azimuth),
-                         Degrees(event.Angles.PositionAngle), Degrees(event.Angles.VertexAngle),
-                         event.SunAboveHorizon ? "\374ber dem Horizont" : "unter dem Horizont",
-                         Shift(event.ShiftForSmallerDeltaT), Shift(event.ShiftForLargerDeltaT)});
+    text.Rows.push_back(
+        {EventName(event.Kind), FormatClockTime(event.Instant, 0), FormatCivilTime(event.Instant, details.TimeZone),
+         FormatApparentSolarTime(event.Instant, details.LongitudeEast),
+         FormatMeanSolarTime(event.Instant, details.LongitudeEast), Degrees(event.Sun.Altitude),
+         Degrees(event.Sun.ApparentAltitude), Degrees(event.Sun.Azimuth), Degrees(event.Angles.PositionAngle),
+         Degrees(event.Angles.VertexAngle), event.SunAboveHorizon ? "\374ber dem Horizont" : "unter dem Horizont",
+         Shift(event.ShiftForSmallerDeltaT), Shift(event.ShiftForLargerDeltaT)});
   }
 
   std::vector<std::string>& figures = text.Figures;
@@ -150,7 +160,7 @@ LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
   }
   AddHorizonFigures(details, figures);
   if (details.Path) AddPathFigures(*details.Path, figures);
-  figures.push_back("Zonenzeit: " + ZoneClock(details.ZoneOffsetHours));
+  figures.push_back("Zeitzone: " + details.TimeZone);
   const DeltaTFigures& deltaT = details.DeltaT;
   figures.push_back("Delta-T: " + FormatNumber(deltaT.UsedSeconds(), 1, 2) + " s (Daten " +
                     FormatNumber(deltaT.DataSeconds, 1, 2) + " s, Korrektur der Ephemeride " +

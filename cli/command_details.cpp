@@ -1,10 +1,15 @@
 #include "cli/command_details.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "app/local_details_text.h"
 #include "app/selection_details.h"
 #include "app/system_clock.h"
+#include "catalogue/moon.h"
+#include "civil/civil_clock.h"
+#include "civil/iso_time.h"
+#include "civil/solar_time.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "ephem/timlib.h"
@@ -13,7 +18,8 @@
 namespace vellmora {
 namespace {
 
-constexpr const char* kUsage = "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n";
+constexpr const char* kUsage =
+    "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n";
 
 std::string Joined(const std::vector<std::string>& cells) {
   std::string line;
@@ -77,11 +83,22 @@ const char* SideName(PathSide side) { return side == PathSide::North ? "north" :
 
 nlohmann::json Optional(const std::optional<double>& value) { return value ? nlohmann::json(*value) : nullptr; }
 
-// The instant in UT and in the place's zone time, and as a Julian Date (UT).
-void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
-  object["ut"] = FormatDateAndTime(t, 0);
-  object["zone_time"] = FormatDateAndTime(t, zoneOffsetHours);
-  object["jd_ut"] = MJDFromCenturies(t) + kJulianDateOfMJDZero;
+// The instant in UT, in the place's civil time and its local solar times
+// (ISO 8601, proleptic Gregorian), as a Julian Date (UT), and before
+// 1582-10-15 as the eclipse list's Julian-calendar date (UT).
+void AddInstant(nlohmann::json& object, double t, const LocalDetails& details) {
+  const CivilClock civil = CivilClockAt(details.TimeZone, t);
+  object["ut"] = IsoUtc(t);
+  object["civil_time"] = IsoWithOffset(t, civil.OffsetSeconds);
+  object["summer_time"] = civil.SummerTime;
+  object["local_mean_time_of_zone"] = civil.LocalMeanTime;
+  object["local_apparent_solar_time"] =
+      IsoWithOffset(t, std::lround(LocalApparentTimeOffsetSeconds(t, details.LongitudeEast))).substr(0, 19);
+  object["local_mean_solar_time"] =
+      IsoWithOffset(t, std::lround(LocalMeanTimeOffsetSeconds(details.LongitudeEast))).substr(0, 19);
+  const double jd = MJDFromCenturies(t) + kJulianDateOfMJDZero;
+  object["jd_ut"] = jd;
+  if (jd < kGregorianSwitchJD) object["ut_julian_calendar"] = IsoJulianCalendar(t, 0);
 }
 
 nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPlace& place,
@@ -95,10 +112,11 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPla
   json["magnitude"] = details.Magnitude;
   json["obscuration"] = details.Obscuration;
   json["zone_offset_h"] = details.ZoneOffsetHours;
+  json["time_zone"] = details.TimeZone;
   json["events"] = nlohmann::json::array();
   for (const LocalEvent& event : details.Events) {
     nlohmann::json entry{{"event", EventName(event.Kind)}};
-    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    AddInstant(entry, event.Instant, details);
     entry["alt_deg"] = event.Sun.Altitude;
     entry["apparent_alt_deg"] = event.Sun.ApparentAltitude;
     entry["az_deg"] = event.Sun.Azimuth;
@@ -112,7 +130,7 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPla
   json["horizon_events"] = nlohmann::json::array();
   for (const HorizonEvent& event : details.HorizonEvents) {
     nlohmann::json entry{{"event", event.Kind == HorizonCrossing::Sunrise ? "sunrise" : "sunset"}};
-    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    AddInstant(entry, event.Instant, details);
     entry["magnitude"] = event.Magnitude;
     json["horizon_events"].push_back(entry);
   }
@@ -140,10 +158,19 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPla
 
 int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   std::vector<std::string> rest;
-  const std::optional<SelectionOptions> options = ReadSelectionOptions(args, rest, err);
-  const bool json = rest.size() == 1 && rest.front() == "--json";
-  if (!options || !(rest.empty() || json) || !(options->Place || options->Latitude)) {
-    if (options && !rest.empty() && !json) err << "unexpected argument \"" << rest.front() << "\"\n";
+  std::optional<SelectionOptions> options = ReadSelectionOptions(args, rest, err);
+  const bool json = !rest.empty() && rest.back() == "--json";
+  if (json) rest.pop_back();
+  if (options && rest.size() == 2 && rest.front() == "--tz") {
+    if (!IsKnownTimeZone(rest.back())) {
+      err << "no time zone is called \"" << rest.back() << "\" (an IANA name such as Europe/Berlin)\n";
+      return kExitUsage;
+    }
+    options->TimeZone = rest.back();
+    rest.clear();
+  }
+  if (!options || !rest.empty() || !(options->Place || options->Latitude)) {
+    if (options && !rest.empty()) err << "unexpected argument \"" << rest.front() << "\"\n";
     err << kUsage;
     return kExitUsage;
   }

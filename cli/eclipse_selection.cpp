@@ -48,7 +48,7 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
     err << date.Problem << ": \"" << args[0] << "\"\n";
     return std::nullopt;
   }
-  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt};
+  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt, std::nullopt};
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -90,7 +90,9 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
     window.CB6.Choose(index);
   } else if (options.Latitude) {
     window.Form.ObserveFrom(*options.Latitude, *options.Longitude, 0);
+    window.Form.TimeZoneName = window.Form.NearestPlaceZone({*options.Latitude, *options.Longitude});
   }
+  if (options.TimeZone) window.Form.TimeZoneName = *options.TimeZone;
   const std::optional<int> row = ListEclipseOfDate(window, options.Date, err);
   if (!row) return kExitFailure;
   window.LB1.Click(*row);

@@ -19,6 +19,9 @@ struct SelectionOptions {
   std::optional<std::string> Place;
   std::optional<double> Latitude;
   std::optional<double> Longitude;
+  // The time zone of the civil times (IANA name); by default the place's own,
+  // for --lat/--lon the nearest table place's.
+  std::optional<std::string> TimeZone;
 };
 
 // Reads the date and the place options; a message on err and nullopt when they are wrong.
