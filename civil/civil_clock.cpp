@@ -7,19 +7,24 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 
 #include "ephem/timlib.h"
 
-// The offsets come from the system's tz database through the date library;
-// its reading of the binary zone files ends at their last listed transition
-// (2037 for zones with summer time), after which the files' footer rule would
-// apply. For a later instant of such a zone the clock is taken from the latest
-// year of the database whose month begins on the same weekday (and, for
-// February, that is as long): the yearly rules of summer time name weekdays of
-// months, so that month of that year has the same transitions at the same
-// times of day.
+// The offsets come from the system's tz database through the date library,
+// which reads the binary zone files up to their last listed transition. The
+// files list the transitions of yearly rules as far as a 32-bit count of
+// seconds reaches (January 2038), or further where they do not repeat yearly
+// before; the rules go on after that. For a later
+// instant of a zone whose transitions still come yearly then, the clock is
+// taken from the latest year of the database whose month begins on the same
+// weekday (and, for February, is as long): yearly rules of summer time name
+// weekdays of months, so that month of that year has the same transitions at
+// the same times of day. A zone whose last transition comes earlier keeps its
+// last offset, as the database says.
 
 namespace vellmora {
 namespace {
@@ -28,6 +33,9 @@ using date::sys_seconds;
 
 constexpr double kMJDOfUnixEpoch = 40587;
 constexpr int kYearsSearchedForTheSameMonth = 14;
+constexpr int kDaysOfAShortYear = 363;  // a transition on a weekday of a month or on
+constexpr int kDaysOfALongYear = 371;   // a fixed date comes again 364 to 371 days later
+constexpr sys_seconds kEndOf32BitTime{std::chrono::seconds{std::numeric_limits<std::int32_t>::max()}};
 
 sys_seconds SecondsOf(double t) {
   const double seconds = std::floor((MJDFromCenturies(t) - kMJDOfUnixEpoch) * kSecondsPerDay + 0.5);
@@ -50,12 +58,15 @@ bool MonthsAlike(date::year_month_day a, date::year_month_day b) {
   return first == otherFirst && (a.month() != date::February || a.year().is_leap() == b.year().is_leap());
 }
 
-// The clock after the last transition of the database: for a zone whose last
-// two transitions lie within a year (summer time goes on), the same instant of
-// the month in the latest alike year of the database.
+// The clock after the last transition of the database: for a zone whose
+// transitions still repeat yearly at the end of the listed ones, the same
+// instant of the month in the latest alike year of the database.
 date::sys_info InfoBeyondData(const date::time_zone& zone, sys_seconds instant, const date::sys_info& last) {
-  const date::sys_info previous = zone.get_info(last.begin - std::chrono::seconds{1});
-  const bool yearly = last.begin - previous.begin < date::years{1};
+  // The same transition a year earlier: 364 or 371 days for a weekday of a
+  // month, 365 or 366 for a fixed date (not so for a lunar calendar's).
+  const date::sys_info yearBefore = zone.get_info(last.begin - date::days{kDaysOfAShortYear});
+  const bool yearly =
+      last.begin > kEndOf32BitTime - date::years{1} && last.begin - yearBefore.begin <= date::days{kDaysOfALongYear};
   const date::year_month_day day = DayOf(instant);
   const date::year lastYear = DayOf(last.begin).year();
   if (!yearly || day.year() <= lastYear) return last;
@@ -108,7 +119,8 @@ CivilClock CivilClockAt(std::string_view zoneName, double t) {
   const date::time_zone& zone = ZoneNamed(zoneName);
   const sys_seconds instant = SecondsOf(t);
   date::sys_info info = zone.get_info(instant);
-  if (info.end == sys_seconds::max()) info = InfoBeyondData(zone, instant, info);
+  // The last period of the database lasts to the end of the library's calendar.
+  if (info.end >= date::sys_days{date::year::max() / date::January / 1}) info = InfoBeyondData(zone, instant, info);
   CivilClock clock;
   clock.OffsetSeconds = static_cast<long>(info.offset.count());
   clock.SummerTime = info.save != std::chrono::minutes{0};
