@@ -49,7 +49,7 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
   layout->addWidget(table_, 3);
   layout->addWidget(figures_, 2);
   layout->addLayout(buttons);
-  resize(900, 420);
+  resize(1180, 420);  // room for the clocks and the angles side by side
 }
 
 void DetailsDialog::Refresh() {
