@@ -16,8 +16,9 @@ struct WholeSeconds {
   long Second;    // of the day
 };
 
-WholeSeconds Split(double t, long offsetSeconds) {
-  const double seconds = std::floor(MJDFromCenturies(t) * kSecondsPerDay + 0.5) + static_cast<double>(offsetSeconds);
+// The clock offsetSeconds ahead of UT, rounded to the second.
+WholeSeconds Split(double t, double offsetSeconds) {
+  const double seconds = std::floor(MJDFromCenturies(t) * kSecondsPerDay + offsetSeconds + 0.5);
   const double day = std::floor(seconds / kSecondsPerDay);
   return {static_cast<long long>(day), static_cast<long>(seconds - day * kSecondsPerDay)};
 }
@@ -58,20 +59,20 @@ std::string OffsetText(long offsetSeconds) {
 
 }  // namespace
 
-std::string IsoUtc(double t) {
-  const WholeSeconds s = Split(t, 0);
-  const Ymd date = GregorianDate(s.Day);
-  return Text(date.Year, date.Month, date.Day, s.Second) + "Z";
-}
+std::string IsoUtc(double t) { return IsoLocalTime(t, 0) + "Z"; }
 
 std::string IsoWithOffset(double t, long offsetSeconds) {
+  return IsoLocalTime(t, static_cast<double>(offsetSeconds)) + OffsetText(offsetSeconds);
+}
+
+std::string IsoLocalTime(double t, double offsetSeconds) {
   const WholeSeconds s = Split(t, offsetSeconds);
   const Ymd date = GregorianDate(s.Day);
-  return Text(date.Year, date.Month, date.Day, s.Second) + OffsetText(offsetSeconds);
+  return Text(date.Year, date.Month, date.Day, s.Second);
 }
 
 std::string IsoJulianCalendar(double t, long offsetSeconds) {
-  const WholeSeconds s = Split(t, offsetSeconds);
+  const WholeSeconds s = Split(t, static_cast<double>(offsetSeconds));
   const CalendarInstant date = CalendarFromMJD(static_cast<double>(s.Day));
   return Text(date.Year, date.Month, date.Day, s.Second);
 }

@@ -14,6 +14,10 @@ std::string IsoUtc(double t);
 // that offset ("+00:53:28" where it has seconds).
 std::string IsoWithOffset(double t, long offsetSeconds);
 
+// "2024-04-08T12:11:54": a local clock `offsetSeconds` ahead of UT that
+// belongs to no zone (a sundial, the place's mean time), without an offset.
+std::string IsoLocalTime(double t, double offsetSeconds);
+
 // "1133-08-02T12:34:56": the same clock without the offset, in the Julian
 // calendar (for the dates of the eclipse list before 1582 October 15).
 std::string IsoJulianCalendar(double t, long offsetSeconds);

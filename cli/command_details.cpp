@@ -1,6 +1,5 @@
 #include "cli/command_details.h"
 
-#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "app/local_details_text.h"
@@ -92,10 +91,8 @@ void AddInstant(nlohmann::json& object, double t, const LocalDetails& details) {
   object["civil_time"] = IsoWithOffset(t, civil.OffsetSeconds);
   object["summer_time"] = civil.SummerTime;
   object["local_mean_time_of_zone"] = civil.LocalMeanTime;
-  object["local_apparent_solar_time"] =
-      IsoWithOffset(t, std::lround(LocalApparentTimeOffsetSeconds(t, details.LongitudeEast))).substr(0, 19);
-  object["local_mean_solar_time"] =
-      IsoWithOffset(t, std::lround(LocalMeanTimeOffsetSeconds(details.LongitudeEast))).substr(0, 19);
+  object["local_apparent_solar_time"] = IsoLocalTime(t, LocalApparentTimeOffsetSeconds(t, details.LongitudeEast));
+  object["local_mean_solar_time"] = IsoLocalTime(t, LocalMeanTimeOffsetSeconds(details.LongitudeEast));
   const double jd = MJDFromCenturies(t) + kJulianDateOfMJDZero;
   object["jd_ut"] = jd;
   if (jd < kGregorianSwitchJD) object["ut_julian_calendar"] = IsoJulianCalendar(t, 0);
