@@ -2,15 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/local_details_text.h"
-#include "app/selection_details.h"
-#include "app/system_clock.h"
+#include "app/selection/selection.h"
+#include "app/texts/local_details_text.h"
 #include "catalogue/moon.h"
-#include "civil/civil_clock.h"
 #include "civil/iso_time.h"
-#include "civil/solar_time.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
+#include "cli/listed_eclipse.h"
 #include "ephem/timlib.h"
 #include "text/windows1252.h"
 
@@ -26,8 +24,8 @@ std::string Joined(const std::vector<std::string>& cells) {
   return Windows1252ToUtf8(line);
 }
 
-void PrintText(const LocalDetails& details, std::ostream& out) {
-  const LocalDetailsText text = FormatLocalDetails(details);
+void PrintText(const Selection& selection, std::ostream& out) {
+  const LocalDetailsText text = FormatLocalDetails(selection);
   if (!text.Rows.empty()) {
     out << Joined(text.Header) << '\n';
     for (const std::vector<std::string>& row : text.Rows) out << Joined(row) << '\n';
@@ -85,21 +83,23 @@ nlohmann::json Optional(const std::optional<double>& value) { return value ? nlo
 // The instant in UT, in the place's civil time and its local solar times
 // (ISO 8601, proleptic Gregorian), as a Julian Date (UT), and before
 // 1582-10-15 as the eclipse list's Julian-calendar date (UT).
-void AddInstant(nlohmann::json& object, double t, const LocalDetails& details) {
-  const CivilClock civil = CivilClockAt(details.TimeZone, t);
+void AddInstant(nlohmann::json& object, double t, const PlaceClocks& clocks) {
+  const CivilClock& civil = clocks.Civil;
   object["ut"] = IsoUtc(t);
   object["civil_time"] = IsoWithOffset(t, civil.OffsetSeconds);
   object["summer_time"] = civil.SummerTime;
   object["local_mean_time_of_zone"] = civil.LocalMeanTime;
-  object["local_apparent_solar_time"] = IsoLocalTime(t, LocalApparentTimeOffsetSeconds(t, details.LongitudeEast));
-  object["local_mean_solar_time"] = IsoLocalTime(t, LocalMeanTimeOffsetSeconds(details.LongitudeEast));
+  object["local_apparent_solar_time"] = IsoLocalTime(t, clocks.ApparentSolarOffsetSeconds);
+  object["local_mean_solar_time"] = IsoLocalTime(t, clocks.MeanSolarOffsetSeconds);
   const double jd = MJDFromCenturies(t) + kJulianDateOfMJDZero;
   object["jd_ut"] = jd;
   if (jd < kGregorianSwitchJD) object["ut_julian_calendar"] = IsoJulianCalendar(t, 0);
 }
 
-nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPlace& place,
-                             const LocalDetails& details) {
+nlohmann::json DetailsAsJson(const SelectionOptions& options, const Selection& selection) {
+  const ChosenPlace& place = selection.Place();
+  const LocalDetails& details = selection.Details();
+  const DetailsClocks& clocks = selection.Clocks();
   nlohmann::json json;
   json["date"] = options.Date;
   json["place"] = options.Place ? nlohmann::json(*options.Place) : nullptr;
@@ -109,11 +109,12 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPla
   json["magnitude"] = details.Magnitude;
   json["obscuration"] = details.Obscuration;
   json["zone_offset_h"] = details.ZoneOffsetHours;
-  json["time_zone"] = details.TimeZone;
+  json["time_zone"] = place.TimeZone;
   json["events"] = nlohmann::json::array();
-  for (const LocalEvent& event : details.Events) {
+  for (std::size_t i = 0; i < details.Events.size(); ++i) {
+    const LocalEvent& event = details.Events[i];
     nlohmann::json entry{{"event", EventName(event.Kind)}};
-    AddInstant(entry, event.Instant, details);
+    AddInstant(entry, event.Instant, clocks.Events[i]);
     entry["alt_deg"] = event.Sun.Altitude;
     entry["apparent_alt_deg"] = event.Sun.ApparentAltitude;
     entry["az_deg"] = event.Sun.Azimuth;
@@ -125,9 +126,10 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPla
     json["events"].push_back(entry);
   }
   json["horizon_events"] = nlohmann::json::array();
-  for (const HorizonEvent& event : details.HorizonEvents) {
+  for (std::size_t i = 0; i < details.HorizonEvents.size(); ++i) {
+    const HorizonEvent& event = details.HorizonEvents[i];
     nlohmann::json entry{{"event", event.Kind == HorizonCrossing::Sunrise ? "sunrise" : "sunset"}};
-    AddInstant(entry, event.Instant, details);
+    AddInstant(entry, event.Instant, clocks.HorizonEvents[i]);
     entry["magnitude"] = event.Magnitude;
     json["horizon_events"].push_back(entry);
   }
@@ -171,14 +173,16 @@ int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std:
     err << kUsage;
     return kExitUsage;
   }
-  MemoryWindow window(SystemClock().Today());
-  if (const int status = SelectEclipse(window, *options, err); status != 0) return status;
-  const std::optional<LocalDetails> details = DetailsOfShownEclipse(window.Form);
-  if (!details) return kExitFailure;
+  const std::optional<ChosenPlace> place = ChosenPlaceOf(*options, err);
+  if (!place) return kExitUsage;
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  const Selection selection(eclipse, *place);
+  if (selection.CentralLine().Size() == 0) err << NoCentralLineNotice(options->Date) << '\n';
   if (json) {
-    out << DetailsAsJson(*options, window.Form.Shown->Place, *details).dump(2) << '\n';
+    out << DetailsAsJson(*options, selection).dump(2) << '\n';
   } else {
-    PrintText(*details, out);
+    PrintText(selection, out);
   }
   return 0;
 }

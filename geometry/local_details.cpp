@@ -152,8 +152,6 @@ LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, con
   details.Magnitude = nominal.Magnitude;
   details.Obscuration = nominal.Obscuration;
   details.ZoneOffsetHours = place.ZoneOffsetHours;
-  details.TimeZone = place.TimeZone;
-  details.LongitudeEast = place.LongitudeEast;
   details.DeltaT = deltaT;
 
   for (const LocalEventKind kind :

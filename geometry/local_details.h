@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "geometry/central_phase_probability.h"
@@ -84,8 +83,6 @@ struct LocalDetails {
   std::optional<double> CentralDurationSeconds;  // annular or total at the place
   std::optional<PathPosition> Path;              // none for a path without central line
   double ZoneOffsetHours = 0;                    // standard time of the place minus UT
-  std::string TimeZone;                          // IANA name, for the place's civil time
-  double LongitudeEast = 0;                      // of the place, degrees, for its solar time
   DeltaTFigures DeltaT;
   double CentralPhaseProbability = 0;
   Certainty CentralPhaseCertainty = Certainty::Excluded;
@@ -95,7 +92,6 @@ struct ObservingPlace {
   double Latitude = 0;       // geodetic, degrees, north positive
   double LongitudeEast = 0;  // degrees
   double ZoneOffsetHours = 0;
-  std::string TimeZone = "Etc/UTC";  // IANA name
 };
 
 // For the catalogue date and hour (universal time) of the local circumstances.

@@ -8,9 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/local_details_text.h"
 #include "app/qt/qt_text.h"
-#include "app/selection_details.h"
+#include "app/texts/local_details_text.h"
 
 namespace vellmora {
 namespace {
@@ -53,12 +52,11 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
 }
 
 void DetailsDialog::Refresh() {
-  const std::optional<LocalDetails> details = DetailsOfShownEclipse(form_);
   table_->clear();
   table_->setRowCount(0);
   figures_->clear();
-  if (!details) return;
-  const LocalDetailsText text = FormatLocalDetails(*details);
+  if (!form_.Selected) return;
+  const LocalDetailsText text = FormatLocalDetails(*form_.Selected);
   table_->setColumnCount(static_cast<int>(text.Header.size()));
   QStringList titles;
   for (const std::string& title : text.Header) titles << ToQString(title);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "civil/civil_clock.h"
 #include "ephem/timlib.h"
 #include "tests/support/place_name_order.h"
