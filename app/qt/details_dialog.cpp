@@ -52,11 +52,20 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
 }
 
 void DetailsDialog::Refresh() {
+  if (form_.Selected) {
+    Show(*form_.Selected);
+  } else {
+    table_->clear();
+    table_->setRowCount(0);
+    figures_->clear();
+  }
+}
+
+void DetailsDialog::Show(const Selection& selection) {
   table_->clear();
   table_->setRowCount(0);
   figures_->clear();
-  if (!form_.Selected) return;
-  const LocalDetailsText text = FormatLocalDetails(*form_.Selected);
+  const LocalDetailsText text = FormatLocalDetails(selection);
   table_->setColumnCount(static_cast<int>(text.Header.size()));
   QStringList titles;
   for (const std::string& title : text.Header) titles << ToQString(title);

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include "app/selection/selection.h"
 #include "app/window/form37.h"
 
 namespace vellmora {
@@ -19,6 +20,9 @@ class DetailsDialog : public QDialog {
 
   // Computes and shows the details of the form's shown eclipse and place.
   void Refresh();
+  // Shows the details of one eclipse at one place (an eclipse outside the
+  // list, chosen in "Finsternisse am Beobachtungsort").
+  void Show(const Selection& selection);
 
   QTableWidget* Table() const { return table_; }
   QString Figures() const { return figures_->toPlainText(); }
