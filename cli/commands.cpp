@@ -55,9 +55,10 @@ constexpr CommandEntry kCommands[] = {
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
     {"details", RunDetailsCommand,
-     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
-     "                                     the Sun, the contact angles, the duration and Delta-T at a place",
-     "--place= --lat= --lon= --json"},
+     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n"
+     "                                     the Sun, the contact angles, the duration and Delta-T at a place,\n"
+     "                                     the times also as civil time (of ZONE) and local solar time",
+     "--place= --lat= --lon= --tz= --json"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},

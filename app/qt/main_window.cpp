@@ -274,10 +274,11 @@ void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
   }
   // The eclipse is not in the list: its details at the place. (Its map of
   // visibility belongs beside them once the globe can draw one.)
-  const Selection& seen = seenOutsideTheList_.emplace(
-      chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours, std::nullopt});
+  const Selection& seen =
+      seenOutsideTheList_.emplace(chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude,
+                                                      form_->TimeZoneOffsetHours, std::nullopt, form_->TimeZoneName});
   if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
-  details_->Show(seen.Details());
+  details_->Show(seen);
   details_->show();
   details_->raise();
 }

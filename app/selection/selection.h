@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/selection/chosen_eclipse.h"
+#include "civil/place_clocks.h"
 #include "geometry/central_line.h"
 #include "geometry/local_circumstances.h"
 #include "geometry/local_details.h"
@@ -24,6 +25,12 @@
 
 namespace vellmora {
 
+// The place's clocks at the instants of the details, in their order.
+struct DetailsClocks {
+  std::vector<PlaceClocks> Events;
+  std::vector<PlaceClocks> HorizonEvents;
+};
+
 class Selection {
  public:
   Selection(ChosenEclipse eclipse, ChosenPlace place);
@@ -43,6 +50,8 @@ class Selection {
   const std::optional<LocalCircumstancesResult>& LocalCircumstances() const;
   // Contacts, the Sun's position, the path distances and the uncertainty at the place.
   const LocalDetails& Details() const;
+  // The place's civil and solar clocks at the instants of Details().
+  const DetailsClocks& Clocks() const;
 
  private:
   ChosenEclipse eclipse_;
@@ -54,6 +63,7 @@ class Selection {
   mutable std::optional<bool> sunAboveHorizon_;
   mutable std::optional<std::optional<LocalCircumstancesResult>> localCircumstances_;
   mutable std::optional<LocalDetails> details_;
+  mutable std::optional<DetailsClocks> clocks_;
 };
 
 }  // namespace vellmora

@@ -55,6 +55,7 @@ void TForm37::ObserveAnywhere(const GeoPoint& point) {
   const int nearest = NearestPlaceIndex(controls_.lb9, shown);
   const double zoneOffset =
       nearest < 0 ? 0.0 : static_cast<double>(ParsePlaceRecord(controls_.lb9.Line(nearest)).ZoneOffset);
+  TimeZoneName = ZoneOfPlace(nearest);
   ObserveFrom(shown.Latitude, shown.Longitude, zoneOffset);
   LB1C();
 }
