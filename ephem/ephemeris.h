@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ephem/equatorial_fit.h"
+
+// The two sources of the Sun's and the Moon's places that the eclipse
+// geometry can fit: the program's own series (standard) and the modern
+// theories (precise), each with the Delta-T it goes with.
+
+namespace vellmora {
+
+enum class Ephemeris { Standard, Precise };
+
+EquatorialFit FitMoon(Ephemeris ephemeris, double TA, double TB, int N);
+EquatorialFit FitSun(Ephemeris ephemeris, double TA, double TB, int N);
+
+// Delta-T in days for an eclipse date: the standard series take the year's
+// value with their lag behind modern ephemerides, the precise ones Delta-T
+// itself at the date.
+double EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year);
+
+}  // namespace vellmora
