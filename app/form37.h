@@ -58,6 +58,9 @@ class TForm37 {
   void CB6Enter();
   // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
   void SetShowZoneLimits(bool show);
+  // "Genaue Ephemeride (ELP/MPP02, VSOP87)": computes the selected eclipse
+  // anew with the chosen source of the Sun's and the Moon's places.
+  void SetEphemeris(Ephemeris ephemeris);
   // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
   // none while no eclipse is selected.
   std::optional<std::string> PathExportText(PathFormat format) const;
@@ -75,12 +78,14 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
+  Ephemeris EphemerisChoice = Ephemeris::Standard;
 
   // The eclipse (the instant of its row) and the place whose local
   // circumstances LB6 shows, and who wants to hear when LB6 has been filled.
   struct ShownCircumstances {
     CalendarInstant Eclipse;
     ObservingPlace Place;
+    Ephemeris Source = Ephemeris::Standard;
   };
   std::optional<ShownCircumstances> Shown;
   std::function<void()> LocalCircumstancesShown;

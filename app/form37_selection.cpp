@@ -59,7 +59,8 @@ void TForm37::LB1C() {
   CentralLine.CentralLatitudeMin = 1000;
   CentralLine.CentralLatitudeMax = -1000;
 
-  CentralLineScan(instant.Day, instant.Month, instant.Year, instant.Hours, CentralLine);
+  const double deltaT = EclipseDeltaT(EphemerisChoice, instant.Day, instant.Month, instant.Year);
+  CentralLineScan(instant.Day, instant.Month, instant.Year, instant.Hours, deltaT, CentralLine, EphemerisChoice);
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(CentralLine)) controls_.LB5.Add(line);
   UpdateZoneLimits();
@@ -71,13 +72,14 @@ void TForm37::LB1C() {
                           static_cast<std::uint16_t>(instant.Day), instant.Hours);
   const long double altitude = SunHorizontalPosition(serial, -ObserverLongitude, ObserverLatitude).Altitude;
   if (altitude >= 0) {
-    const LocalCircumstancesResult seen = LocalCircumstances(instant.Day, instant.Month, instant.Year, instant.Hours,
-                                                             ObserverLatitude, ObserverLongitude);
+    const LocalCircumstancesResult seen =
+        LocalCircumstances(instant.Day, instant.Month, instant.Year, instant.Hours, ObserverLatitude, ObserverLongitude,
+                           deltaT, EphemerisChoice);
     for (const std::string& line : LocalCircumstancesLines(seen)) controls_.LB6.Add(line);
   } else {
     controls_.LB6.Add(kNotVisibleText);
   }
-  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours}};
+  Shown = ShownCircumstances{instant, {ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours}, EphemerisChoice};
   if (LocalCircumstancesShown) LocalCircumstancesShown();
 }
 

@@ -25,12 +25,14 @@ std::string_view PathFormatName(PathFormat format) {
   return "";
 }
 
-std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow) {
+std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow, Ephemeris ephemeris) {
   CalendarInstant instant{};
   if (!ReadEclipseRow(eclipseRow, instant)) return std::nullopt;
   const std::size_t tab = eclipseRow.find('\t');
   return ExportedPath{eclipseRow.substr(0, tab), eclipseRow.substr(tab + 1, 10),
-                      ZoneLimits(instant.Day, instant.Month, instant.Year, instant.Hours)};
+                      ZoneLimits(instant.Day, instant.Month, instant.Year, instant.Hours,
+                                 EclipseDeltaT(ephemeris, instant.Day, instant.Month, instant.Year),
+                                 UmbralLunarRadiusOf(ephemeris), ephemeris)};
 }
 
 std::string WritePathCsv(const ExportedPath& path) {

@@ -30,7 +30,7 @@ struct ExportedPath {
 
 // The path of the eclipse of a row of the eclipse list (ZoneLimits at the
 // row's instant with the program's Delta-T); nullopt for a text that is no row.
-std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow);
+std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow, Ephemeris ephemeris = Ephemeris::Standard);
 
 std::string WritePathCsv(const ExportedPath& path);
 std::string WritePathKml(const ExportedPath& path);

@@ -6,6 +6,7 @@
 #include "app/path_export.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_path.h"
+#include "cli/ephemeris_option.h"
 
 namespace vellmora {
 namespace {
@@ -42,14 +43,18 @@ std::optional<ExportOptions> ReadExportOptions(std::span<const std::string> args
 
 }  // namespace
 
-int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunExportCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> words;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, words, err);
+  if (!ephemeris) return kExitUsage;
+  const std::span<const std::string> args = words;
   const std::optional<ExportOptions> options = ReadExportOptions(args, err);
   if (!options) {
     err << kUsage;
     return kExitUsage;
   }
   ExportedPath path;
-  if (const int status = ReadEclipsePath(options->Date, err, path); status != 0) return status;
+  if (const int status = ReadEclipsePath(options->Date, err, path, *ephemeris); status != 0) return status;
   const std::string content = WritePath(path, *options->Format);
   if (!options->File) {
     out << content;

@@ -32,7 +32,7 @@ struct CommandEntry {
   std::optional<std::string_view> Options = std::nullopt;
 };
 
-constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
+constexpr std::string_view kPlaceOptions = "--place= --lat= --lon= --ephemeris=";
 
 constexpr CommandEntry kCommands[] = {
     {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST", ""},
@@ -45,24 +45,26 @@ constexpr CommandEntry kCommands[] = {
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
      "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
-     "--place= --lat= --lon= --png= --centre= --search"},
+     "--place= --lat= --lon= --png= --centre= --search --ephemeris="},
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
-     ""},
+     "--ephemeris="},
     {"local", RunLocalCommand,
-     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)",
+     "--ephemeris="},
     {"details", RunDetailsCommand,
      "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
      "                                     the Sun, the contact angles, the duration and Delta-T at a place",
-     "--place= --lat= --lon= --json"},
+     "--place= --lat= --lon= --json --ephemeris="},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},
     {"limits", RunLimitsCommand,
-     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path", ""},
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path",
+     "--ephemeris="},
     {"export", RunExportCommand,
      "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
      "                                     the path as CSV, KML or GPX, to FILE or standard output",
-     "--format= -o="},
+     "--format= -o= --ephemeris="},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 

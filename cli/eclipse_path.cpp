@@ -12,7 +12,7 @@
 
 namespace vellmora {
 
-int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& path) {
+int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& path, Ephemeris ephemeris) {
   const std::optional<CivilDate> day = ParseCalendarDay(date);
   if (!day) {
     err << "expected a date DD.MM.YYYY that exists, got \"" << date << "\"\n";
@@ -31,7 +31,7 @@ int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& pa
   for (const EclipseListRow& row : rows) {
     const std::string text = FormatEclipseRow(row.Kind, row.Time);
     if (!IsRowOfDate(text, date)) continue;
-    std::optional<ExportedPath> listed = ExportedPathOfRow(text);
+    std::optional<ExportedPath> listed = ExportedPathOfRow(text, ephemeris);
     if (!listed) return kExitFailure;
     path = std::move(*listed);
     return 0;

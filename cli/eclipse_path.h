@@ -11,6 +11,7 @@ namespace vellmora {
 // (DD.MM.YYYY). Returns 0 with the path filled, or the exit status with a
 // message on err: 2 for a date that does not exist, 1 when no annular,
 // annular-total or total eclipse falls on it.
-int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& path);
+int ReadEclipsePath(const std::string& date, std::ostream& err, ExportedPath& path,
+                    Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

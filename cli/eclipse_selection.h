@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/memory_window.h"
+#include "ephem/ephemeris.h"
 
 // The part of the command line that chooses an eclipse and an observing place
 // in the in-memory window, shared by the show, search and map commands.
@@ -19,6 +20,7 @@ struct SelectionOptions {
   std::optional<std::string> Place;
   std::optional<double> Latitude;
   std::optional<double> Longitude;
+  Ephemeris Source = Ephemeris::Standard;  // --ephemeris precise|standard
 };
 
 // Reads the date and the place options; a message on err and nullopt when they are wrong.

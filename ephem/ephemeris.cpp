@@ -17,10 +17,11 @@ EquatorialFit FitSun(Ephemeris ephemeris, double TA, double TB, int N) {
                                          : FitSunChebyshev(TA, TB, N);
 }
 
+double DecimalYearOf(int day, int month, int year) { return year + (month - 1 + (day - 0.5) / 31) / 12; }
+
 double EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year) {
   if (ephemeris == Ephemeris::Standard) return DeltaT(year);
-  const double decimalYear = year + (month - 1 + (day - 0.5) / 31) / 12;
-  return DeltaTSeconds(decimalYear) / kSecondsPerDay;
+  return DeltaTSeconds(DecimalYearOf(day, month, year)) / kSecondsPerDay;
 }
 
 }  // namespace vellmora

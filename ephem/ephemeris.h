@@ -13,6 +13,9 @@ enum class Ephemeris { Standard, Precise };
 EquatorialFit FitMoon(Ephemeris ephemeris, double TA, double TB, int N);
 EquatorialFit FitSun(Ephemeris ephemeris, double TA, double TB, int N);
 
+// The decimal year of a date (2024.5 about 1 July 2024), for Delta-T.
+double DecimalYearOf(int day, int month, int year);
+
 // Delta-T in days for an eclipse date: the standard series take the year's
 // value with their lag behind modern ephemerides, the precise ones Delta-T
 // itself at the date.

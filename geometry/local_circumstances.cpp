@@ -44,17 +44,25 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 }  // namespace
 
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
-  return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+                                              double observerLongitudeEast, Ephemeris ephemeris) {
+  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime, ephemeris);
+  return {fits.Moon,
+          fits.Sun,
+          deltaTDays,
+          -observerLongitudeEast,
+          GeocentricSite(observerLatitude),
+          UmbralLunarRadiusOf(ephemeris)};
 }
 
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays) {
+                                            double observerLongitudeEast, double deltaTDays, Ephemeris ephemeris) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
+  return LocalCircumstances(
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast, ephemeris),
+      catalogueTime);
+}
 
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);
