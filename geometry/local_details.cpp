@@ -164,6 +164,7 @@ LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, con
   details.Obscuration = nominal.Obscuration;
   details.ZoneOffsetHours = place.ZoneOffsetHours;
   details.DeltaT = deltaT;
+  details.Source = ephemeris;
 
   for (const LocalEventKind kind :
        {LocalEventKind::FirstContact, LocalEventKind::SecondContact, LocalEventKind::Maximum,

@@ -90,6 +90,7 @@ struct LocalDetails {
   DeltaTFigures DeltaT;
   double CentralPhaseProbability = 0;
   Certainty CentralPhaseCertainty = Certainty::Excluded;
+  Ephemeris Source = Ephemeris::Standard;  // of the Sun's and the Moon's places
 };
 
 struct ObservingPlace {
