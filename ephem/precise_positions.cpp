@@ -73,13 +73,12 @@ Vector3 EclipticToEquatorJ2000(const Vector3& ecliptic) { return FrameRotationX(
 Vector3 SunPositionJ2000(double T) {
   // The Sun seen now left it one light time ago: in the heliocentric frame it
   // rests, so that is the Earth's place one light time ago reversed, which also
-  // carries the annual aberration.
-  const double lightSeconds = VsopSum(EarthRadiusSeries, Millennia(T)) * kKilometresPerAu / kSpeedOfLightKmPerSecond;
-  const double t = Millennia(T - lightSeconds / kSecondsPerCentury);
+  // carries the annual aberration. Its distance is the geometric one, now.
+  const double distance = VsopSum(EarthRadiusSeries, Millennia(T)) * kKilometresPerAu;
+  const double t = Millennia(T - distance / kSpeedOfLightKmPerSecond / kSecondsPerCentury);
   const double longitude = VsopSum(EarthLongitudeSeries, t) + std::numbers::pi;
   const double latitude = -VsopSum(EarthLatitudeSeries, t);
-  const double radius = VsopSum(EarthRadiusSeries, t) * kKilometresPerAu;
-  return Transposed(EclipticPrecession1976(T)) * Spherical(radius, latitude, longitude);
+  return Transposed(EclipticPrecession1976(T)) * Spherical(distance, latitude, longitude);
 }
 
 EquatorialPosition PreciseSunEquatorial(double T) {

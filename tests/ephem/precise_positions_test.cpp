@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "ephem/elpmpp02.h"
 #include "ephem/precession_nutation.h"
@@ -57,6 +58,20 @@ TEST(PreciseMoon, TruncatedSeriesStaysWithinTheStatedAccuracy) {
               largestDistance);
   EXPECT_LT(largestAngle, 0.05);
   EXPECT_LT(largestDistance, 0.1);
+}
+
+// The apparent Sun of a published example from the complete VSOP87, 1992
+// October 13 0h TD: right ascension 13h 13m 30.749s, declination -7 deg 47'
+// 01.74" (with the nutation of 1980 and the FK5 frame, which differ from
+// the models here by about 0.1").
+TEST(PreciseSun, MatchesAWorkedExampleOfTheCompleteTheory) {
+  const double T = (2448908.5 - 2451545) / 36525;
+  const EquatorialPosition sun = PreciseSunEquatorial(T);
+  const double rightAscension = sun.RightAscension + TrueEquatorAt(T).EquationOfEquinoxes * 180 / std::numbers::pi;
+  const double published = (13 + 13 / 60.0 + 30.749 / 3600) * 15;
+  EXPECT_NEAR((rightAscension - published) * 3600 * std::cos(sun.Declination * std::numbers::pi / 180), 0, 0.15);
+  EXPECT_NEAR((sun.Declination + (7 + 47 / 60.0 + 1.74 / 3600)) * 3600, 0, 0.15);
+  EXPECT_NEAR(sun.Distance, 0.99760853, 2e-8);
 }
 
 // IAU 2000B nutation at MJD 53736 TT, and the obliquity of the long-term
