@@ -5,12 +5,12 @@
 #include <numbers>
 #include <span>
 
+#include "ephem/constants.h"
 #include "series/elpmpp02_tables.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double kArcsecondsPerRadian = 206264.80624709636;
 constexpr double kArcsecondsPerRevolution = 1296000;
 
 constexpr double Dms(double degrees, double minutes, double seconds) { return degrees * 3600 + minutes * 60 + seconds; }

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "ephem/constants.h"
 #include "series/precession_nutation_tables.h"
 
 namespace vellmora {
 namespace {
 
-constexpr double kRadiansPerArcsecond = 1 / 206264.80624709636;
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kArcsecondsPerRevolution = 1296000;
 // Units of the nutation coefficients: 0.1 microarcseconds.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/constants.h"
 #include "ephem/rotation_matrix.h"
 
 // The orientation of the Earth's equator and of the ecliptic over the
@@ -9,7 +10,7 @@
 namespace vellmora {
 
 // The obliquity of the ecliptic at J2000 of the precession model, radians.
-inline constexpr double kObliquityJ2000 = 84381.406 / 206264.80624709636;
+inline constexpr double kObliquityJ2000 = 84381.406 * kRadiansPerArcsecond;
 
 // From the mean equator and equinox of J2000 to the mean equator and equinox of date.
 RotationMatrix PrecessionMatrix(double T);

@@ -4,6 +4,7 @@
 #include <numbers>
 #include <span>
 
+#include "ephem/constants.h"
 #include "ephem/elpmpp02.h"
 #include "ephem/precession_nutation.h"
 #include "ephem/timlib.h"
@@ -12,14 +13,12 @@
 namespace vellmora {
 namespace {
 
-constexpr double kRadiansPerArcsecond = 1 / 206264.80624709636;
 constexpr double kKilometresPerAu = 149597870.7;
 constexpr double kSpeedOfLightKmPerSecond = 299792.458;
 // Equatorial radius of the Earth in the eclipse predictions of the JPL era (IERS).
 constexpr double kKilometresPerEarthRadius = 6378.137;
-constexpr double kSecondsPerCentury = kSecondsPerJulianCentury;
 // The Moon's mean motion, radians per second, for the last fraction of its light time.
-constexpr double kMoonMeanMotion = 1732559343.736 * kRadiansPerArcsecond / kSecondsPerCentury;
+constexpr double kMoonMeanMotion = 1732559343.736 * kRadiansPerArcsecond / kSecondsPerJulianCentury;
 constexpr double kMoonMeanLightSeconds = 385000.5 / kSpeedOfLightKmPerSecond;
 
 // A VSOP87 coordinate: the series of each power of t (Julian millennia), radians or AU.
@@ -75,7 +74,7 @@ Vector3 SunPositionJ2000(double T) {
   // rests, so that is the Earth's place one light time ago reversed, which also
   // carries the annual aberration. Its distance is the geometric one, now.
   const double distance = VsopSum(EarthRadiusSeries, Millennia(T)) * kKilometresPerAu;
-  const double t = Millennia(T - distance / kSpeedOfLightKmPerSecond / kSecondsPerCentury);
+  const double t = Millennia(T - distance / kSpeedOfLightKmPerSecond / kSecondsPerJulianCentury);
   const double longitude = VsopSum(EarthLongitudeSeries, t) + std::numbers::pi;
   const double latitude = -VsopSum(EarthLatitudeSeries, t);
   return Transposed(EclipticPrecession1976(T)) * Spherical(distance, latitude, longitude);
@@ -87,7 +86,7 @@ EquatorialPosition PreciseSunEquatorial(double T) {
 
 EquatorialPosition PreciseMoonEquatorial(double T) {
   // The shadow passes the Moon about 1.3 s before it reaches the Earth.
-  Vector3 moon = MoonPositionJ2000(T - kMoonMeanLightSeconds / kSecondsPerCentury);
+  Vector3 moon = MoonPositionJ2000(T - kMoonMeanLightSeconds / kSecondsPerJulianCentury);
   const double rest = VectorNorm(moon) / kSpeedOfLightKmPerSecond - kMoonMeanLightSeconds;
   const double turn = kMoonMeanMotion * rest;
   moon = {moon.x + turn * moon.y, moon.y - turn * moon.x, moon.z};
