@@ -3,10 +3,10 @@
 #include <fstream>
 #include <optional>
 
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 #include "cli/arguments.h"
-#include "cli/eclipse_path.h"
 #include "cli/ephemeris_option.h"
+#include "cli/listed_eclipse.h"
 
 namespace vellmora {
 namespace {
@@ -53,9 +53,10 @@ int RunExportCommand(std::span<const std::string> allArgs, std::ostream& out, st
     err << kUsage;
     return kExitUsage;
   }
-  ExportedPath path;
-  if (const int status = ReadEclipsePath(options->Date, err, path, *ephemeris); status != 0) return status;
-  const std::string content = WritePath(path, *options->Format);
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  eclipse.Source = *ephemeris;
+  const std::string content = WritePath(ExportedPathOf(Selection(eclipse, {})), *options->Format);
   if (!options->File) {
     out << content;
     return 0;

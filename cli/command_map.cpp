@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/system_clock.h"
+#include "app/controls/system_clock.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/map_renderer_loader.h"

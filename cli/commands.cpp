@@ -49,8 +49,7 @@ constexpr CommandEntry kCommands[] = {
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
      "--ephemeris="},
     {"local", RunLocalCommand,
-     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)",
-     "--ephemeris="},
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", "--ephemeris="},
     {"details", RunDetailsCommand,
      "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
      "                                     the Sun, the contact angles, the duration and Delta-T at a place",

@@ -81,7 +81,7 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
   QAction* exportPath = menu->addAction(ToQString(kExportPath));
-  exportPath->setEnabled(!form_.CentralLine.CentralLatitudes.empty());
+  exportPath->setEnabled(!form_.CentralLine().CentralLatitudes.empty());
   QObject::connect(exportPath, &QAction::triggered, [this] { AskAndExportPath(); });
   menu->addSeparator();
   menu->addAction(about_);
