@@ -45,7 +45,12 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
                                               double observerLongitudeEast, Ephemeris ephemeris) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime, ephemeris);
+  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime, ephemeris), deltaTDays, observerLatitude,
+                                   observerLongitudeEast, ephemeris);
+}
+
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast, Ephemeris ephemeris) {
   return {fits.Moon,
           fits.Sun,
           deltaTDays,
