@@ -8,7 +8,7 @@
 
 #include "catalogue/date_serial.h"
 #include "catalogue/moon.h"
-#include "catalogue/vsop87d_earth.h"
+#include "series/vsop87d_earth.h"
 #include "numeric/extended_trig.h"
 
 namespace vellmora {

@@ -4,6 +4,7 @@
 
 #include "app/export/path_export.h"
 #include "cli/arguments.h"
+#include "cli/ephemeris_option.h"
 #include "cli/listed_eclipse.h"
 #include "cli/output_file.h"
 
@@ -42,7 +43,11 @@ std::optional<ExportOptions> ReadExportOptions(std::span<const std::string> args
 
 }  // namespace
 
-int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunExportCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> words;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, words, err);
+  if (!ephemeris) return kExitUsage;
+  const std::span<const std::string> args = words;
   const std::optional<ExportOptions> options = ReadExportOptions(args, err);
   if (!options) {
     err << kUsage;
@@ -50,6 +55,7 @@ int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::
   }
   ChosenEclipse eclipse;
   if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  eclipse.Source = *ephemeris;
   const ExportedPath path = ExportedPathOf(Selection(eclipse, {}));
   // Said as show, map and details say it; the file then holds no step.
   if (path.Steps.empty()) err << NoCentralLineNotice(options->Date) << '\n';

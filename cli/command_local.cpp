@@ -4,6 +4,7 @@
 
 #include "app/texts/local_circumstances_text.h"
 #include "cli/arguments.h"
+#include "cli/ephemeris_option.h"
 #include "geometry/local_circumstances.h"
 #include "text/windows1252.h"
 
@@ -19,7 +20,11 @@ std::optional<double> ParseBoundedDecimal(const std::string& text, double low, d
 
 }  // namespace
 
-int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunLocalCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> words;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, words, err);
+  if (!ephemeris) return kExitUsage;
+  const std::span<const std::string> args = words;
   if (args.size() != 4) {
     err << "usage: vellmora-cli local DD.MM.YYYY HH:MM:SS LAT LON (degrees, north and east positive)\n";
     return kExitUsage;
@@ -39,7 +44,8 @@ int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::o
     return kExitUsage;
   }
   const LocalCircumstancesResult result =
-      LocalCircumstances(date->Day, date->Month, date->Year, *hours, *latitude, *longitude);
+      LocalCircumstances(date->Day, date->Month, date->Year, *hours, *latitude, *longitude,
+                         EclipseDeltaT(*ephemeris, date->Day, date->Month, date->Year), *ephemeris);
   for (const std::string& line : LocalCircumstancesLines(result)) out << Windows1252ToUtf8(line) << "\n";
   return 0;
 }

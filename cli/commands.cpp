@@ -35,7 +35,7 @@ struct CommandEntry {
   std::optional<std::string_view> Options = std::nullopt;
 };
 
-constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
+constexpr std::string_view kPlaceOptions = "--place= --lat= --lon= --ephemeris=";
 
 constexpr CommandEntry kCommands[] = {
     {"list", RunListCommand,
@@ -49,25 +49,26 @@ constexpr CommandEntry kCommands[] = {
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
      "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
-     "--place= --lat= --lon= --png= --centre= --search"},
+     "--place= --lat= --lon= --png= --centre= --search --ephemeris="},
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
-     ""},
+     "--ephemeris="},
     {"local", RunLocalCommand,
-     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", "--ephemeris="},
     {"details", RunDetailsCommand,
      "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n"
      "                                     the Sun, the contact angles, the duration and Delta-T at a place,\n"
      "                                     the times also as civil time (of ZONE) and local solar time",
-     "--place= --lat= --lon= --tz= --json"},
+     "--place= --lat= --lon= --tz= --json --ephemeris="},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},
     {"limits", RunLimitsCommand,
-     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path", ""},
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path",
+     "--ephemeris="},
     {"export", RunExportCommand,
      "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
      "                                     the path as CSV, KML or GPX, to FILE or standard output",
-     "--format= -o="},
+     "--format= -o= --ephemeris="},
     {"visible", RunVisibleCommand,
      "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
      "                                     the solar eclipses of those years seen from the place, partial ones too",

@@ -13,6 +13,10 @@
 namespace vellmora {
 
 inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+// The radian in arcseconds of the precise ephemeris (pnulib keeps its own
+// 206264.8062).
+inline constexpr double kArcsecondsPerRadian = 648000 / std::numbers::pi;
+inline constexpr double kRadiansPerArcsecond = 1 / kArcsecondsPerRadian;
 
 // The Earth's ellipsoid of the site coordinates: the square of its
 // eccentricity, and one minus it, the square of the polar over the equatorial

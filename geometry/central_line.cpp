@@ -3,13 +3,12 @@
 #include <cmath>
 
 #include "ephem/deltat.h"
-#include "ephem/moolib.h"
-#include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
 #include "geometry/scan_grid.h"
 #include "geometry/shadow_axis.h"
+#include "geometry/shadow_elements.h"
 
 namespace vellmora {
 namespace {
@@ -26,12 +25,20 @@ constexpr int kSunFitDegree = 3;
 struct ScanFits {
   EquatorialFit Moon;
   EquatorialFit Sun;
+  UmbralCone Cone;
 };
+
+// The fits over [TA, TB] and the umbra of an ephemeris; the standard one keeps
+// the central line's rounded cone.
+ScanFits FitsOver(double TA, double TB, Ephemeris ephemeris) {
+  return {FitMoon(ephemeris, TA, TB, kMoonFitDegree), FitSun(ephemeris, TA, TB, kSunFitDegree),
+          ephemeris == Ephemeris::Precise ? UmbralConeOf(UmbralLunarRadiusOf(ephemeris)) : kCentralLineCone};
+}
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
   sun.Distance *= kEarthRadiiPerAuForShadowAxis;
-  return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun);
+  return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun, fits.Cone);
 }
 
 struct GroundPoint {
@@ -64,7 +71,8 @@ std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double delta
 
 }  // namespace
 
-void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results) {
+void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results,
+                     Ephemeris ephemeris) {
   results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
@@ -76,8 +84,7 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   const double start = centre - kScanHalfSpan;
   const double end = centre + kScanHalfSpan;
   const double deltaT = deltaTDays / kDaysPerJulianCentury;
-  const ScanFits fits{FitMoonChebyshev(start - kFitMargin, end + kFitMargin, kMoonFitDegree),
-                      FitSunChebyshev(start - kFitMargin, end + kFitMargin, kSunFitDegree)};
+  const ScanFits fits = FitsOver(start - kFitMargin, end + kFitMargin, ephemeris);
 
   double t = start;
   do {
@@ -98,13 +105,13 @@ void CentralLineScan(int day, int month, int year, double hours, CentralLineResu
   CentralLineScan(day, month, year, hours, DeltaT(year), results);
 }
 
-std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays) {
+std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays,
+                                           Ephemeris ephemeris) {
   const double t = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
   const double deltaT = deltaTDays / kDaysPerJulianCentury;
   // Fitted around the dynamical time, where the series are evaluated.
   const double ephemerisTime = t + deltaT;
-  const ScanFits fits{FitMoonChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kMoonFitDegree),
-                      FitSunChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kSunFitDegree)};
+  const ScanFits fits = FitsOver(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, ephemeris);
   return PointAt(fits, t, deltaT);
 }
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "ephem/ephemeris.h"
+
 // The central line of a solar eclipse: where the axis of the Moon's shadow
 // meets the Earth, in 15-second steps over the twelve hours around the
 // catalogue time.
@@ -27,7 +29,8 @@ struct CentralLineResults {
 // Scans the catalogue date and hour (universal time) with Delta-T in days.
 // Replaces the steps, lowers CentralLatitudeMin and raises
 // CentralLatitudeMax.
-void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results);
+void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results,
+                     Ephemeris ephemeris = Ephemeris::Standard);
 
 // As above with the year's DeltaT.
 void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results);
@@ -42,6 +45,7 @@ struct CentralPoint {
 
 // The central point at the date and hour (universal time) with Delta-T in days;
 // none when the axis misses the Earth.
-std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays);
+std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays,
+                                           Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

@@ -53,21 +53,27 @@ double TimeOfLeastDistance(const LocalEclipseSetting& setting, double vertex) {
 }  // namespace
 
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast) {
-  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime), deltaTDays, observerLatitude,
-                                   observerLongitudeEast);
+                                              double observerLongitudeEast, Ephemeris ephemeris) {
+  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime, ephemeris), deltaTDays, observerLatitude,
+                                   observerLongitudeEast, ephemeris);
 }
 
 LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast) {
-  return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+                                              double observerLongitudeEast, Ephemeris ephemeris) {
+  return {fits.Moon,
+          fits.Sun,
+          deltaTDays,
+          -observerLongitudeEast,
+          GeocentricSite(observerLatitude),
+          UmbralLunarRadiusOf(ephemeris)};
 }
 
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays) {
+                                            double observerLongitudeEast, double deltaTDays, Ephemeris ephemeris) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
   return LocalCircumstances(
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast), catalogueTime);
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast, ephemeris),
+      catalogueTime);
 }
 
 LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {

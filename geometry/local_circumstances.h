@@ -23,7 +23,11 @@ struct LocalCircumstancesResult {
 // Catalogue date and hour (universal time, not rounded); observer's geodetic
 // latitude and EAST longitude in degrees; Delta-T in days.
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays);
+                                            double observerLongitudeEast, double deltaTDays,
+                                            Ephemeris ephemeris = Ephemeris::Standard);
+
+// The same for the fits and the observer of a setting.
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime);
 
 // As above with the year's DeltaT.
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
@@ -36,10 +40,10 @@ LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, 
 // The fits and the observer the local circumstances work with, for the
 // catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast);
+                                              double observerLongitudeEast, Ephemeris ephemeris = Ephemeris::Standard);
 
 // The same with the fits made before (FitsAroundCatalogueTime).
 LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast);
+                                              double observerLongitudeEast, Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

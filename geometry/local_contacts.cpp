@@ -1,7 +1,6 @@
 #include "geometry/local_contacts.h"
 
-#include "ephem/moolib.h"
-#include "ephem/sunlib.h"
+#include "ephem/ephemeris.h"
 #include "geometry/solve_bracketed.h"
 
 namespace vellmora {
@@ -14,9 +13,9 @@ constexpr int kFitDegree = 8;                              // of the Moon's and 
 
 }  // namespace
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime) {
-  return {FitMoonChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
-          FitSunChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
+LocalFits FitsAroundCatalogueTime(double catalogueTime, Ephemeris ephemeris) {
+  return {FitMoon(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
+          FitSun(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
 }
 
 std::array<double, 2> InnerContacts(const LocalEclipseSetting& setting, double timeOfMaximum) {

@@ -16,7 +16,7 @@ struct LocalFits {
   EquatorialFit Sun;  // distance in AU
 };
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime);
+LocalFits FitsAroundCatalogueTime(double catalogueTime, Ephemeris ephemeris = Ephemeris::Standard);
 
 // Second and third contact: the roots of the umbral contact function within
 // 15 minutes before and after the time of maximum; a bracket without a sign

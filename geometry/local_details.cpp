@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ephem/deltat.h"
+#include "ephem/ephemeris.h"
 #include "ephem/timlib.h"
 #include "geometry/local_phase.h"
 #include "geometry/solve_bracketed.h"
@@ -80,6 +81,13 @@ DeltaTFigures DeltaTFiguresOfYear(int year) {
           DeltaTUncertaintySeconds(middleOfYear)};
 }
 
+DeltaTFigures DeltaTFiguresOf(Ephemeris ephemeris, int day, int month, int year) {
+  if (ephemeris == Ephemeris::Standard) return DeltaTFiguresOfYear(year);
+  const double decimalYear = DecimalYearOf(day, month, year);
+  return {EclipseDeltaT(ephemeris, day, month, year), DeltaTSeconds(decimalYear), 0,
+          DeltaTUncertaintySeconds(decimalYear)};
+}
+
 std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
                                               double end) {
   auto upperLimb = [&](double t) {
@@ -126,17 +134,20 @@ PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
 }
 
 LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
-                                 const DeltaTFigures& deltaT, const PathLines& path) {
+                                 const DeltaTFigures& deltaT, const PathLines& path, Ephemeris ephemeris) {
   const double sigmaDays = deltaT.UncertaintySeconds / kSecondsPerDay;
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast, ephemeris);
+  // The fits do not depend on Delta-T: the three computations share them.
   auto circumstances = [&](double deltaTDays) {
-    return LocalCircumstances(day, month, year, hours, place.Latitude, place.LongitudeEast, deltaTDays);
+    LocalEclipseSetting shifted = setting;
+    shifted.DeltaT = deltaTDays;
+    return LocalCircumstances(shifted, catalogueTime);
   };
   const LocalCircumstancesResult nominal = circumstances(deltaT.UsedDays);
   const LocalCircumstancesResult smaller = circumstances(deltaT.UsedDays - sigmaDays);
   const LocalCircumstancesResult larger = circumstances(deltaT.UsedDays + sigmaDays);
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
 
   LocalDetails details;
   details.Kind = nominal.Kind;
@@ -144,6 +155,7 @@ LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, con
   details.Obscuration = nominal.Obscuration;
   details.ZoneOffsetHours = place.ZoneOffsetHours;
   details.DeltaT = deltaT;
+  details.Source = ephemeris;
 
   for (const LocalEventKind kind :
        {LocalEventKind::FirstContact, LocalEventKind::SecondContact, LocalEventKind::Maximum,

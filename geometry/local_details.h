@@ -32,6 +32,10 @@ struct DeltaTFigures {
 // The figures of the year, as the local circumstances take them.
 DeltaTFigures DeltaTFiguresOfYear(int year);
 
+// The figures of an eclipse date with an ephemeris: the precise one takes
+// Delta-T at the date without the lag.
+DeltaTFigures DeltaTFiguresOf(Ephemeris ephemeris, int day, int month, int year);
+
 enum class LocalEventKind { FirstContact, SecondContact, Maximum, ThirdContact, FourthContact };
 
 struct LocalEvent {
@@ -91,6 +95,7 @@ struct LocalDetails {
   DeltaTFigures DeltaT;
   double CentralPhaseProbability = 0;
   Certainty CentralPhaseCertainty = Certainty::Excluded;
+  Ephemeris Source = Ephemeris::Standard;  // of the Sun's and the Moon's places
 };
 
 struct ObservingPlace {
@@ -101,6 +106,7 @@ struct ObservingPlace {
 
 // For the catalogue date and hour (universal time) of the local circumstances.
 LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
-                                 const DeltaTFigures& deltaT, const PathLines& path);
+                                 const DeltaTFigures& deltaT, const PathLines& path,
+                                 Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

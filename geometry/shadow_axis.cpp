@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/shadow_elements.h"
+
 namespace vellmora {
 namespace {
 
@@ -10,13 +12,10 @@ namespace {
 // the ellipsoid into the unit sphere.
 constexpr double kPolarAxisRatio = 0.996633;
 
-// Twice the difference and twice the sum of the Sun's and the Moon's radii,
-// and the Moon's diameter, in Earth radii: the central line's own rounded
-// values, deliberately not twice those of the shadow elements (the Moon's
-// radius 0.2725076 there).
-constexpr double kUmbraSlope = 217.705;
+// Twice the sum of the Sun's and the Moon's radii, in Earth radii: the central
+// line's own rounded value (with kCentralLineCone), deliberately not twice that
+// of the shadow elements (the Moon's radius 0.2725076 there).
 constexpr double kPenumbraSlope = 218.795;
-constexpr double kMoonDiameter = 0.545;
 
 Vector3 StretchedPosition(const EquatorialPosition& body) {
   Vector3 v = PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
@@ -26,7 +25,10 @@ Vector3 StretchedPosition(const EquatorialPosition& body) {
 
 }  // namespace
 
-ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun) {
+UmbralCone UmbralConeOf(double lunarRadius) { return {2 * (kSunRadius - lunarRadius), 2 * lunarRadius}; }
+
+ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun,
+                                  const UmbralCone& cone) {
   const Vector3 m = StretchedPosition(moon);
   const Vector3 s = StretchedPosition(sun);
   const Vector3 d{m.x - s.x, m.y - s.y, m.z - s.z};
@@ -38,8 +40,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
 
   // Distance from the Moon to the fundamental plane, and the cones there.
   const double planeDistance = -DotProduct(m, e);
-  shadow.Umbra = kUmbraSlope * planeDistance / sunToMoon - kMoonDiameter;
-  shadow.Penumbra = kPenumbraSlope * planeDistance / sunToMoon + kMoonDiameter;
+  shadow.Umbra = cone.Slope * planeDistance / sunToMoon - cone.MoonDiameter;
+  shadow.Penumbra = kPenumbraSlope * planeDistance / sunToMoon + kCentralLineCone.MoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
   // passes the centre at distance w. An axis through the very centre may
@@ -48,7 +50,7 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   const double w = std::sqrt(std::max(0.0, 1 - q));
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
-    shadow.SurfaceUmbra = kUmbraSlope * ground / sunToMoon - kMoonDiameter;
+    shadow.SurfaceUmbra = cone.Slope * ground / sunToMoon - cone.MoonDiameter;
     shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kPolarAxisRatio};
     shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
   } else if (w < 1 + std::abs(shadow.Umbra) / 2) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/ephemeris.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
 #include "ephem/sphlib.h"
@@ -14,6 +15,13 @@ namespace vellmora {
 // umbra. Published predictions often take a smaller radius for the umbra
 // (0.272281), which the umbral cone can be given instead.
 inline constexpr double kLunarRadius = 0.2725076;
+inline constexpr double kPublishedUmbralLunarRadius = 0.272281;
+
+// The Moon's radius for the umbra with an ephemeris: the precise one goes with
+// the published predictions' smaller umbra (their mean lunar limb).
+constexpr double UmbralLunarRadiusOf(Ephemeris ephemeris) {
+  return ephemeris == Ephemeris::Precise ? kPublishedUmbralLunarRadius : kLunarRadius;
+}
 
 // Astronomical units to equatorial Earth radii, to more digits than the
 // central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the

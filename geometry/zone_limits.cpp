@@ -173,9 +173,9 @@ double CentralDuration(const ZoneModel& model, const GeographicPoint& central, d
 }  // namespace
 
 std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
-                                 double umbralLunarRadius) {
+                                 double umbralLunarRadius, Ephemeris ephemeris) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const ZoneModel model{FitsAroundCatalogueTime(catalogueTime), deltaTDays, umbralLunarRadius};
+  const ZoneModel model{FitsAroundCatalogueTime(catalogueTime, ephemeris), deltaTDays, umbralLunarRadius};
   const double start = ScanCentre(day, month, year, hours) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;

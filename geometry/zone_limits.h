@@ -18,7 +18,7 @@ namespace vellmora {
 // ephemeris time minus universal time; umbralLunarRadius (Earth radii) sizes
 // the umbra, as in ComputeShadowElements.
 std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
-                                 double umbralLunarRadius = kLunarRadius);
+                                 double umbralLunarRadius = kLunarRadius, Ephemeris ephemeris = Ephemeris::Standard);
 
 // The same with the program's Delta-T of the year.
 std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QSaveFile>
+#include <QSettings>
 #include <array>
 
 #include "app/qt/about_dialog.h"
@@ -14,6 +15,10 @@ namespace {
 
 constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
+constexpr const char* kPreciseEphemeris = "Genaue Ephemeride (ELP/MPP02, VSOP87)";
+// The one choice kept between runs, once the user has made it.
+constexpr const char* kSettingsOwner = "Vellmora";
+constexpr const char* kPreciseEphemerisSetting = "globe/preciseEphemeris";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
 constexpr const char* kVisibleEclipses = "Finsternisse am Beobachtungsort\x85";
@@ -48,6 +53,8 @@ GlobeMenu::GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorRepor
   window_->addAction(about_);
   QObject::connect(about_, &QAction::triggered, [this] { ShowAbout(); });
   map_.OnContextMenu = [this](QPoint position, QPoint globalPosition) { Show(position, globalPosition); };
+  if (QSettings(kSettingsOwner, kSettingsOwner).value(kPreciseEphemerisSetting, false).toBool())
+    form_.EphemerisChoice = Ephemeris::Precise;
 }
 
 GlobeMenu::~GlobeMenu() = default;
@@ -65,6 +72,14 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   limits->setChecked(form_.ShowZoneLimits);
   QObject::connect(limits, &QAction::toggled,
                    [this](bool show) { form_.Dispatch([this, show] { form_.SetShowZoneLimits(show); }); });
+
+  QAction* precise = menu->addAction(ToQString(kPreciseEphemeris));
+  precise->setCheckable(true);
+  precise->setChecked(form_.EphemerisChoice == Ephemeris::Precise);
+  QObject::connect(precise, &QAction::toggled, [this](bool on) {
+    QSettings(kSettingsOwner, kSettingsOwner).setValue(kPreciseEphemerisSetting, on);
+    form_.Dispatch([this, on] { form_.SetEphemeris(on ? Ephemeris::Precise : Ephemeris::Standard); });
+  });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });

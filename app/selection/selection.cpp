@@ -10,12 +10,13 @@ namespace vellmora {
 Selection::Selection(ChosenEclipse eclipse, ChosenPlace place)
     : eclipse_(std::move(eclipse)),
       place_(std::move(place)),
-      deltaT_(DeltaTFiguresOfYear(eclipse_.DynamicalTime.Year)) {}
+      deltaT_(DeltaTFiguresOf(eclipse_.Source, eclipse_.DynamicalTime.Day, eclipse_.DynamicalTime.Month,
+                              eclipse_.DynamicalTime.Year)) {}
 
 const CentralLineResults& Selection::CentralLine() const {
   if (!centralLine_) {
     const CalendarInstant& t = eclipse_.DynamicalTime;
-    CentralLineScan(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays, centralLine_.emplace());
+    CentralLineScan(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays, centralLine_.emplace(), eclipse_.Source);
   }
   return *centralLine_;
 }
@@ -23,7 +24,8 @@ const CentralLineResults& Selection::CentralLine() const {
 const std::vector<ZoneStep>& Selection::ZoneLimits() const {
   if (!zoneLimits_) {
     const CalendarInstant& t = eclipse_.DynamicalTime;
-    zoneLimits_ = vellmora::ZoneLimits(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays);
+    zoneLimits_ = vellmora::ZoneLimits(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays,
+                                       UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
   }
   return *zoneLimits_;
 }
@@ -44,7 +46,7 @@ const std::optional<LocalCircumstancesResult>& Selection::LocalCircumstances() c
     if (SunAboveHorizon()) {
       const CalendarInstant& t = eclipse_.DynamicalTime;
       seen = vellmora::LocalCircumstances(t.Day, t.Month, t.Year, t.Hours, place_.Latitude, place_.LongitudeEast,
-                                          deltaT_.UsedDays);
+                                          deltaT_.UsedDays, eclipse_.Source);
     }
   }
   return *localCircumstances_;
@@ -54,7 +56,8 @@ const LocalDetails& Selection::Details() const {
   if (!details_) {
     const CalendarInstant& t = eclipse_.DynamicalTime;
     const ObservingPlace place{place_.Latitude, place_.LongitudeEast, place_.ZoneOffsetHours};
-    details_ = ComputeLocalDetails(t.Day, t.Month, t.Year, t.Hours, place, deltaT_, PathLinesOfZone(ZoneLimits()));
+    details_ = ComputeLocalDetails(t.Day, t.Month, t.Year, t.Hours, place, deltaT_, PathLinesOfZone(ZoneLimits()),
+                                   eclipse_.Source);
   }
   return *details_;
 }

@@ -37,7 +37,8 @@ class Selection {
 
   const ChosenEclipse& Eclipse() const { return eclipse_; }
   const ChosenPlace& Place() const { return place_; }
-  // Delta-T of the eclipse's year, its parts and uncertainty.
+  // Delta-T of the eclipse (of its year for the standard ephemeris), its
+  // parts and uncertainty.
   const DeltaTFigures& DeltaT() const { return deltaT_; }
 
   // The rows of the central line and their extreme latitudes.

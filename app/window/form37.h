@@ -59,6 +59,9 @@ class TForm37 {
   void CB6Enter();
   // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
   void SetShowZoneLimits(bool show);
+  // "Genaue Ephemeride (ELP/MPP02, VSOP87)": computes the selected eclipse
+  // anew with the chosen source of the Sun's and the Moon's places.
+  void SetEphemeris(Ephemeris ephemeris);
   // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
   // none while no eclipse is selected.
   std::optional<std::string> PathExportText(PathFormat format) const;
@@ -79,6 +82,7 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
+  Ephemeris EphemerisChoice = Ephemeris::Standard;
 
   // The eclipses of LB1, row by row beside the rows' texts.
   std::vector<ChosenEclipse> ListedEclipses;

@@ -64,9 +64,10 @@ void TForm37::LB1C() {
   if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
+  ChosenEclipse eclipse = ListedEclipses[static_cast<std::size_t>(row)];
+  eclipse.Source = EphemerisChoice;
   const Selection& selection = Selected.emplace(
-      ListedEclipses[static_cast<std::size_t>(row)],
-      ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
+      eclipse, ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
 
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);
