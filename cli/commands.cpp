@@ -8,6 +8,7 @@
 #include "cli/command_central.h"
 #include "cli/command_deltat.h"
 #include "cli/command_details.h"
+#include "cli/command_elements.h"
 #include "cli/command_export.h"
 #include "cli/command_limits.h"
 #include "cli/command_list.h"
@@ -63,6 +64,9 @@ constexpr CommandEntry kCommands[] = {
      "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
      "                                     the path as CSV, KML or GPX, to FILE or standard output",
      "--format= -o="},
+    {"elements", RunElementsCommand,
+     "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
+     "--json"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 

@@ -1,0 +1,30 @@
+#include <benchmark/benchmark.h>
+
+#include "geometry/besselian_elements.h"
+#include "geometry/elements_local.h"
+
+namespace vellmora {
+namespace {
+
+// The total eclipse of 8 April 2024 (catalogue 18:17 UT): fits, samples over
+// the hours the penumbra is on the Earth, and the least-squares polynomials.
+void BM_BesselianElements(benchmark::State& state) {
+  for (auto _ : state) {
+    BesselianElements elements = ComputeBesselianElements(8, 4, 2024, 18 + 17.0 / 60);
+    benchmark::DoNotOptimize(elements.X.data());
+  }
+}
+BENCHMARK(BM_BesselianElements)->Unit(benchmark::kMicrosecond);
+
+// Dallas inside the path: the maximum and all four contacts from the elements.
+void BM_LocalCircumstancesFromElements(benchmark::State& state) {
+  const BesselianElements elements = ComputeBesselianElements(8, 4, 2024, 18 + 17.0 / 60);
+  for (auto _ : state) {
+    LocalCircumstancesResult result = LocalCircumstancesFromElements(elements, 32.78, -96.8);
+    benchmark::DoNotOptimize(result.Contacts.data());
+  }
+}
+BENCHMARK(BM_LocalCircumstancesFromElements)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vellmora
