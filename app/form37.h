@@ -58,6 +58,8 @@ class TForm37 {
   void CB6Enter();
   // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
   void SetShowZoneLimits(bool show);
+  // "Sichtbarkeit zeigen": the map of visibility of the selected eclipse on the globe or not.
+  void SetShowVisibility(bool show);
   // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
   // none while no eclipse is selected.
   std::optional<std::string> PathExportText(PathFormat format) const;
@@ -75,6 +77,7 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
+  bool ShowVisibility = false;  // "Sichtbarkeit zeigen" of the globe's menu
 
   // The eclipse (the instant of its row) and the place whose local
   // circumstances LB6 shows, and who wants to hear when LB6 has been filled.
@@ -90,11 +93,14 @@ class TForm37 {
   FoundPlaceTable FoundPlaces{};
   // The zone of the selected eclipse, computed while its limits are shown.
   std::vector<ZoneStep> ZoneSteps;
+  // The map of visibility of the selected eclipse, computed while it is shown.
+  std::optional<VisibilityMap> Visibility;
 
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
   void UpdateZoneLimits();
+  void UpdateVisibility();
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 

@@ -23,7 +23,8 @@ void TForm37::PB3P() {
                          ObserverLongitude,
                          ShowFoundPlaces,
                          FoundPlaces,
-                         ShowZoneLimits ? &ZoneSteps : nullptr};
+                         ShowZoneLimits ? &ZoneSteps : nullptr,
+                         Visibility ? &*Visibility : nullptr};
   const std::unique_ptr<OffscreenImage> image = controls_.PB3.CreateImage();
   PaintGlobe(scene, EmbeddedCoastline(), image->Surface());
   controls_.PB3.Present(*image);

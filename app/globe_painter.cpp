@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "app/visibility_painter.h"
+
 namespace vellmora {
 namespace {
 
@@ -228,6 +230,8 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
 
   DrawGraticule(canvas, view);
   DrawCoastlines(canvas, view, coastline);
+
+  if (scene.Visibility != nullptr) DrawVisibilityMap(canvas, view, *scene.Visibility, scene.Height);
 
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {

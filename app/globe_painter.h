@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/globe_projection.h"
 #include "geometry/central_line.h"
+#include "geometry/visibility_map.h"
 #include "geometry/zone_limits.h"
 
 // The globe map: disc, 15-degree graticule, coastlines, the central line of
@@ -47,6 +48,8 @@ struct GlobeScene {
   const FoundPlaceTable& FoundPlaces;
   // The zone's northern and southern limits, drawn over the path when given.
   const std::vector<ZoneStep>* ZoneLimits = nullptr;
+  // The map of visibility of the whole eclipse, drawn over the globe when given.
+  const VisibilityMap* Visibility = nullptr;
 };
 
 // One line of the coastline text: latitude, east longitude and polyline flag

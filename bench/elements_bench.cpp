@@ -2,6 +2,7 @@
 
 #include "geometry/besselian_elements.h"
 #include "geometry/elements_local.h"
+#include "geometry/visibility_map.h"
 
 namespace vellmora {
 namespace {
@@ -25,6 +26,16 @@ void BM_LocalCircumstancesFromElements(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LocalCircumstancesFromElements)->Unit(benchmark::kMicrosecond);
+
+// Every curve of the map of visibility of the same eclipse.
+void BM_VisibilityMap(benchmark::State& state) {
+  const BesselianElements elements = ComputeBesselianElements(8, 4, 2024, 18 + 17.0 / 60);
+  for (auto _ : state) {
+    VisibilityMap map = ComputeVisibilityMap(elements);
+    benchmark::DoNotOptimize(map.Curves.data());
+  }
+}
+BENCHMARK(BM_VisibilityMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vellmora

@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
-    "[--centre LAT,SETTING] [--search]\n";
+    "[--centre LAT,SETTING] [--search] [--visibility]\n";
 
 // --png - writes the picture itself to standard output instead of the path of a file.
 constexpr std::string_view kStandardOutput = "-";
@@ -31,6 +31,7 @@ struct MapRequest {
   std::string PngPath;
   std::optional<GlobeCentre> Centre;
   bool Search = false;
+  bool Visibility = false;
 };
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
@@ -58,6 +59,10 @@ bool ReadMapOptions(const std::vector<std::string>& words, MapRequest& request, 
     const std::string& word = words[i];
     if (word == "--search") {
       request.Search = true;
+      continue;
+    }
+    if (word == "--visibility") {
+      request.Visibility = true;
       continue;
     }
     if (word != "--png" && word != "--centre") {
@@ -109,6 +114,7 @@ int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& e
     window.T2.SetValue(request.Centre->Setting);
   }
   if (request.Search) window.D3.Click();
+  if (request.Visibility) window.Form.Dispatch([&window] { window.Form.SetShowVisibility(true); });
   if (!window.Errors.Messages().empty()) {
     err << Windows1252ToUtf8(window.Errors.Messages().front()) << '\n';
     return kExitFailure;
