@@ -99,6 +99,7 @@ class TForm37 {
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
+  void ObserveClickedPoint(const GeoPoint& point);
   void UpdateZoneLimits();
   void UpdateVisibility();
   void TurnGlobeTo(const GlobeCentre& centre);
@@ -107,6 +108,9 @@ class TForm37 {
   FormControls controls_;
   bool dispatching_ = false;
   GlobeDrag globeDrag_;
+  // Set while a click on the globe chooses the place: the selection then
+  // repaints the globe as it is instead of turning it to the path.
+  bool keepGlobeTurn_ = false;
 };
 
 }  // namespace vellmora

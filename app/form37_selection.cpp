@@ -64,7 +64,11 @@ void TForm37::LB1C() {
   for (const std::string& line : CentralLineRows(CentralLine)) controls_.LB5.Add(line);
   UpdateZoneLimits();
   UpdateVisibility();
-  TurnGlobeToPath();
+  if (keepGlobeTurn_) {
+    PB3P();
+  } else {
+    TurnGlobeToPath();
+  }
 
   controls_.LB6.Clear();
   const double serial =

@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
+constexpr const char* kShowVisibility = "Sichtbarkeit zeigen";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
 constexpr const char* kAbout =
@@ -62,6 +63,11 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   limits->setChecked(form_.ShowZoneLimits);
   QObject::connect(limits, &QAction::toggled,
                    [this](bool show) { form_.Dispatch([this, show] { form_.SetShowZoneLimits(show); }); });
+  QAction* visibility = menu->addAction(ToQString(kShowVisibility));
+  visibility->setCheckable(true);
+  visibility->setChecked(form_.ShowVisibility);
+  QObject::connect(visibility, &QAction::toggled,
+                   [this](bool show) { form_.Dispatch([this, show] { form_.SetShowVisibility(show); }); });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });

@@ -17,7 +17,8 @@ namespace vellmora {
 class AboutDialog;
 
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
-// right click as the observing place), "Zonengrenzen zeigen", "Karte
+// right click as the observing place), "Zonengrenzen zeigen", "Sichtbarkeit
+// zeigen" (the map of visibility of the whole eclipse), "Karte
 // speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
