@@ -10,6 +10,7 @@
 #include "app/globe_drag.h"
 #include "app/globe_painter.h"
 #include "app/path_export.h"
+#include "geometry/besselian_elements.h"
 #include "geometry/central_line.h"
 #include "geometry/local_details.h"
 
@@ -60,6 +61,9 @@ class TForm37 {
   void SetShowZoneLimits(bool show);
   // "Sichtbarkeit zeigen": the map of visibility of the selected eclipse on the globe or not.
   void SetShowVisibility(bool show);
+  // "Schattenverlauf": the Moon's shadow at t hours from the selected
+  // eclipse's T0 on the globe, or none.
+  void ShowShadowAt(std::optional<double> t);
   // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
   // none while no eclipse is selected.
   std::optional<std::string> PathExportText(PathFormat format) const;
@@ -93,15 +97,18 @@ class TForm37 {
   FoundPlaceTable FoundPlaces{};
   // The zone of the selected eclipse, computed while its limits are shown.
   std::vector<ZoneStep> ZoneSteps;
-  // The map of visibility of the selected eclipse, computed while it is shown.
+  // The Besselian elements of the selected eclipse, and from them the map of
+  // visibility and the shadow at an instant while they are shown.
+  std::optional<BesselianElements> Elements;
   std::optional<VisibilityMap> Visibility;
+  std::optional<ShadowOnEarth> Shadow;
 
  private:
   void SetUpObservingPlace();
   void TurnGlobeToPath();
   void ObserveClickedPoint(const GeoPoint& point);
   void UpdateZoneLimits();
-  void UpdateVisibility();
+  void UpdateElements();
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 

@@ -24,7 +24,8 @@ void TForm37::PB3P() {
                          ShowFoundPlaces,
                          FoundPlaces,
                          ShowZoneLimits ? &ZoneSteps : nullptr,
-                         Visibility ? &*Visibility : nullptr};
+                         Visibility ? &*Visibility : nullptr,
+                         Shadow ? &*Shadow : nullptr};
   const std::unique_ptr<OffscreenImage> image = controls_.PB3.CreateImage();
   PaintGlobe(scene, EmbeddedCoastline(), image->Surface());
   controls_.PB3.Present(*image);

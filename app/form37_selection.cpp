@@ -63,7 +63,7 @@ void TForm37::LB1C() {
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(CentralLine)) controls_.LB5.Add(line);
   UpdateZoneLimits();
-  UpdateVisibility();
+  UpdateElements();
   if (keepGlobeTurn_) {
     PB3P();
   } else {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "app/shadow_painter.h"
 #include "app/visibility_painter.h"
 
 namespace vellmora {
@@ -232,6 +233,7 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
   DrawCoastlines(canvas, view, coastline);
 
   if (scene.Visibility != nullptr) DrawVisibilityMap(canvas, view, *scene.Visibility, scene.Height);
+  if (scene.Shadow != nullptr) DrawShadow(canvas, view, *scene.Shadow);
 
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {

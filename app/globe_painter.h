@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/globe_projection.h"
 #include "geometry/central_line.h"
+#include "geometry/shadow_on_earth.h"
 #include "geometry/visibility_map.h"
 #include "geometry/zone_limits.h"
 
@@ -50,6 +51,8 @@ struct GlobeScene {
   const std::vector<ZoneStep>* ZoneLimits = nullptr;
   // The map of visibility of the whole eclipse, drawn over the globe when given.
   const VisibilityMap* Visibility = nullptr;
+  // The Moon's shadow at one instant, drawn over the globe when given.
+  const ShadowOnEarth* Shadow = nullptr;
 };
 
 // One line of the coastline text: latitude, east longitude and polyline flag

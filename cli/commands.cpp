@@ -45,9 +45,9 @@ constexpr CommandEntry kCommands[] = {
      kPlaceOptions},
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
-     "    [--visibility]                   the globe as the window paints it, as a PNG (FILE - is standard output);\n"
-     "                                     --visibility adds where the whole eclipse is seen and how much",
-     "--place= --lat= --lon= --png= --centre= --search --visibility"},
+     "    [--visibility] [--at HH:MM:SS]   the globe as the window paints it, as a PNG (FILE - is standard output);\n"
+     "                                     where the whole eclipse is seen and how much, the shadow at a time (UT)",
+     "--place= --lat= --lon= --png= --centre= --search --visibility --at="},
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
      ""},
     {"local", RunLocalCommand,
