@@ -233,7 +233,6 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
   DrawCoastlines(canvas, view, coastline);
 
   if (scene.Visibility != nullptr) DrawVisibilityMap(canvas, view, *scene.Visibility, scene.Height);
-  if (scene.Shadow != nullptr) DrawShadow(canvas, view, *scene.Shadow);
 
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {
@@ -247,6 +246,7 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
     }
   }
 
+  if (scene.Shadow != nullptr) DrawShadow(canvas, view, *scene.Shadow);
   DrawObservingPlace(canvas, view, scene.ObserverLatitude, scene.ObserverLongitude);
   if (scene.ShowFoundPlaces) DrawFoundPlaces(canvas, view, scene.FoundPlaces);
 

@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
 constexpr const char* kShowVisibility = "Sichtbarkeit zeigen";
+constexpr const char* kShadowCourse = "Schattenverlauf\x85";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
 constexpr const char* kAbout =
@@ -68,6 +69,9 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   visibility->setChecked(form_.ShowVisibility);
   QObject::connect(visibility, &QAction::toggled,
                    [this](bool show) { form_.Dispatch([this, show] { form_.SetShowVisibility(show); }); });
+  QAction* shadow = menu->addAction(ToQString(kShadowCourse));
+  shadow->setEnabled(form_.Elements.has_value());
+  QObject::connect(shadow, &QAction::triggered, [this] { ShowShadowWindow(); });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
@@ -87,6 +91,11 @@ bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {
   std::optional<std::string> text;
   form_.Dispatch([&] { text = form_.PathExportText(format); });
   return text && WriteFile(file, QByteArray::fromStdString(*text));
+}
+
+void GlobeMenu::ShowShadowWindow() {
+  if (shadowWindow_ == nullptr) shadowWindow_ = new ShadowWindow(window_, form_);
+  shadowWindow_->Open();
 }
 
 void GlobeMenu::ShowAbout() {

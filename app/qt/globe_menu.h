@@ -11,6 +11,7 @@
 #include "app/form37.h"
 #include "app/path_export.h"
 #include "app/qt/qt_paint_box.h"
+#include "app/qt/shadow_window.h"
 
 namespace vellmora {
 
@@ -18,7 +19,7 @@ class AboutDialog;
 
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
 // right click as the observing place), "Zonengrenzen zeigen", "Sichtbarkeit
-// zeigen" (the map of visibility of the whole eclipse), "Karte
+// zeigen" (the map of visibility of the whole eclipse), "Schattenverlauf…", "Karte
 // speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
@@ -35,6 +36,9 @@ class GlobeMenu {
   // The chosen eclipse's path in a file; false when there is none or the file cannot be written.
   bool ExportPath(const QString& file, PathFormat format);
   void ShowAbout();
+  // "Schattenverlauf…": the tool window of the shadow's course, made on first use.
+  void ShowShadowWindow();
+  ShadowWindow* Shadow() const { return shadowWindow_; }
 
   QAction* AboutAction() const { return about_; }
 
@@ -48,6 +52,7 @@ class GlobeMenu {
   ErrorReport& errors_;
   QAction* about_;
   AboutDialog* aboutDialog_ = nullptr;
+  ShadowWindow* shadowWindow_ = nullptr;
 };
 
 }  // namespace vellmora

@@ -109,7 +109,8 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
     if (!action->isSeparator()) entries.append(action->text());
   }
   EXPECT_EQ(entries, (QStringList{QString::fromUtf8("Beobachtungsort hierher"),
-                                  QString::fromUtf8("Zonengrenzen zeigen"), QString::fromUtf8("Karte speichern…"),
+                                  QString::fromUtf8("Zonengrenzen zeigen"), QString::fromUtf8("Sichtbarkeit zeigen"),
+                                  QString::fromUtf8("Schattenverlauf…"), QString::fromUtf8("Karte speichern…"),
                                   QString::fromUtf8("Pfad exportieren…"), QString::fromUtf8("Über Vellmora…")}));
   QAction* observeHere = Entry(*menu, "Beobachtungsort hierher");
   ASSERT_NE(observeHere, nullptr);

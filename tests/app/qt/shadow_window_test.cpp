@@ -1,0 +1,62 @@
+#include "app/qt/shadow_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/globe_projection.h"
+#include "app/qt/main_window.h"
+
+namespace vellmora {
+namespace {
+
+void ChooseEclipse(MainWindow& window, const QString& date) {
+  qobject_cast<QLineEdit*>(window.Control("E1"))->setText(date.right(4));
+  qobject_cast<QLineEdit*>(window.Control("E2"))->setText(QString::number(date.right(4).toInt() + 1));
+  qobject_cast<QPushButton*>(window.Control("D1"))->click();
+  auto* lb1 = qobject_cast<QListWidget*>(window.Control("LB1"));
+  const QList<QListWidgetItem*> rows = lb1->findItems(date, Qt::MatchContains);
+  ASSERT_EQ(rows.size(), 1);
+  lb1->setCurrentItem(rows.front());
+  emit lb1->itemClicked(rows.front());
+}
+
+// 8 April 2024: at 18:17 UT NASA puts greatest eclipse at 25.3 N 104.1 W,
+// under the umbra; the window's slider brings the shadow there, and closing
+// the window takes it off the globe.
+TEST(ShadowWindow, MovesTheUmbraAcrossNorthAmerica) {
+  MainWindow window;
+  ASSERT_NO_FATAL_FAILURE(ChooseEclipse(window, "08.04.2024"));
+  window.MapMenu().ShowShadowWindow();
+  ShadowWindow* shadow = window.MapMenu().Shadow();
+  ASSERT_NE(shadow, nullptr);
+  EXPECT_LT(shadow->Slider()->minimum(), -60);
+  EXPECT_GT(shadow->Slider()->maximum(), 120);
+
+  const int centreLatitude = qobject_cast<QSpinBox*>(window.Control("T1"))->value();
+  const DiscPoint durango =
+      ProjectToDisc(MakeGlobeView(centreLatitude, window.Form().MapCentreLongitude, 711, 682), 25.3, -104.1);
+  auto darkAtDurango = [&] { return qGray(window.Map().Shown().pixel(durango.X, durango.Y)) < 60; };
+  // T0 is 18:00 TD, 17:58:51 UT with the program's Delta-T: minute 18 is 18:16:51 UT.
+  shadow->Slider()->setValue(18);
+  EXPECT_EQ(shadow->TimeText(), "18:16:51 UT");
+  EXPECT_TRUE(darkAtDurango());
+  shadow->Slider()->setValue(60);
+  EXPECT_FALSE(darkAtDurango()) << "the umbra has moved on to the north-east";
+
+  shadow->PlayButton()->click();
+  EXPECT_EQ(shadow->PlayButton()->text(), "Anhalten");
+  shadow->PlayButton()->click();
+  EXPECT_EQ(shadow->PlayButton()->text(), "Abspielen");
+
+  shadow->Slider()->setValue(18);
+  shadow->close();
+  EXPECT_FALSE(window.Form().Shadow.has_value());
+  EXPECT_FALSE(darkAtDurango());
+}
+
+}  // namespace
+}  // namespace vellmora
