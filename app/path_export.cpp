@@ -2,12 +2,14 @@
 
 #include "app/eclipse_row.h"
 #include "app/zone_table.h"
+#include "geometry/besselian_elements.h"
+#include "text/format_number.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
 
 std::optional<PathFormat> PathFormatNamed(std::string_view name) {
-  for (const PathFormat format : {PathFormat::Csv, PathFormat::Kml, PathFormat::Gpx}) {
+  for (const PathFormat format : {PathFormat::Csv, PathFormat::Kml, PathFormat::Gpx, PathFormat::GeoJson}) {
     if (PathFormatName(format) == name) return format;
   }
   return std::nullopt;
@@ -21,6 +23,8 @@ std::string_view PathFormatName(PathFormat format) {
       return "kml";
     case PathFormat::Gpx:
       return "gpx";
+    case PathFormat::GeoJson:
+      return "geojson";
   }
   return "";
 }
@@ -30,7 +34,36 @@ std::optional<ExportedPath> ExportedPathOfRow(const std::string& eclipseRow) {
   if (!ReadEclipseRow(eclipseRow, instant)) return std::nullopt;
   const std::size_t tab = eclipseRow.find('\t');
   return ExportedPath{eclipseRow.substr(0, tab), eclipseRow.substr(tab + 1, 10),
-                      ZoneLimits(instant.Day, instant.Month, instant.Year, instant.Hours)};
+                      ZoneLimits(instant.Day, instant.Month, instant.Year, instant.Hours), instant, std::nullopt};
+}
+
+void AddVisibility(ExportedPath& path) {
+  const CalendarInstant& g = path.Greatest;
+  path.Visibility = ComputeVisibilityMap(ComputeBesselianElements(g.Day, g.Month, g.Year, g.Hours));
+}
+
+std::string VisibilityCurveName(const VisibilityCurve& curve) {
+  switch (curve.Kind) {
+    case VisibilityCurveKind::NorthernLimit:
+      return std::string(kNorthernLimitName) + " der partiellen Finsternis";
+    case VisibilityCurveKind::SouthernLimit:
+      return std::string(kSouthernLimitName) + " der partiellen Finsternis";
+    case VisibilityCurveKind::BeginsAtSunrise:
+      return "Beginn bei Sonnenaufgang";
+    case VisibilityCurveKind::BeginsAtSunset:
+      return "Beginn bei Sonnenuntergang";
+    case VisibilityCurveKind::EndsAtSunrise:
+      return "Ende bei Sonnenaufgang";
+    case VisibilityCurveKind::EndsAtSunset:
+      return "Ende bei Sonnenuntergang";
+    case VisibilityCurveKind::MaximumAtSunrise:
+      return "Maximum bei Sonnenaufgang";
+    case VisibilityCurveKind::MaximumAtSunset:
+      return "Maximum bei Sonnenuntergang";
+    case VisibilityCurveKind::EqualMagnitude:
+      break;
+  }
+  return "Gr\xF6\xDFte Phase " + FormatNumber(curve.Magnitude, 1, 1);
 }
 
 std::string WritePathCsv(const ExportedPath& path) {
@@ -47,6 +80,8 @@ std::string WritePath(const ExportedPath& path, PathFormat format) {
       return WritePathKml(path);
     case PathFormat::Gpx:
       return WritePathGpx(path);
+    case PathFormat::GeoJson:
+      return WritePathGeoJson(path);
   }
   return "";
 }

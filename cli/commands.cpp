@@ -62,9 +62,10 @@ constexpr CommandEntry kCommands[] = {
     {"limits", RunLimitsCommand,
      "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path", ""},
     {"export", RunExportCommand,
-     "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
-     "                                     the path as CSV, KML or GPX, to FILE or standard output",
-     "--format= -o="},
+     "export DD.MM.YYYY --format csv|kml|gpx|geojson [--visibility] [-o FILE]\n"
+     "                                     the path as CSV, KML, GPX or GeoJSON, to FILE or standard output;\n"
+     "                                     GeoJSON with the curves of the map of visibility on request",
+     "--format= -o= --visibility"},
     {"elements", RunElementsCommand,
      "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
      "--json"},

@@ -26,9 +26,9 @@ struct ExportChoice {
   PathFormat Format;
   const char* Filter;
 };
-constexpr std::array kExportChoices = {ExportChoice{PathFormat::Csv, "CSV (*.csv)"},
-                                       ExportChoice{PathFormat::Kml, "KML (*.kml)"},
-                                       ExportChoice{PathFormat::Gpx, "GPX (*.gpx)"}};
+constexpr std::array kExportChoices = {
+    ExportChoice{PathFormat::Csv, "CSV (*.csv)"}, ExportChoice{PathFormat::Kml, "KML (*.kml)"},
+    ExportChoice{PathFormat::Gpx, "GPX (*.gpx)"}, ExportChoice{PathFormat::GeoJson, "GeoJSON (*.geojson)"}};
 
 // The dialog's title: the entry without its ellipsis.
 QString DialogTitle(const char* entry) { return ToQString(entry).chopped(1); }
