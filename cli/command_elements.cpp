@@ -1,10 +1,8 @@
 #include "cli/command_elements.h"
 
-#include <iomanip>
-#include <locale>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "app/elements_text.h"
 #include "cli/arguments.h"
 #include "cli/solar_eclipse_of_date.h"
 #include "geometry/besselian_elements.h"
@@ -26,31 +24,6 @@ nlohmann::json ElementsAsJson(const BesselianElements& e) {
           {"tan_f2", e.TanF2}};
 }
 
-template <std::size_t N>
-void PrintRow(std::ostream& out, const char* name, const std::array<double, N>& c, int decimals) {
-  out << std::left << std::setw(4) << name << std::right;
-  for (double value : c) out << std::setw(15) << std::setprecision(decimals) << value;
-  out << '\n';
-}
-
-void PrintTable(std::ostream& out, const BesselianElements& e) {
-  std::ostringstream text;
-  text.imbue(std::locale::classic());
-  text << std::fixed << std::setprecision(1);
-  text << "t0 = " << T0Hours(e) << " h TD   Delta-T = " << e.DeltaTSeconds << " s   valid t = " << e.FirstHour << " .. "
-       << e.LastHour << " h\n";
-  text << "    " << std::setw(15) << "t^0" << std::setw(15) << "t^1" << std::setw(15) << "t^2" << std::setw(15) << "t^3"
-       << '\n';
-  PrintRow(text, "x", e.X, 7);
-  PrintRow(text, "y", e.Y, 7);
-  PrintRow(text, "d", e.D, 7);
-  PrintRow(text, "mu", e.Mu, 6);
-  PrintRow(text, "l1", e.L1, 7);
-  PrintRow(text, "l2", e.L2, 7);
-  text << std::setprecision(7) << "tan f1 = " << e.TanF1 << "\ntan f2 = " << e.TanF2 << '\n';
-  out << text.str();
-}
-
 }  // namespace
 
 int RunElementsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -67,7 +40,7 @@ int RunElementsCommand(std::span<const std::string> args, std::ostream& out, std
   if (json) {
     out << ElementsAsJson(elements).dump(2) << '\n';
   } else {
-    PrintTable(out, elements);
+    out << BesselianElementsTable(elements);
   }
   return 0;
 }

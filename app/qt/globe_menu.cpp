@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/qt/about_dialog.h"
+#include "app/qt/elements_dialog.h"
 #include "app/qt/qt_text.h"
 
 namespace vellmora {
@@ -16,6 +17,7 @@ constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
 constexpr const char* kShowVisibility = "Sichtbarkeit zeigen";
 constexpr const char* kShadowCourse = "Schattenverlauf\x85";
+constexpr const char* kElements = "Besselsche Elemente\x85";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
 constexpr const char* kAbout =
@@ -72,6 +74,9 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   QAction* shadow = menu->addAction(ToQString(kShadowCourse));
   shadow->setEnabled(form_.Elements.has_value());
   QObject::connect(shadow, &QAction::triggered, [this] { ShowShadowWindow(); });
+  QAction* elements = menu->addAction(ToQString(kElements));
+  elements->setEnabled(form_.Elements.has_value());
+  QObject::connect(elements, &QAction::triggered, [this] { ShowElements(); });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
@@ -91,6 +96,12 @@ bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {
   std::optional<std::string> text;
   form_.Dispatch([&] { text = form_.PathExportText(format); });
   return text && WriteFile(file, QByteArray::fromStdString(*text));
+}
+
+void GlobeMenu::ShowElements() {
+  if (!form_.Elements) return;
+  if (elementsDialog_ == nullptr) elementsDialog_ = new ElementsDialog(window_);
+  elementsDialog_->Show(*form_.Elements);
 }
 
 void GlobeMenu::ShowShadowWindow() {

@@ -16,10 +16,12 @@
 namespace vellmora {
 
 class AboutDialog;
+class ElementsDialog;
 
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
 // right click as the observing place), "Zonengrenzen zeigen", "Sichtbarkeit
-// zeigen" (the map of visibility of the whole eclipse), "Schattenverlauf…", "Karte
+// zeigen" (the map of visibility of the whole eclipse), "Schattenverlauf…",
+// "Besselsche Elemente…", "Karte
 // speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
@@ -39,6 +41,9 @@ class GlobeMenu {
   // "Schattenverlauf…": the tool window of the shadow's course, made on first use.
   void ShowShadowWindow();
   ShadowWindow* Shadow() const { return shadowWindow_; }
+  // "Besselsche Elemente…": the selected eclipse's elements in a dialog.
+  void ShowElements();
+  ElementsDialog* Elements() const { return elementsDialog_; }
 
   QAction* AboutAction() const { return about_; }
 
@@ -53,6 +58,7 @@ class GlobeMenu {
   QAction* about_;
   AboutDialog* aboutDialog_ = nullptr;
   ShadowWindow* shadowWindow_ = nullptr;
+  ElementsDialog* elementsDialog_ = nullptr;
 };
 
 }  // namespace vellmora

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 
 #include "app/globe_projection.h"
+#include "app/qt/elements_dialog.h"
 #include "app/qt/main_window.h"
 
 namespace vellmora {
@@ -56,6 +57,20 @@ TEST(ShadowWindow, MovesTheUmbraAcrossNorthAmerica) {
   shadow->close();
   EXPECT_FALSE(window.Form().Shadow.has_value());
   EXPECT_FALSE(darkAtDurango());
+}
+
+// The dialog shows the table the command line prints: x of 2024 starts near
+// the canon's -0.3182.
+TEST(ElementsDialog, ShowsTheSelectedEclipsesElements) {
+  MainWindow window;
+  ASSERT_NO_FATAL_FAILURE(ChooseEclipse(window, "08.04.2024"));
+  window.MapMenu().ShowElements();
+  ASSERT_NE(window.MapMenu().Elements(), nullptr);
+  EXPECT_EQ(window.MapMenu().Elements()->windowTitle(), "Besselsche Elemente 08.04.2024");
+  const QStringList lines = window.MapMenu().Elements()->Text().split('\n');
+  ASSERT_GT(lines.size(), 8);
+  EXPECT_TRUE(lines[0].startsWith("t0 = 18.0 h TD")) << lines[0].toStdString();
+  EXPECT_NEAR(lines[2].split(' ', Qt::SkipEmptyParts).at(1).toDouble(), -0.3182, 0.002);
 }
 
 }  // namespace
