@@ -2,6 +2,7 @@
 
 #include "geometry/besselian_elements.h"
 #include "geometry/elements_local.h"
+#include "geometry/shadow_on_earth.h"
 #include "geometry/visibility_map.h"
 
 namespace vellmora {
@@ -36,6 +37,19 @@ void BM_VisibilityMap(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_VisibilityMap)->Unit(benchmark::kMillisecond);
+
+// One frame of "Schattenverlauf": the penumbra's and the umbra's edges on the
+// Earth and the sub-solar point at one instant.
+void BM_ShadowFrame(benchmark::State& state) {
+  const BesselianElements elements = ComputeBesselianElements(8, 4, 2024, 18 + 17.0 / 60);
+  double t = -1;
+  for (auto _ : state) {
+    ShadowOnEarth shadow = ShadowAt(elements, t);
+    benchmark::DoNotOptimize(shadow.Umbra.data());
+    t = t > 1 ? -1 : t + 1.0 / 60;
+  }
+}
+BENCHMARK(BM_ShadowFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vellmora

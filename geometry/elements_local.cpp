@@ -92,9 +92,9 @@ std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double x
 }
 
 ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const SiteCoordinates& site,
-                                      double longitudeEast) {
+                                      double longitudeEast, double startHour, bool withContacts) {
   const double earliest = elements.FirstHour - 1, latest = elements.LastHour + 1;
-  double t = std::clamp(0.0, earliest, latest);
+  double t = std::clamp(startHour, earliest, latest);
   RelativeMotion r = MotionAt(elements, site, longitudeEast, t);
   for (int n = 0; n < kIterations; ++n) {
     const double step = -(r.U * r.A + r.V * r.B) / (r.A * r.A + r.B * r.B);
@@ -108,7 +108,9 @@ ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const S
   eclipse.PenumbraRadius = PenumbraAt(r);
   eclipse.UmbraRadius = UmbraAt(r);
   eclipse.SunHeightAtMaximum = r.Observer.Zeta;
-  if (eclipse.DistanceFromAxis >= eclipse.PenumbraRadius) return eclipse;
+  eclipse.SunHeightRateAtMaximum = r.Observer.ZetaRate;
+  eclipse.NorthOfAxis = -r.V;
+  if (!withContacts || eclipse.DistanceFromAxis >= eclipse.PenumbraRadius) return eclipse;
   auto contact = [&](int sign) -> std::optional<ElementsEclipseAtPlace::Contact> {
     const std::optional<double> hour = ContactHour(elements, site, longitudeEast, t, sign, PenumbraAt);
     if (!hour) return std::nullopt;

@@ -28,11 +28,13 @@ std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& elements, d
 
 // The eclipse at one place whether or not the Sun is up: t in hours from T0.
 struct ElementsEclipseAtPlace {
-  double MaximumHour = 0;         // least distance from the shadow axis
-  double DistanceFromAxis = 0;    // m at maximum
-  double PenumbraRadius = 0;      // L1 at the observer at maximum
-  double UmbraRadius = 0;         // L2 at the observer at maximum, negative for a total eclipse
-  double SunHeightAtMaximum = 0;  // zeta at maximum: the sine of the Sun's altitude on a round Earth
+  double MaximumHour = 0;             // least distance from the shadow axis
+  double DistanceFromAxis = 0;        // m at maximum
+  double PenumbraRadius = 0;          // L1 at the observer at maximum
+  double UmbraRadius = 0;             // L2 at the observer at maximum, negative for a total eclipse
+  double SunHeightAtMaximum = 0;      // zeta at maximum: the sine of the Sun's altitude on a round Earth
+  double SunHeightRateAtMaximum = 0;  // per hour: positive while the Sun rises
+  double NorthOfAxis = 0;             // eta - y at maximum: positive north of the shadow axis
   // First and last contact of the penumbra, with zeta and its rate there;
   // none where the penumbra misses the place.
   struct Contact {
@@ -47,8 +49,10 @@ struct ElementsEclipseAtPlace {
   double SignedMagnitude() const { return (PenumbraRadius - DistanceFromAxis) / (PenumbraRadius + UmbraRadius); }
 };
 
+// The search for the maximum starts at startHour (a neighbour's maximum saves
+// steps); the contacts are sought only when asked for.
 ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const SiteCoordinates& site,
-                                      double longitudeEast);
+                                      double longitudeEast, double startHour = 0, bool withContacts = true);
 
 // The local circumstances (times in universal time, Julian centuries since
 // J2000) at a geodetic latitude and EAST longitude, from the elements.

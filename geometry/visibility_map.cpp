@@ -18,12 +18,13 @@ namespace {
 constexpr double kGridDegrees = 3;
 constexpr int kRows = static_cast<int>(180 / kGridDegrees) + 1;
 constexpr int kColumns = static_cast<int>(360 / kGridDegrees) + 1;
-constexpr int kRefinements = 8;
+constexpr int kRefinements = 6;
 constexpr double kNotThere = std::numeric_limits<double>::quiet_NaN();
 
 // What the map needs of the eclipse at one place.
 struct PlaceValues {
   GeographicPoint Place;
+  double MaximumHour = 0;
   double Magnitude = 0;  // signed: negative outside the penumbra
   double ZetaAtMaximum = 0;
   double ZetaAtFirst = kNotThere, ZetaAtLast = kNotThere;
@@ -31,17 +32,17 @@ struct PlaceValues {
   bool NorthOfAxis = false;
 };
 
-PlaceValues ValuesAt(const BesselianElements& elements, const GeographicPoint& place) {
+PlaceValues ValuesAt(const BesselianElements& elements, const GeographicPoint& place, double startHour = 0,
+                     bool withContacts = true) {
   const SiteCoordinates site = GeocentricSite(place.Latitude);
-  const ElementsEclipseAtPlace eclipse = EclipseAtPlace(elements, site, place.LongitudeEast);
-  const ElementsAtInstant atMaximum = EvaluateElements(elements, eclipse.MaximumHour);
-  const PlaneObserver observer = ObserverOnPlane(atMaximum, site, place.LongitudeEast);
+  const ElementsEclipseAtPlace eclipse = EclipseAtPlace(elements, site, place.LongitudeEast, startHour, withContacts);
   PlaceValues v;
+  v.MaximumHour = eclipse.MaximumHour;
   v.Place = place;
   v.Magnitude = eclipse.SignedMagnitude();
   v.ZetaAtMaximum = eclipse.SunHeightAtMaximum;
-  v.RisingAtMaximum = observer.ZetaRate > 0;
-  v.NorthOfAxis = observer.Eta > atMaximum.Y;
+  v.RisingAtMaximum = eclipse.SunHeightRateAtMaximum > 0;
+  v.NorthOfAxis = eclipse.NorthOfAxis > 0;
   if (eclipse.First) {
     v.ZetaAtFirst = eclipse.First->Zeta;
     v.RisingAtFirst = eclipse.First->ZetaRate > 0;
@@ -54,8 +55,10 @@ PlaceValues ValuesAt(const BesselianElements& elements, const GeographicPoint& p
 }
 
 // One family of curves: where Field equals Level, kept where Keep is not
-// negative, each point named by Name.
+// negative, each point named by Name; NeedsContacts when Field or Keep reads
+// the contacts.
 struct CurveFamily {
+  bool NeedsContacts = false;
   std::function<double(const PlaceValues&)> Field;
   double Level = 0;
   std::function<double(const PlaceValues&)> Keep;
@@ -67,7 +70,10 @@ class CurveTracer {
   explicit CurveTracer(const BesselianElements& elements) : elements_(elements) {
     nodes_.reserve(kRows * kColumns);
     for (int row = 0; row < kRows; ++row) {
-      for (int column = 0; column < kColumns; ++column) nodes_.push_back(ValuesAt(elements_, NodePlace(row, column)));
+      for (int column = 0; column < kColumns; ++column) {
+        const double start = column > 0 ? nodes_.back().MaximumHour : 0;
+        nodes_.push_back(ValuesAt(elements_, NodePlace(row, column), start));
+      }
     }
   }
 
@@ -95,9 +101,15 @@ class CurveTracer {
     double s0 = 0, s1 = 1;
     double g0 = family.Field(a) - family.Level, g1 = family.Field(b) - family.Level;
     PlaceValues best = std::abs(g0) < std::abs(g1) ? a : b;
+    // A crossing between two places that are not kept is not kept either: its
+    // place is enough, for the border of the kept part.
+    if (family.Keep(a) < 0 && family.Keep(b) < 0) {
+      best.Place = Between(a.Place, b.Place, g0 / (g0 - g1));
+      return best;
+    }
     for (int n = 0; n < kRefinements; ++n) {
       const double s = s1 - g1 * (s1 - s0) / (g1 - g0);
-      const PlaceValues v = ValuesAt(elements_, Between(a.Place, b.Place, s));
+      const PlaceValues v = ValuesAt(elements_, Between(a.Place, b.Place, s), a.MaximumHour, family.NeedsContacts);
       const double g = family.Field(v) - family.Level;
       if (std::isnan(g)) break;
       best = v;
@@ -224,11 +236,15 @@ class CurveTracer {
 
   // Where Keep changes sign between two places, by bisection.
   GeographicPoint Border(const CurveFamily& family, const GeographicPoint& a, const GeographicPoint& b) const {
-    const bool keptAtA = family.Keep(ValuesAt(elements_, a)) >= 0;
+    const bool keptAtA = family.Keep(ValuesAt(elements_, a, 0, family.NeedsContacts)) >= 0;
     double s0 = 0, s1 = 1;
     for (int n = 0; n < 2 * kRefinements; ++n) {
       const double s = (s0 + s1) / 2;
-      ((family.Keep(ValuesAt(elements_, Between(a, b, s))) >= 0) == keptAtA ? s0 : s1) = s;
+      if ((family.Keep(ValuesAt(elements_, Between(a, b, s), 0, family.NeedsContacts)) >= 0) == keptAtA) {
+        s0 = s;
+      } else {
+        s1 = s;
+      }
     }
     return Between(a, b, (s0 + s1) / 2);
   }
@@ -297,27 +313,27 @@ VisibilityMap ComputeVisibilityMap(const BesselianElements& elements) {
   const CurveTracer tracer(elements);
   auto magnitude = [](const PlaceValues& v) { return v.Magnitude; };
   auto sunUpAtMaximum = [](const PlaceValues& v) { return v.ZetaAtMaximum; };
-  tracer.Trace({magnitude, 0, sunUpAtMaximum,
+  tracer.Trace({false, magnitude, 0, sunUpAtMaximum,
                 [](const PlaceValues& v) {
                   return v.NorthOfAxis ? VisibilityCurveKind::NorthernLimit : VisibilityCurveKind::SouthernLimit;
                 }},
                0, map.Curves);
   for (double level : kMapMagnitudes) {
-    tracer.Trace(
-        {magnitude, level, sunUpAtMaximum, [](const PlaceValues&) { return VisibilityCurveKind::EqualMagnitude; }},
-        level, map.Curves);
+    tracer.Trace({false, magnitude, level, sunUpAtMaximum,
+                  [](const PlaceValues&) { return VisibilityCurveKind::EqualMagnitude; }},
+                 level, map.Curves);
   }
-  tracer.Trace({[](const PlaceValues& v) { return v.ZetaAtFirst; }, 0, magnitude,
+  tracer.Trace({true, [](const PlaceValues& v) { return v.ZetaAtFirst; }, 0, magnitude,
                 [](const PlaceValues& v) {
                   return v.RisingAtFirst ? VisibilityCurveKind::BeginsAtSunrise : VisibilityCurveKind::BeginsAtSunset;
                 }},
                0, map.Curves);
-  tracer.Trace({[](const PlaceValues& v) { return v.ZetaAtLast; }, 0, magnitude,
+  tracer.Trace({true, [](const PlaceValues& v) { return v.ZetaAtLast; }, 0, magnitude,
                 [](const PlaceValues& v) {
                   return v.RisingAtLast ? VisibilityCurveKind::EndsAtSunrise : VisibilityCurveKind::EndsAtSunset;
                 }},
                0, map.Curves);
-  tracer.Trace({[](const PlaceValues& v) { return v.ZetaAtMaximum; }, 0, magnitude,
+  tracer.Trace({false, [](const PlaceValues& v) { return v.ZetaAtMaximum; }, 0, magnitude,
                 [](const PlaceValues& v) {
                   return v.RisingAtMaximum ? VisibilityCurveKind::MaximumAtSunrise
                                            : VisibilityCurveKind::MaximumAtSunset;
