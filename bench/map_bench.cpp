@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/coastline_cache.h"
-#include "app/globe_painter.h"
+#include "app/globe/coastline_cache.h"
+#include "app/globe/globe_painter.h"
 #include "app/qt/qimage_canvas.h"
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "geometry/central_line.h"
 
 // One paint of the globe map from the coastline text: a new 711 x 682 image,

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 
 // The map inflates and splits the coastlines at every paint; the place
 // resources are loaded once at start-up.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/memory/memory_window.h"
 #include "cli/map_renderer_loader.h"
-#include "cli/memory_window.h"
 
 // What the user waits for after a click, through the window's own handlers:
 // "Berechnung" over the whole range 1000 to 3000, and the choice of an eclipse

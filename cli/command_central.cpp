@@ -1,8 +1,8 @@
 #include "cli/command_central.h"
 
-#include "app/central_line_row.h"
+#include "app/selection/selection.h"
+#include "app/texts/central_line_row.h"
 #include "cli/arguments.h"
-#include "geometry/central_line.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -16,8 +16,9 @@ int RunCentralCommand(std::span<const std::string> args, std::ostream& out, std:
   if (!date) return kExitUsage;
   const auto hours = TimeArgument("central", args[1], err);
   if (!hours) return kExitUsage;
-  CentralLineResults results;
-  CentralLineScan(date->Day, date->Month, date->Year, *hours, results);
+  // Any instant, not only one of the list: the kind is left open.
+  const Selection selection(ChosenEclipse{EclipseKind::NoEclipse, {date->Day, date->Month, date->Year, *hours}}, {});
+  const CentralLineResults& results = selection.CentralLine();
   for (const std::string& row : CentralLineRows(results)) out << Windows1252ToUtf8(row) << "\n";
   if (results.Size() == 0) err << NoCentralLineNotice(args[0]) << '\n';
   return 0;

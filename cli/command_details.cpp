@@ -2,11 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/local_details_text.h"
-#include "app/selection_details.h"
-#include "app/system_clock.h"
+#include "app/selection/selection.h"
+#include "app/texts/local_details_text.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
+#include "cli/listed_eclipse.h"
 #include "ephem/timlib.h"
 #include "text/windows1252.h"
 
@@ -84,8 +84,7 @@ void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
   object["jd_ut"] = MJDFromCenturies(t) + kJulianDateOfMJDZero;
 }
 
-nlohmann::json DetailsAsJson(const SelectionOptions& options, const ObservingPlace& place,
-                             const LocalDetails& details) {
+nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace& place, const LocalDetails& details) {
   nlohmann::json json;
   json["date"] = options.Date;
   json["place"] = options.Place ? nlohmann::json(*options.Place) : nullptr;
@@ -147,14 +146,16 @@ int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std:
     err << kUsage;
     return kExitUsage;
   }
-  MemoryWindow window(SystemClock().Today());
-  if (const int status = SelectEclipse(window, *options, err); status != 0) return status;
-  const std::optional<LocalDetails> details = DetailsOfShownEclipse(window.Form);
-  if (!details) return kExitFailure;
+  const std::optional<ChosenPlace> place = ChosenPlaceOf(*options, err);
+  if (!place) return kExitUsage;
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  const Selection selection(eclipse, *place);
+  if (selection.CentralLine().Size() == 0) err << NoCentralLineNotice(options->Date) << '\n';
   if (json) {
-    out << DetailsAsJson(*options, window.Form.Shown->Place, *details).dump(2) << '\n';
+    out << DetailsAsJson(*options, selection.Place(), selection.Details()).dump(2) << '\n';
   } else {
-    PrintText(*details, out);
+    PrintText(selection.Details(), out);
   }
   return 0;
 }

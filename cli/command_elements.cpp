@@ -2,10 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/elements_text.h"
+#include "app/selection/selection.h"
+#include "app/texts/elements_text.h"
 #include "cli/arguments.h"
 #include "cli/solar_eclipse_of_date.h"
-#include "geometry/besselian_elements.h"
 
 namespace vellmora {
 namespace {
@@ -32,11 +32,10 @@ int RunElementsCommand(std::span<const std::string> args, std::ostream& out, std
     err << kUsage;
     return kExitUsage;
   }
-  int status = 0;
-  const std::optional<SolarEclipseOfDate> eclipse = FindSolarEclipseOnDate(args[0], err, status);
-  if (!eclipse) return status;
-  const CalendarInstant& g = eclipse->Greatest;
-  const BesselianElements elements = ComputeBesselianElements(g.Day, g.Month, g.Year, g.Hours);
+  ChosenEclipse eclipse;
+  if (const int status = FindSolarEclipseOnDate(args[0], err, eclipse); status != 0) return status;
+  const Selection selection(eclipse, {});
+  const BesselianElements& elements = selection.Elements();
   if (json) {
     out << ElementsAsJson(elements).dump(2) << '\n';
   } else {

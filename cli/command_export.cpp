@@ -3,9 +3,9 @@
 #include <fstream>
 #include <optional>
 
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 #include "cli/arguments.h"
-#include "cli/eclipse_path.h"
+#include "cli/listed_eclipse.h"
 
 namespace vellmora {
 namespace {
@@ -56,10 +56,9 @@ int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::
     err << kUsage;
     return kExitUsage;
   }
-  ExportedPath path;
-  if (const int status = ReadEclipsePath(options->Date, err, path); status != 0) return status;
-  if (options->Visibility) AddVisibility(path);
-  const std::string content = WritePath(path, *options->Format);
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  const std::string content = WritePath(ExportedPathOf(Selection(eclipse, {}), options->Visibility), *options->Format);
   if (!options->File) {
     out << content;
     return 0;

@@ -1,8 +1,9 @@
 #include "cli/command_limits.h"
 
-#include "app/zone_table.h"
+#include "app/export/zone_table.h"
+#include "app/selection/selection.h"
 #include "cli/arguments.h"
-#include "cli/eclipse_path.h"
+#include "cli/listed_eclipse.h"
 
 namespace vellmora {
 
@@ -11,10 +12,11 @@ int RunLimitsCommand(std::span<const std::string> args, std::ostream& out, std::
     err << "usage: vellmora-cli limits DD.MM.YYYY\n";
     return kExitUsage;
   }
-  ExportedPath path;
-  if (const int status = ReadEclipsePath(args[0], err, path); status != 0) return status;
+  ChosenEclipse eclipse;
+  if (const int status = FindListedEclipse(args[0], err, eclipse); status != 0) return status;
+  const Selection selection(eclipse, {});
   out << ZoneTableHeader('\t') << '\n';
-  for (const ZoneStep& step : path.Steps) out << ZoneTableRow(step, '\t') << '\n';
+  for (const ZoneStep& step : selection.ZoneLimits()) out << ZoneTableRow(step, '\t') << '\n';
   return 0;
 }
 

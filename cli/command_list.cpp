@@ -1,11 +1,10 @@
 #include "cli/command_list.h"
 
-#include <exception>
-
-#include "app/eclipse_row.h"
-#include "app/year_field.h"
+#include "app/texts/eclipse_row.h"
+#include "app/texts/year_field.h"
 #include "catalogue/eclipse_list.h"
 #include "cli/arguments.h"
+#include "cli/listed_eclipse.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -16,15 +15,10 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
     return kExitUsage;
   }
   const ListYears years = ReadListYears(Utf8ToWindows1252(args[0]), Utf8ToWindows1252(args[1]));
-  std::vector<EclipseListRow> rows;
-  try {
-    rows = ListCentralEclipses(years.First, years.Last);
-  } catch (const std::exception& error) {
-    // The message the window shows in its message box.
-    err << Windows1252ToUtf8(error.what()) << '\n';
-    return kExitFailure;
-  }
-  for (const EclipseListRow& row : rows) out << Windows1252ToUtf8(FormatEclipseRow(row.Kind, row.Time)) << '\n';
+  const std::optional<std::vector<EclipseListRow>> rows = ListedRows(years, err);
+  if (!rows) return kExitFailure;
+  for (const EclipseListRow& row : *rows)
+    out << Windows1252ToUtf8(FormatEclipseRow(EclipseAsListed(row.Kind, row.Time))) << '\n';
   return 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/local_circumstances_text.h"
+#include "app/texts/local_circumstances_text.h"
 #include "cli/arguments.h"
 #include "geometry/local_circumstances.h"
 #include "text/windows1252.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/system_clock.h"
+#include "app/controls/system_clock.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/map_renderer_loader.h"
@@ -122,10 +122,10 @@ int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& e
   }
   if (request.Search) window.D3.Click();
   if (request.Visibility) window.Form.Dispatch([&window] { window.Form.SetShowVisibility(true); });
-  if (request.At && request.Selection && window.Form.Elements) {
+  if (request.At && request.Selection && window.Form.Selected) {
     const std::optional<CivilDate> day = ParseCalendarDay(request.Selection->Date);
     const double instant = CenturiesFromMJD(ModifiedJulianDate(day->Day, day->Month, day->Year, *request.At));
-    const double t = HoursFromT0(*window.Form.Elements, instant);
+    const double t = HoursFromT0(window.Form.Selected->Elements(), instant);
     window.Form.Dispatch([&window, t] { window.Form.ShowShadowAt(t); });
   }
   if (!window.Errors.Messages().empty()) {

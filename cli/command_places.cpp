@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "cli/arguments.h"
 #include "text/windows1252.h"
 

@@ -1,6 +1,6 @@
 #include "cli/command_show.h"
 
-#include "app/system_clock.h"
+#include "app/controls/system_clock.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "text/windows1252.h"

@@ -1,10 +1,16 @@
 #include "cli/eclipse_selection.h"
 
+#include "app/resources/resources.h"
 #include "cli/arguments.h"
+#include "cli/listed_eclipse.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
 namespace {
+
+std::string NoPlaceNotice(const std::string& name) {
+  return "no place is called \"" + name + "\" (see vellmora-cli places TEXT)";
+}
 
 bool ReportedError(const MemoryWindow& window, std::ostream& err) {
   if (window.Errors.Messages().empty()) return false;
@@ -16,13 +22,14 @@ bool ReportedError(const MemoryWindow& window, std::ostream& err) {
 // next and finds the row of that date; a message on err and nullopt when the
 // list fails or has no central eclipse on the date.
 std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& date, std::ostream& err) {
-  const int year = ParseCalendarDay(date)->Year;
-  window.E1.SetText(std::to_string(year));
-  window.E2.SetText(std::to_string(year + 1));
+  const CivilDate day = *ParseCalendarDay(date);
+  window.E1.SetText(std::to_string(day.Year));
+  window.E2.SetText(std::to_string(day.Year + 1));
   window.D1.Click();
   if (ReportedError(window, err)) return std::nullopt;
-  for (int row = 0; row < window.LB1.Count(); ++row) {
-    if (IsRowOfDate(window.LB1.Line(row), date)) return row;
+  const std::vector<ChosenEclipse>& listed = window.Form.ListedEclipses;
+  for (std::size_t row = 0; row < listed.size(); ++row) {
+    if (IsOnDay(listed[row], day)) return static_cast<int>(row);
   }
   err << NoEclipseOnDateNotice(date) << '\n';
   return std::nullopt;
@@ -30,12 +37,19 @@ std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& da
 
 }  // namespace
 
-bool IsRowOfDate(const std::string& row, const std::string& date) {
-  return row.compare(row.find('\t') + 1, date.size(), date) == 0;
-}
-
-std::string NoEclipseOnDateNotice(const std::string& date) {
-  return "no annular, annular-total or total eclipse on " + date;
+std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::ostream& err) {
+  if (!options.Place) return ChosenPlace{options.Latitude.value_or(0), options.Longitude.value_or(0), 0, std::nullopt};
+  const std::string name = Utf8ToWindows1252(*options.Place);
+  const std::vector<std::string> names = LoadResourceLines("mort1");
+  const std::vector<std::string> table = LoadResourceLines("mort");
+  const auto index = static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+  if (index >= names.size() || index >= table.size()) {
+    err << NoPlaceNotice(*options.Place) << '\n';
+    return std::nullopt;
+  }
+  const PlaceRecord place = ParsePlaceRecord(table[index]);
+  return ChosenPlace{static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
+                     static_cast<double>(place.ZoneOffset), name};
 }
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
@@ -84,7 +98,7 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
   if (options.Place) {
     const int index = window.CB6.IndexOf(Utf8ToWindows1252(*options.Place));
     if (index < 0) {
-      err << "no place is called \"" << *options.Place << "\" (see vellmora-cli places TEXT)\n";
+      err << NoPlaceNotice(*options.Place) << '\n';
       return kExitUsage;
     }
     window.CB6.Choose(index);

@@ -5,7 +5,8 @@
 #include <span>
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/selection/chosen_eclipse.h"
 
 // The part of the command line that chooses an eclipse and an observing place
 // in the in-memory window, shared by the show, search and map commands.
@@ -25,14 +26,13 @@ struct SelectionOptions {
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
                                                      std::ostream& err);
 
-// The eclipses of a date are looked up in the list of its year and the next
-// ("von" and "bis"). Whether a row of that list (kind, TAB, "DD.MM.YYYY
-// hh:mm:ss") is of the date, and the line on err when no row is.
-bool IsRowOfDate(const std::string& row, const std::string& date);
-std::string NoEclipseOnDateNotice(const std::string& date);
+// The observing place of the options, as the window takes it: a place of the
+// place table with its zone, or the coordinates with zone offset 0; a message
+// on err and none for a name the table does not have.
+std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::ostream& err);
 
-// Chooses the place, lists the eclipses of the date's year and the next, and
-// clicks the row of that date. Returns the exit status (0 done); an
+// Chooses the place, lists the eclipses of the date's year and the next
+// ("von" and "bis"), and clicks the row of that date. Returns the exit status (0 done); an
 // eclipse without a central line is a result, told in one line on err.
 int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::ostream& err);
 

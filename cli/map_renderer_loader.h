@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/map_picture.h"
+#include "app/memory/map_picture.h"
 
 // The Qt renderer of the map lives in a library of its own that is opened
 // when `map` first needs it (installed in lib/vellmora beside bin/, found

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 
-#include "catalogue/moon.h"
-#include "ephem/timlib.h"
+#include "app/selection/chosen_eclipse.h"
 
 // The solar eclipse of any kind, partial ones too, that the catalogue's
 // search puts on a date.
 
 namespace vellmora {
 
-struct SolarEclipseOfDate {
-  EclipseKind Kind = EclipseKind::NoEclipse;
-  CalendarInstant Greatest{};  // as the eclipse list shows it, taken as universal time
-};
-
-// The eclipse on the date DD.MM.YYYY; nullopt after a message on err (status
-// 2 in `status` for a date that does not exist, 1 when no eclipse falls on it).
-std::optional<SolarEclipseOfDate> FindSolarEclipseOnDate(const std::string& date, std::ostream& err, int& status);
+// The eclipse on the date DD.MM.YYYY. Returns 0 with the eclipse filled, or
+// the exit status with a message on err: 2 for a date that does not exist, 1
+// when no solar eclipse falls on it.
+int FindSolarEclipseOnDate(const std::string& date, std::ostream& err, ChosenEclipse& eclipse);
 
 }  // namespace vellmora

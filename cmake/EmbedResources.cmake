@@ -1,5 +1,5 @@
 # Compresses text files at build time and compiles them into a library as the
-# embedded resource table (see app/resource_registry.h).
+# embedded resource table (see app/resources/resource_registry.h).
 add_executable(vellmora_embed ${PROJECT_SOURCE_DIR}/tools/embed/embed_resources.cpp)
 target_link_libraries(vellmora_embed PRIVATE ZLIB::ZLIB)
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/blank_canvas.h"
-#include "app/globe_painter.h"
-#include "app/resources.h"
+#include "app/controls/blank_canvas.h"
+#include "app/globe/globe_painter.h"
+#include "app/resources/resources.h"
 
 // Coastline text painted as the map's coastlines onto a surface that only
 // checks that the pixels it is given lie near the paint box.

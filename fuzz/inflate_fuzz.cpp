@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 
 // The resource inflater on arbitrary bytes: it either reports "error" or gives
 // exactly what zlib inflates from the stream with an output buffer of its own.

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/place_search.h"
-#include "app/resources.h"
+#include "app/resources/resources.h"
+#include "app/window/place_search.h"
 
 // Place-table text: SplitLines against a line splitter of its own, then every
 // line through ParsePlaceRecord and the place search's working list.

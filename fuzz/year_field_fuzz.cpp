@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/eclipse_row.h"
-#include "app/year_field.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/eclipse_row.h"
+#include "app/texts/year_field.h"
 
 // The year fields: ReadYearField against a reading of its own, then the whole
 // "Berechnung" with the input split at its first newline into E1 and E2.
@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(messages.back() == "Invalid argument to date encode");
     Require(window.LB1.Count() == 0);
   }
-  for (const std::string& row : window.LB1.Lines()) {
-    vellmora::CalendarInstant instant{};
-    Require(vellmora::ReadEclipseRow(row, instant));
+  Require(window.Form.ListedEclipses.size() == static_cast<std::size_t>(window.LB1.Count()));
+  for (const vellmora::ChosenEclipse& listed : window.Form.ListedEclipses) {
+    const vellmora::CalendarInstant& instant = listed.DynamicalTime;
     Require(instant.Year >= firstYear - 1 && instant.Hours >= 0 && instant.Hours < 24);
   }
   return 0;

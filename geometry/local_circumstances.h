@@ -3,13 +3,12 @@
 #include <array>
 
 #include "geometry/contact_function.h"
+#include "geometry/local_phase.h"
 
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
 // obscuration, maximum and contact times.
 
 namespace vellmora {
-
-enum class LocalEclipseKind { NotVisible = 0, Partial = 1, Annular = 2, Total = 3 };
 
 struct LocalCircumstancesResult {
   LocalEclipseKind Kind = LocalEclipseKind::NotVisible;

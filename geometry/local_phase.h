@@ -1,8 +1,8 @@
 #pragma once
 
-#include "geometry/local_circumstances.h"
-
 namespace vellmora {
+
+enum class LocalEclipseKind { NotVisible = 0, Partial = 1, Annular = 2, Total = 3 };
 
 // What the observer sees at the time of maximum.
 struct LocalPhase {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
-#include "geometry/earth_ellipsoid.h"
 #include "geometry/shadow_elements.h"
+#include "geometry/zone_step.h"
 
 // The northern and southern limits of the path of the central eclipse: the
 // lines on the flattened Earth where the umbra (or antumbra) of the local
@@ -12,18 +11,6 @@
 // no time at all. Computed on the 15-second grid of the central line.
 
 namespace vellmora {
-
-// One instant of the path. A limit is missing where the edge of the shadow
-// that would trace it lies off the Earth (beyond the limb or past the pole);
-// the width is missing where either limit line is not there across the path.
-struct ZoneStep {
-  double Instant = 0;  // universal time, Julian centuries since J2000
-  std::optional<GeographicPoint> NorthernLimit;
-  GeographicPoint Central;  // where the shadow axis meets the Earth
-  std::optional<GeographicPoint> SouthernLimit;
-  std::optional<double> WidthKm;      // between the limit lines, across the central line
-  double CentralDurationSeconds = 0;  // of the central phase at the central point
-};
 
 // The path of the eclipse whose catalogue date and hour (universal time) are
 // given, over the twelve hours of the central-line scan, one step for every

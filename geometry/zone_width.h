@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "geometry/zone_limits.h"
+#include "geometry/zone_step.h"
 
 namespace vellmora {
 

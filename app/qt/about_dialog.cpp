@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/about_text.h"
 #include "app/qt/qt_text.h"
+#include "app/texts/about_text.h"
 
 namespace vellmora {
 namespace {

@@ -8,9 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/local_details_text.h"
 #include "app/qt/qt_text.h"
-#include "app/selection_details.h"
+#include "app/texts/local_details_text.h"
 
 namespace vellmora {
 namespace {
@@ -53,7 +52,7 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
 }
 
 void DetailsDialog::Refresh() {
-  const std::optional<LocalDetails> details = DetailsOfShownEclipse(form_);
+  const LocalDetails* details = form_.Selected ? &form_.Selected->Details() : nullptr;
   table_->clear();
   table_->setRowCount(0);
   figures_->clear();

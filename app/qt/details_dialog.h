@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
-#include "app/form37.h"
+#include "app/window/form37.h"
 
 namespace vellmora {
 

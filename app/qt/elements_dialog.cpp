@@ -4,8 +4,8 @@
 #include <QFontDatabase>
 #include <QVBoxLayout>
 
-#include "app/elements_text.h"
 #include "app/qt/qt_text.h"
+#include "app/texts/elements_text.h"
 #include "ephem/timlib.h"
 
 namespace vellmora {

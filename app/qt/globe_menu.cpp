@@ -72,16 +72,16 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   QObject::connect(visibility, &QAction::toggled,
                    [this](bool show) { form_.Dispatch([this, show] { form_.SetShowVisibility(show); }); });
   QAction* shadow = menu->addAction(ToQString(kShadowCourse));
-  shadow->setEnabled(form_.Elements.has_value());
+  shadow->setEnabled(form_.Selected.has_value());
   QObject::connect(shadow, &QAction::triggered, [this] { ShowShadowWindow(); });
   QAction* elements = menu->addAction(ToQString(kElements));
-  elements->setEnabled(form_.Elements.has_value());
+  elements->setEnabled(form_.Selected.has_value());
   QObject::connect(elements, &QAction::triggered, [this] { ShowElements(); });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
   QAction* exportPath = menu->addAction(ToQString(kExportPath));
-  exportPath->setEnabled(!form_.CentralLine.CentralLatitudes.empty());
+  exportPath->setEnabled(!form_.CentralLine().CentralLatitudes.empty());
   QObject::connect(exportPath, &QAction::triggered, [this] { AskAndExportPath(); });
   menu->addSeparator();
   menu->addAction(about_);
@@ -99,9 +99,9 @@ bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {
 }
 
 void GlobeMenu::ShowElements() {
-  if (!form_.Elements) return;
+  if (!form_.Selected) return;
   if (elementsDialog_ == nullptr) elementsDialog_ = new ElementsDialog(window_);
-  elementsDialog_->Show(*form_.Elements);
+  elementsDialog_->Show(form_.Selected->Elements());
 }
 
 void GlobeMenu::ShowShadowWindow() {

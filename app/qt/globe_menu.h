@@ -7,11 +7,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/controls.h"
-#include "app/form37.h"
-#include "app/path_export.h"
+#include "app/controls/controls.h"
+#include "app/export/path_export.h"
 #include "app/qt/qt_paint_box.h"
 #include "app/qt/shadow_window.h"
+#include "app/window/form37.h"
 
 namespace vellmora {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <utility>
 
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
 

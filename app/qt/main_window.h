@@ -3,12 +3,12 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/form37.h"
+#include "app/controls/system_clock.h"
 #include "app/qt/details_dialog.h"
 #include "app/qt/globe_menu.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
-#include "app/system_clock.h"
+#include "app/window/form37.h"
 
 namespace vellmora {
 

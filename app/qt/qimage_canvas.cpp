@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 #include "text/windows1252.h"
 
 namespace vellmora {

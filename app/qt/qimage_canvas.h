@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QPolygon>
 
-#include "app/controls.h"
+#include "app/controls/controls.h"
 
 // The map's drawing surface over a QImage: aliased drawing (the map is a
 // pixel picture), solid pens, a solid fill or none, text with a transparent

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
-#include "app/controls.h"
+#include "app/controls/controls.h"
 
 // Adapters from the window-system seam to Qt widgets. Changes made by the
 // program notify the window logic exactly as the seam says (spin fields once

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/controls.h"
+#include "app/controls/controls.h"
 
 namespace vellmora {
 

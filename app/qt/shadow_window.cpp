@@ -50,13 +50,13 @@ ShadowWindow::ShadowWindow(QWidget* parent, TForm37& form)
 }
 
 void ShadowWindow::Open() {
-  const bool eclipse = form_.Elements.has_value();
+  const bool eclipse = form_.Selected.has_value();
   slider_->setEnabled(eclipse);
   play_->setEnabled(eclipse);
   if (eclipse) {
     const QSignalBlocker quiet(slider_);
-    slider_->setRange(static_cast<int>(std::floor(form_.Elements->FirstHour * 60)),
-                      static_cast<int>(std::ceil(form_.Elements->LastHour * 60)));
+    slider_->setRange(static_cast<int>(std::floor(form_.Selected->Elements().FirstHour * 60)),
+                      static_cast<int>(std::ceil(form_.Selected->Elements().LastHour * 60)));
     slider_->setValue(slider_->minimum());
   }
   show();
@@ -72,9 +72,9 @@ void ShadowWindow::hideEvent(QHideEvent* event) {
 }
 
 void ShadowWindow::ShowAt(int minute) {
-  if (!form_.Elements) return;
+  if (!form_.Selected) return;
   const double t = minute / 60.0;
-  time_->setText(UniversalTimeText(*form_.Elements, t));
+  time_->setText(UniversalTimeText(form_.Selected->Elements(), t));
   form_.Dispatch([this, t] { form_.ShowShadowAt(t); });
 }
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/form37.h"
+#include "app/window/form37.h"
 
 namespace vellmora {
 

@@ -9,8 +9,8 @@
 #include <iostream>
 #include <memory>
 
+#include "app/memory/map_picture.h"
 #include "app/qt/qimage_canvas.h"
-#include "cli/map_picture.h"
 
 // The library that `vellmora-cli map` opens: the map painted with Qt's raster
 // engine into QImages, on the offscreen platform whatever the environment asks

@@ -1,4 +1,4 @@
-#include "app/central_line_row.h"
+#include "app/texts/central_line_row.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/coastline_cache.h"
+#include "app/globe/coastline_cache.h"
 
 #include <gtest/gtest.h>
 
-#include "app/globe_painter.h"
-#include "app/resources.h"
+#include "app/globe/globe_painter.h"
+#include "app/resources/resources.h"
 
 namespace vellmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/coordinate_text.h"
+#include "app/texts/coordinate_text.h"
 
 #include <gtest/gtest.h>
 

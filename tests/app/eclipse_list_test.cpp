@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/year_field.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/year_field.h"
 #include "catalogue/moon.h"
-#include "cli/memory_window.h"
 
 namespace vellmora {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/resources.h"
+#include "app/memory/memory_window.h"
+#include "app/resources/resources.h"
 #include "catalogue/moon.h"
-#include "cli/memory_window.h"
 #include "tests/support/cli_run.h"
 
 // Every failure the user can meet ends in a message: the window's error report

@@ -1,4 +1,4 @@
-#include "app/globe_drag.h"
+#include "app/globe/globe_drag.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 
 namespace vellmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 
 #include <gtest/gtest.h>
 

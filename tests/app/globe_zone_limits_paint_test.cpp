@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 #include "tests/support/recording_canvas.h"
 
 namespace vellmora {

@@ -1,4 +1,4 @@
-#include "app/local_circumstances_text.h"
+#include "app/texts/local_circumstances_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "app/path_export.h"
+#include "app/export/path_export.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/path_lines.h"
-#include "app/zone_table.h"
+#include "app/export/path_lines.h"
+#include "app/export/zone_table.h"
 #include "ephem/timlib.h"
 
 namespace vellmora {
@@ -19,7 +19,7 @@ double InstantOf(int day, int month, int year, double hours) {
 // A short made-up path: five steps a minute apart from 12:00 UT, the
 // northern limit missing at the third.
 ExportedPath MadeUpPath() {
-  ExportedPath path{"total", "08.04.2024", {}};
+  ExportedPath path{"total", "08.04.2024", {}, std::nullopt};
   for (int n = 0; n < 5; ++n) {
     ZoneStep step;
     step.Instant = InstantOf(8, 4, 2024, 12 + n / 60.0);
@@ -162,13 +162,12 @@ TEST(PathExport, FormatsByName) {
   EXPECT_EQ(WritePath(MadeUpPath(), PathFormat::Gpx), WritePathGpx(MadeUpPath()));
 }
 
-TEST(PathExport, TheRowOfTheEclipseListGivesItsPath) {
-  const std::optional<ExportedPath> path = ExportedPathOfRow("total\t08.04.2024 18:18:54");
-  ASSERT_TRUE(path);
-  EXPECT_EQ(path->Kind, "total");
-  EXPECT_EQ(path->Date, "08.04.2024");
-  EXPECT_GT(path->Steps.size(), 700u);
-  EXPECT_FALSE(ExportedPathOfRow("keine Zeile"));
+TEST(PathExport, TheSelectedEclipseGivesItsPath) {
+  const Selection selection(ChosenEclipse{EclipseKind::Total, {8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0}}, {});
+  const ExportedPath path = ExportedPathOf(selection);
+  EXPECT_EQ(path.Kind, "total");
+  EXPECT_EQ(path.Date, "08.04.2024");
+  EXPECT_GT(path.Steps.size(), 700u);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/place_search.h"
+#include "app/window/place_search.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/form37.h"
-#include "cli/memory_controls.h"
-#include "cli/memory_paint_box.h"
+#include "app/memory/memory_controls.h"
+#include "app/memory/memory_paint_box.h"
+#include "app/window/form37.h"
 #include "tests/support/map_pixels.h"
 
 namespace vellmora {

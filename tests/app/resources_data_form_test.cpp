@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "tests/support/place_name_order.h"
 #include "tests/support/resources_text_files.h"
 

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/resource_registry.h"
-#include "app/resources.h"
+#include "app/resources/resource_registry.h"
+#include "app/resources/resources.h"
 #include "tests/support/resources_text_files.h"
 
 namespace vellmora {

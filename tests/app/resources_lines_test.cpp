@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "tests/support/resources_text_files.h"
 
 namespace vellmora {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 
 namespace vellmora {
 namespace {

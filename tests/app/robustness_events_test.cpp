@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/year_field.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
+#include "app/texts/year_field.h"
 #include "tests/app/window_content.h"
 
 // Long random sessions over the window in memory: each of several fixed seeds
@@ -190,7 +190,7 @@ void ExpectPaints(const MemoryWindow& window, EventKind kind, int paints, const 
 }
 
 void ExpectConsistentWindow(const MemoryWindow& window, const std::string& event) {
-  const CentralLineResults& line = window.Form.CentralLine;
+  const CentralLineResults& line = window.Form.CentralLine();
   const auto rows = static_cast<std::size_t>(window.LB5.Count());
   EXPECT_EQ(line.StepHours.size(), rows) << event;
   EXPECT_EQ(line.CentralLatitudes.size(), rows) << event;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 #include "tests/support/recording_canvas.h"
 
 // Inputs that the fuzz targets in fuzz/ found to break a parser, kept so that

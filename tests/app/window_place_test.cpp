@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 namespace vellmora {
 namespace {

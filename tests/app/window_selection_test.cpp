@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 namespace vellmora {
 namespace {
@@ -76,7 +76,7 @@ TEST(WindowSelection, TurnsTheGlobeToTheMiddleOfThePath) {
     MemoryWindow window(kToday);
     ListEclipses(window, 2024, 2030);
     ASSERT_NO_FATAL_FAILURE(SelectEclipseOn(window, date));
-    const CentralLineResults& path = window.Form.CentralLine;
+    const CentralLineResults& path = window.Form.CentralLine();
     ASSERT_FALSE(path.CentralLatitudes.empty()) << date;
     ASSERT_EQ(static_cast<int>(path.CentralLatitudes.size()), window.LB5.Count()) << date;
 
@@ -108,7 +108,7 @@ TEST(WindowSelection, PaintsOnceWhenTheGlobeAlreadyShowsTheSetting360) {
   const int before = window.PB3.PresentCount();
 
   ASSERT_NO_FATAL_FAILURE(SelectEclipseOn(window, "23.02.2259"));
-  const std::vector<double>& west = window.Form.CentralLine.CentralLongitudes;
+  const std::vector<double>& west = window.Form.CentralLine().CentralLongitudes;
   ASSERT_FALSE(west.empty());
   ASSERT_LE(west[(west.size() - 1) / 2], -179.5) << "the middle of the path must round to the setting 360";
 

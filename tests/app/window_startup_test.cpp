@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 
 namespace vellmora {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/memory/memory_window.h"
 #include "cli/map_renderer_loader.h"
-#include "cli/memory_window.h"
 #include "tests/support/cli_run.h"
 
 namespace vellmora {

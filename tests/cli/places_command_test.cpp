@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/resources.h"
+#include "app/resources/resources.h"
 #include "tests/support/cli_run.h"
 
 namespace vellmora {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/controls.h"
-#include "cli/map_picture.h"
+#include "app/controls/controls.h"
+#include "app/memory/map_picture.h"
 
 // The pixels of the in-memory map for tests of what the window draws: the Qt
 // renderer that vellmora-cli map opens, and a picture's pixels read out.

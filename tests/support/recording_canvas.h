@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
+#include "app/controls/controls.h"
 
 // A drawing surface that records every call, so tests can read back what a
 // painter drew and in which order.

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/eclipse_row.h"
-#include "cli/memory_window.h"
+#include "app/memory/memory_window.h"
 #include "ephem/timlib.h"
 #include "tests/validation/nasa_catalogue.h"
 
@@ -26,9 +25,9 @@ std::vector<ListedEclipse> ListOf2001To2100() {
   window.E2.SetText("2101");
   window.D1.Click();
   std::vector<ListedEclipse> listed;
-  for (const std::string& row : window.LB1.Lines()) {
-    CalendarInstant instant{};
-    EXPECT_TRUE(ReadEclipseRow(row, instant)) << row;
+  for (std::size_t i = 0; i < window.Form.ListedEclipses.size(); ++i) {
+    const std::string row = window.LB1.Line(static_cast<int>(i));
+    const CalendarInstant& instant = window.Form.ListedEclipses[i].DynamicalTime;
     if (instant.Year > 2100) continue;
     listed.push_back({row.substr(0, row.find('\t')),
                       ModifiedJulianDate(instant.Day, instant.Month, instant.Year, instant.Hours), row});

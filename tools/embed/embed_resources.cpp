@@ -50,7 +50,7 @@ void WriteArray(std::ostream& out, const Resource& resource, std::size_t index) 
 std::string Source(const std::vector<Resource>& resources) {
   std::ostringstream out;
   out << "// Generated at build time by tools/embed/embed_resources.cpp from the files named below.\n"
-         "#include \"app/resource_registry.h\"\n\n"
+         "#include \"app/resources/resource_registry.h\"\n\n"
          "namespace vellmora {\nnamespace {\n\n";
   for (std::size_t i = 0; i < resources.size(); ++i) WriteArray(out, resources[i], i);
   out << "const EmbeddedResource kResources[] = {\n";

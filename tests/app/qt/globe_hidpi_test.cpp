@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 #include "app/qt/qimage_canvas.h"
 
 namespace vellmora {

@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 #include "app/qt/main_window.h"
 
 namespace vellmora {

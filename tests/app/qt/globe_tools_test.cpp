@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/globe_projection.h"
+#include "app/globe/globe_projection.h"
 #include "app/qt/elements_dialog.h"
 #include "app/qt/main_window.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globe_painter.h"
+#include "app/globe/globe_painter.h"
 
 namespace vellmora {
 namespace {

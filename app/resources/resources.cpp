@@ -1,0 +1,115 @@
+#include "app/resources/resources.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <stdexcept>
+
+#include "app/resources/resource_registry.h"
+
+namespace vellmora {
+namespace {
+
+// Owns an initialised inflate stream and ends it on every way out.
+class InflateStream {
+ public:
+  explicit InflateStream(std::string_view compressed) {
+    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+    stream_.avail_in = static_cast<uInt>(compressed.size());
+    // The program asks for library version 1.0.4; zlib accepts any 1.x request.
+    if (inflateInit_(&stream_, "1.0.4", sizeof(z_stream)) != Z_OK) throw EDecompressionError();
+  }
+  InflateStream(const InflateStream&) = delete;
+  InflateStream& operator=(const InflateStream&) = delete;
+  ~InflateStream() { inflateEnd(&stream_); }
+
+  z_stream* operator->() { return &stream_; }
+  z_stream* get() { return &stream_; }
+
+ private:
+  z_stream stream_{};
+};
+
+constexpr std::size_t kBufferGranule = 256;
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+long double ParseDecimalField(std::string_view field) {
+  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+  long double value = 0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  if (error != std::errc() || end != field.data() + field.size()) {
+    throw std::invalid_argument("not a decimal number: " + std::string(field));
+  }
+  return value;
+}
+
+}  // namespace
+
+std::string InflateBytes(std::string_view compressed) {
+  if (compressed.empty()) return {};
+  // The output starts at the compressed size rounded up to whole granules and grows by that much.
+  const std::size_t step = (compressed.size() + kBufferGranule - 1) / kBufferGranule * kBufferGranule;
+  std::string output(step, '\0');
+  InflateStream stream(compressed);
+  for (;;) {
+    stream->next_out = reinterpret_cast<Bytef*>(output.data()) + stream->total_out;
+    stream->avail_out = static_cast<uInt>(output.size() - stream->total_out);
+    const int status = inflate(stream.get(), Z_FINISH);
+    if (status == Z_STREAM_END) break;
+    // With the finish flag zlib reports a full output buffer as Z_BUF_ERROR; only
+    // that asks for more room. Any other status (an error, or a stream wanting a
+    // preset dictionary, which ours never do) means a damaged stream.
+    if (status != Z_BUF_ERROR || stream->avail_out != 0) throw EDecompressionError();
+    output.resize(output.size() + step);
+  }
+  output.resize(stream->total_out);
+  return output;
+}
+
+std::string InflateResource(std::string_view name) {
+  for (const EmbeddedResource& resource : EmbeddedResources()) {
+    if (SameName(resource.Name, name)) {
+      const auto& bytes = resource.Compressed;
+      return InflateBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
+  }
+  throw std::out_of_range("no resource named " + std::string(name));
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    lines.emplace_back(text.substr(start, end - start));
+    if (end == text.size()) break;
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+std::vector<std::string> LoadResourceLines(std::string_view name) { return SplitLines(InflateResource(name)); }
+
+PlaceRecord ParsePlaceRecord(std::string_view line) {
+  std::string_view fields[4];
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string_view::npos) throw std::invalid_argument("place line with fewer than four fields");
+    fields[i] = line.substr(0, tab);
+    line.remove_prefix(tab + 1);
+  }
+  fields[3] = line;
+  return PlaceRecord{std::string(fields[0]), ParseDecimalField(fields[1]), ParseDecimalField(fields[2]),
+                     ParseDecimalField(fields[3])};
+}
+
+}  // namespace vellmora

@@ -1,0 +1,76 @@
+#include "app/selection/selection.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "catalogue/vsop.h"
+
+namespace vellmora {
+
+Selection::Selection(ChosenEclipse eclipse, ChosenPlace place)
+    : eclipse_(std::move(eclipse)),
+      place_(std::move(place)),
+      deltaT_(DeltaTFiguresOfYear(eclipse_.DynamicalTime.Year)) {}
+
+const CentralLineResults& Selection::CentralLine() const {
+  if (!centralLine_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    CentralLineScan(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays, centralLine_.emplace());
+  }
+  return *centralLine_;
+}
+
+const std::vector<ZoneStep>& Selection::ZoneLimits() const {
+  if (!zoneLimits_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    zoneLimits_ = vellmora::ZoneLimits(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays);
+  }
+  return *zoneLimits_;
+}
+
+bool Selection::SunAboveHorizon() const {
+  if (!sunAboveHorizon_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    const double serial = InstantToDateSerial(static_cast<std::uint16_t>(t.Year), static_cast<std::uint16_t>(t.Month),
+                                              static_cast<std::uint16_t>(t.Day), t.Hours);
+    sunAboveHorizon_ = SunHorizontalPosition(serial, -place_.LongitudeEast, place_.Latitude).Altitude >= 0;
+  }
+  return *sunAboveHorizon_;
+}
+
+const std::optional<LocalCircumstancesResult>& Selection::LocalCircumstances() const {
+  if (!localCircumstances_) {
+    std::optional<LocalCircumstancesResult>& seen = localCircumstances_.emplace();
+    if (SunAboveHorizon()) {
+      const CalendarInstant& t = eclipse_.DynamicalTime;
+      seen = vellmora::LocalCircumstances(t.Day, t.Month, t.Year, t.Hours, place_.Latitude, place_.LongitudeEast,
+                                          deltaT_.UsedDays);
+    }
+  }
+  return *localCircumstances_;
+}
+
+const LocalDetails& Selection::Details() const {
+  if (!details_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    const ObservingPlace place{place_.Latitude, place_.LongitudeEast, place_.ZoneOffsetHours};
+    details_ = ComputeLocalDetails(t.Day, t.Month, t.Year, t.Hours, place, deltaT_, PathLinesOfZone(ZoneLimits()));
+  }
+  return *details_;
+}
+
+const BesselianElements& Selection::Elements() const {
+  if (!elements_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    elements_ = ComputeBesselianElements(CenturiesFromMJD(ModifiedJulianDate(t.Day, t.Month, t.Year, t.Hours)),
+                                         deltaT_.DataSeconds, deltaT_.EphemerisLagSeconds);
+  }
+  return *elements_;
+}
+
+const VisibilityMap& Selection::Visibility() const {
+  if (!visibility_) visibility_ = ComputeVisibilityMap(Elements());
+  return *visibility_;
+}
+
+}  // namespace vellmora
