@@ -17,6 +17,7 @@
 #include "cli/command_places.h"
 #include "cli/command_show.h"
 #include "cli/command_sun.h"
+#include "cli/command_visible.h"
 
 namespace vellmora {
 namespace {
@@ -69,6 +70,10 @@ constexpr CommandEntry kCommands[] = {
     {"elements", RunElementsCommand,
      "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
      "--json"},
+    {"visible", RunVisibleCommand,
+     "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
+     "                                     the solar eclipses of those years seen from the place, partial ones too",
+     "--place= --lat= --lon= --min-magnitude= --central --json --csv"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 

@@ -45,16 +45,23 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
                                               double observerLongitudeEast) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
+  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime), deltaTDays, observerLatitude,
+                                   observerLongitudeEast);
+}
+
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast) {
   return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
 }
 
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast, double deltaTDays) {
   const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
+  return LocalCircumstances(
+      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast), catalogueTime);
+}
 
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);

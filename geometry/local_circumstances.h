@@ -3,6 +3,7 @@
 #include <array>
 
 #include "geometry/contact_function.h"
+#include "geometry/local_contacts.h"
 #include "geometry/local_phase.h"
 
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
@@ -28,9 +29,17 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
 LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
                                             double observerLongitudeEast);
 
+// The same for the fits and the observer of a setting and the catalogue time
+// (Julian centuries since J2000, UT) they were made around.
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime);
+
 // The fits and the observer the local circumstances work with, for the
 // catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
 LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+                                              double observerLongitudeEast);
+
+// The same with the fits made before (FitsAroundCatalogueTime).
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
                                               double observerLongitudeEast);
 
 }  // namespace vellmora

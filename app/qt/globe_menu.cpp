@@ -20,6 +20,7 @@ constexpr const char* kShadowCourse = "Schattenverlauf\x85";
 constexpr const char* kElements = "Besselsche Elemente\x85";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
+constexpr const char* kVisibleEclipses = "Finsternisse am Beobachtungsort\x85";
 constexpr const char* kAbout =
     "\xDC"
     "ber Vellmora\x85";
@@ -83,6 +84,9 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   QAction* exportPath = menu->addAction(ToQString(kExportPath));
   exportPath->setEnabled(!form_.CentralLine().CentralLatitudes.empty());
   QObject::connect(exportPath, &QAction::triggered, [this] { AskAndExportPath(); });
+  QAction* visible = menu->addAction(ToQString(kVisibleEclipses));
+  visible->setEnabled(static_cast<bool>(ShowVisibleEclipses));
+  QObject::connect(visible, &QAction::triggered, [this] { ShowVisibleEclipses(); });
   menu->addSeparator();
   menu->addAction(about_);
   return menu;

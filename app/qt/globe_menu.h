@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/controls/controls.h"
@@ -21,8 +22,8 @@ class ElementsDialog;
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
 // right click as the observing place), "Zonengrenzen zeigen", "Sichtbarkeit
 // zeigen" (the map of visibility of the whole eclipse), "Schattenverlauf…",
-// "Besselsche Elemente…", "Karte
-// speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
+// "Besselsche Elemente…", "Karte speichern…", "Pfad exportieren…",
+// "Finsternisse am Beobachtungsort…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
   GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorReport& errors);
@@ -46,6 +47,9 @@ class GlobeMenu {
   ElementsDialog* Elements() const { return elementsDialog_; }
 
   QAction* AboutAction() const { return about_; }
+
+  // "Finsternisse am Beobachtungsort…": who opens that dialog.
+  std::function<void()> ShowVisibleEclipses;
 
  private:
   void AskAndSaveMap();

@@ -43,6 +43,7 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
   controls_.L39.SetText("Geografische Breite: " + FormatNumber(ObserverLatitude, 1, 2) + "\xB0");
   controls_.L40.SetText("Geografische L\xE4nge: " + FormatNumber(ObserverLongitude, 1, 2) + "\xB0");
   controls_.L41.SetText("Zeitzone bzgl. WT: " + FormatNumber(TimeZoneOffsetHours, 1, 2) + "h");
+  if (PlaceChanged) PlaceChanged();
 }
 
 void TForm37::LB1C() {

@@ -112,7 +112,8 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
             (QStringList{QString::fromUtf8("Beobachtungsort hierher"), QString::fromUtf8("Zonengrenzen zeigen"),
                          QString::fromUtf8("Sichtbarkeit zeigen"), QString::fromUtf8("Schattenverlauf…"),
                          QString::fromUtf8("Besselsche Elemente…"), QString::fromUtf8("Karte speichern…"),
-                         QString::fromUtf8("Pfad exportieren…"), QString::fromUtf8("Über Vellmora…")}));
+                         QString::fromUtf8("Pfad exportieren…"), QString::fromUtf8("Finsternisse am Beobachtungsort…"),
+                         QString::fromUtf8("Über Vellmora…")}));
   QAction* observeHere = Entry(*menu, "Beobachtungsort hierher");
   ASSERT_NE(observeHere, nullptr);
   observeHere->trigger();
