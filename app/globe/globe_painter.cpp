@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "app/globe/globe_stroke.h"
 #include "app/globe/shadow_painter.h"
 #include "app/globe/visibility_painter.h"
 
@@ -133,21 +134,8 @@ void DrawPath(Canvas& canvas, const GlobeView& view, const CentralLineResults& p
 void DrawZoneLimit(Canvas& canvas, const GlobeView& view, const std::vector<ZoneStep>& steps,
                    std::optional<GeographicPoint> ZoneStep::*limit) {
   canvas.SetPen(kPathYellow, 1);
-  bool strokeOpen = false;
-  for (const ZoneStep& step : steps) {
-    const std::optional<GeographicPoint>& point = step.*limit;
-    const DiscPoint disc = point ? ProjectToDisc(view, point->Latitude, point->LongitudeEast) : DiscPoint{0, 0, 0};
-    if (disc.CosC <= 0) {
-      strokeOpen = false;
-      continue;
-    }
-    if (strokeOpen) {
-      canvas.LineTo(disc.X, disc.Y);
-    } else {
-      canvas.MoveTo(disc.X, disc.Y);
-      strokeOpen = true;
-    }
-  }
+  GlobeStroke stroke(canvas, view);
+  for (const ZoneStep& step : steps) stroke.Add(step.*limit);
 }
 
 void DrawSelectedPoint(Canvas& canvas, const GlobeView& view, const CentralLineResults& path, int selectedRow) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/globe/globe_stroke.h"
+
 namespace vellmora {
 namespace {
 
@@ -13,20 +15,8 @@ constexpr Rgb kBlack{0, 0, 0};
 
 void DrawPenumbra(Canvas& canvas, const GlobeView& view, const std::vector<GeographicPoint>& piece) {
   canvas.SetPen(kPenumbraGrey, 2);
-  bool strokeOpen = false;
-  for (const GeographicPoint& point : piece) {
-    const DiscPoint disc = ProjectToDisc(view, point.Latitude, point.LongitudeEast);
-    if (disc.CosC <= 0) {
-      strokeOpen = false;
-      continue;
-    }
-    if (strokeOpen) {
-      canvas.LineTo(disc.X, disc.Y);
-    } else {
-      canvas.MoveTo(disc.X, disc.Y);
-      strokeOpen = true;
-    }
-  }
+  GlobeStroke stroke(canvas, view);
+  for (const GeographicPoint& point : piece) stroke.Add(point);
 }
 
 // The umbra is a few hundred kilometres across: a filled disc around the

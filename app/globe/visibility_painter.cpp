@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/globe/globe_stroke.h"
+
 namespace vellmora {
 namespace {
 
@@ -32,23 +34,10 @@ Rgb CurveColour(VisibilityCurveKind kind) {
   return kMagnitudeOrange;
 }
 
-// Points on or behind the limb break the stroke.
 void DrawCurve(Canvas& canvas, const GlobeView& view, const VisibilityCurve& curve) {
   canvas.SetPen(CurveColour(curve.Kind), curve.Kind == VisibilityCurveKind::EqualMagnitude ? 1 : 2);
-  bool strokeOpen = false;
-  for (const GeographicPoint& point : curve.Points) {
-    const DiscPoint disc = ProjectToDisc(view, point.Latitude, point.LongitudeEast);
-    if (disc.CosC <= 0) {
-      strokeOpen = false;
-      continue;
-    }
-    if (strokeOpen) {
-      canvas.LineTo(disc.X, disc.Y);
-    } else {
-      canvas.MoveTo(disc.X, disc.Y);
-      strokeOpen = true;
-    }
-  }
+  GlobeStroke stroke(canvas, view);
+  for (const GeographicPoint& point : curve.Points) stroke.Add(point);
 }
 
 void DrawLegend(Canvas& canvas, int height) {

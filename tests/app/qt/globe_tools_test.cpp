@@ -1,5 +1,3 @@
-#include "app/qt/shadow_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -10,20 +8,11 @@
 #include "app/globe/globe_projection.h"
 #include "app/qt/elements_dialog.h"
 #include "app/qt/main_window.h"
+#include "app/qt/shadow_window.h"
+#include "tests/app/qt/choose_eclipse.h"
 
 namespace vellmora {
 namespace {
-
-void ChooseEclipse(MainWindow& window, const QString& date) {
-  qobject_cast<QLineEdit*>(window.Control("E1"))->setText(date.right(4));
-  qobject_cast<QLineEdit*>(window.Control("E2"))->setText(QString::number(date.right(4).toInt() + 1));
-  qobject_cast<QPushButton*>(window.Control("D1"))->click();
-  auto* lb1 = qobject_cast<QListWidget*>(window.Control("LB1"));
-  const QList<QListWidgetItem*> rows = lb1->findItems(date, Qt::MatchContains);
-  ASSERT_EQ(rows.size(), 1);
-  lb1->setCurrentItem(rows.front());
-  emit lb1->itemClicked(rows.front());
-}
 
 // 8 April 2024: at 18:17 UT NASA puts greatest eclipse at 25.3 N 104.1 W,
 // under the umbra; the window's slider brings the shadow there, and closing
