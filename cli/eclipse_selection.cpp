@@ -8,8 +8,9 @@
 namespace vellmora {
 namespace {
 
+// The name as it was looked up: bytes that are not UTF-8 show as "?", not raw on the terminal.
 std::string NoPlaceNotice(const std::string& name) {
-  return "no place is called \"" + name + "\" (see vellmora-cli places TEXT)";
+  return "no place is called \"" + Windows1252ToUtf8(Utf8ToWindows1252(name)) + "\" (see vellmora-cli places TEXT)";
 }
 
 bool ReportedError(const MemoryWindow& window, std::ostream& err) {

@@ -92,6 +92,9 @@ class TForm37 {
   std::function<void()> LocalCircumstancesShown;
   // Who wants to hear when the observing place has changed.
   std::function<void()> PlaceChanged;
+  // Told the notice (Windows-1252) when Enter is pressed on text in CB6 that
+  // is neither a place of the table nor coordinates.
+  std::function<void(const std::string&)> PlaceNotUnderstood;
 
   // The central line of the chosen eclipse, empty before one is chosen.
   const CentralLineResults& CentralLine() const;
@@ -102,6 +105,7 @@ class TForm37 {
 
  private:
   void SetUpObservingPlace();
+  void ForgetSelection();
   void TurnGlobeToPath();
   void ObserveClickedPoint(const GeoPoint& point);
   void TurnGlobeTo(const GlobeCentre& centre);

@@ -46,6 +46,17 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
   if (PlaceChanged) PlaceChanged();
 }
 
+// No eclipse is chosen any more: the central line, the path on the globe and
+// the local circumstances go, and the details follow.
+void TForm37::ForgetSelection() {
+  Selected.reset();
+  ShowFoundPlaces = false;
+  controls_.LB5.Clear();
+  controls_.LB6.Clear();
+  PB3P();
+  if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
   if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;

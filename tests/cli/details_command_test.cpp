@@ -91,17 +91,22 @@ TEST(DetailsCommand, JsonHoldsTheSameFigures) {
 }
 
 TEST(DetailsCommand, RejectsBadArguments) {
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{"details"},
-                                             {"details", "08.04.2024"},
-                                             {"details", "08.04.2024", "--lat", "32.78"},
-                                             {"details", "08.04.2024", "--place", "Chemnitz, D", "--xml"},
-                                             {"details", "31.02.2024", "--place", "Chemnitz, D"}}) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"details"},
+           {"details", "08.04.2024"},
+           {"details", "08.04.2024", "--lat", "32.78"},
+           {"details", "08.04.2024", "--place", "Chemnitz, D", "--xml"},
+           {"details", "31.02.2024", "--place", "Chemnitz, D"},
+           {"details", "08.04.2024", "--place", "Chemnitz, D", "--place", "Dallas, USA"},
+           {"details", "08.04.2024", "--lat", "1", "--lon", "2", "--lon", "3"},
+           {"details", "08.04.2024", "--place", "M\xFCnchen"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args.size();
     EXPECT_TRUE(run.Out.empty());
     EXPECT_FALSE(run.Err.empty());
   }
+  // A name that is not UTF-8 is echoed as it was looked up, not as raw bytes.
+  EXPECT_NE(RunCliWith({"details", "08.04.2024", "--place", "M\xFCnchen"}).Err.find("\"M?nchen\""), std::string::npos);
   const CliResult noEclipse = RunCliWith({"details", "09.04.2024", "--place", "Chemnitz, D"});
   EXPECT_EQ(noEclipse.Status, 1);
 }

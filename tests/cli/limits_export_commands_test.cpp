@@ -108,6 +108,14 @@ TEST(LimitsCommand, WrongArgumentsAndDatesWithoutACentralEclipse) {
     EXPECT_TRUE(run.Out.empty());
     EXPECT_FALSE(run.Err.empty());
   }
+  // The shadow axis misses the Earth: the header alone, and the notice of show.
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"limits", "30.04.1957"}, {"export", "30.04.1957", "--format", "csv"}}) {
+    const CliResult missing = RunCliWith(args);
+    EXPECT_EQ(missing.Status, 0);
+    EXPECT_EQ(missing.Err, RunCliWith({"show", "30.04.1957"}).Err) << args[0];
+    EXPECT_EQ(OutputLines(missing.Out).size(), 1u) << args[0];
+  }
   const CliResult none = RunCliWith({"limits", "09.04.2024"});
   EXPECT_EQ(none.Status, 1);
   EXPECT_EQ(none.Err, "no annular, annular-total or total eclipse on 09.04.2024\n");
@@ -136,6 +144,7 @@ TEST(ExportCommand, WrongArguments) {
                                              {"export", "08.04.2024", "--format", "shp"},
                                              {"export", "08.04.2024", "--format", "kml", "-o"},
                                              {"export", "08.04.2024", "--format", "kml", "--zone"},
+                                             {"export", "08.04.2024", "--format", "kml", "--format", "gpx"},
                                              {"export", "08.04.2024", "--format", "kml", "--visibility"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args.back();
@@ -143,7 +152,7 @@ TEST(ExportCommand, WrongArguments) {
   }
   const CliResult unwritable = RunCliWith({"export", "08.04.2024", "--format", "kml", "-o", "/nonexistent/path.kml"});
   EXPECT_EQ(unwritable.Status, 1);
-  EXPECT_EQ(unwritable.Err, "cannot write \"/nonexistent/path.kml\"\n");
+  EXPECT_EQ(unwritable.Err, "cannot write \"/nonexistent/path.kml\": No such file or directory\n");
 }
 
 // 8 April 2024, and 13 November 2012, whose path crosses the 180th meridian.
