@@ -72,4 +72,18 @@ const DetailsClocks& Selection::Clocks() const {
   return *clocks_;
 }
 
+const BesselianElements& Selection::Elements() const {
+  if (!elements_) {
+    const CalendarInstant& t = eclipse_.DynamicalTime;
+    elements_ = ComputeBesselianElements(CenturiesFromMJD(ModifiedJulianDate(t.Day, t.Month, t.Year, t.Hours)),
+                                         deltaT_.DataSeconds, deltaT_.EphemerisLagSeconds);
+  }
+  return *elements_;
+}
+
+const VisibilityMap& Selection::Visibility() const {
+  if (!visibility_) visibility_ = ComputeVisibilityMap(Elements());
+  return *visibility_;
+}
+
 }  // namespace vellmora

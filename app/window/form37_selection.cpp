@@ -71,7 +71,12 @@ void TForm37::LB1C() {
 
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);
-  TurnGlobeToPath();
+  Shadow.reset();
+  if (keepGlobeTurn_) {
+    PB3P();
+  } else {
+    TurnGlobeToPath();
+  }
 
   controls_.LB6.Clear();
   if (const std::optional<LocalCircumstancesResult>& seen = selection.LocalCircumstances()) {

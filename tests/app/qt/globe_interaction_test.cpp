@@ -113,6 +113,8 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
   }
   EXPECT_EQ(entries,
             (QStringList{QString::fromUtf8("Beobachtungsort hierher"), QString::fromUtf8("Zonengrenzen zeigen"),
+                         QString::fromUtf8("Sichtbarkeit zeigen"), QString::fromUtf8("Schattenverlauf…"),
+                         QString::fromUtf8("Besselsche Elemente…"),
                          QString::fromUtf8("Genaue Ephemeride (ELP/MPP02, VSOP87)"),
                          QString::fromUtf8("Karte speichern…"), QString::fromUtf8("Pfad exportieren…"),
                          QString::fromUtf8("Finsternisse am Beobachtungsort…"), QString::fromUtf8("Über Vellmora…")}));
