@@ -74,7 +74,7 @@ constexpr CommandEntry kCommands[] = {
      "--format= -o= --visibility --ephemeris="},
     {"elements", RunElementsCommand,
      "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
-     "--json"},
+     "--json --ephemeris="},
     {"visible", RunVisibleCommand,
      "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
      "                                     the solar eclipses of those years seen from the place, partial ones too",
