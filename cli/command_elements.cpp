@@ -5,6 +5,7 @@
 #include "app/selection/selection.h"
 #include "app/texts/elements_text.h"
 #include "cli/arguments.h"
+#include "cli/ephemeris_option.h"
 #include "cli/solar_eclipse_of_date.h"
 
 namespace vellmora {
@@ -26,7 +27,11 @@ nlohmann::json ElementsAsJson(const BesselianElements& e) {
 
 }  // namespace
 
-int RunElementsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunElementsCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> words;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, words, err);
+  if (!ephemeris) return kExitUsage;
+  const std::span<const std::string> args = words;
   const bool json = args.size() == 2 && args[1] == "--json";
   if (args.empty() || args.size() > 2 || (args.size() == 2 && !json)) {
     err << kUsage;
@@ -34,6 +39,7 @@ int RunElementsCommand(std::span<const std::string> args, std::ostream& out, std
   }
   ChosenEclipse eclipse;
   if (const int status = FindSolarEclipseOnDate(args[0], err, eclipse); status != 0) return status;
+  eclipse.Source = *ephemeris;
   const Selection selection(eclipse, {});
   const BesselianElements& elements = selection.Elements();
   if (json) {

@@ -9,6 +9,7 @@
 #include "app/texts/visible_eclipses_text.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
+#include "cli/ephemeris_option.h"
 #include "cli/json_values.h"
 #include "text/windows1252.h"
 
@@ -149,7 +150,10 @@ void PrintCsv(const std::vector<VisibleEclipse>& eclipses, std::ostream& out) {
 
 }  // namespace
 
-int RunVisibleCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> args;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, args, err);
+  if (!ephemeris) return kExitUsage;
   const std::optional<VisibleOptions> options = ReadOptions(args, err);
   if (!options) {
     err << kUsage;
@@ -159,7 +163,7 @@ int RunVisibleCommand(std::span<const std::string> args, std::ostream& out, std:
   if (!chosen) return kExitUsage;
   const ObservingPlace place{chosen->Latitude, chosen->LongitudeEast, chosen->ZoneOffsetHours};
   std::vector<VisibleEclipse> eclipses;
-  for (VisibleEclipse& eclipse : FindVisibleEclipses(options->First, options->Last, place)) {
+  for (VisibleEclipse& eclipse : FindVisibleEclipses(options->First, options->Last, place, *ephemeris)) {
     if (options->Filter.Keeps(eclipse)) eclipses.push_back(std::move(eclipse));
   }
   switch (options->Form) {

@@ -74,11 +74,11 @@ constexpr CommandEntry kCommands[] = {
      "--format= -o= --visibility --ephemeris="},
     {"elements", RunElementsCommand,
      "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
-     "--json"},
+     "--json --ephemeris="},
     {"visible", RunVisibleCommand,
      "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
      "                                     the solar eclipses of those years seen from the place, partial ones too",
-     "--place= --lat= --lon= --min-magnitude= --central --json --csv"},
+     "--place= --lat= --lon= --min-magnitude= --central --json --csv --ephemeris="},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 

@@ -91,8 +91,8 @@ bool PenumbraOnEarth(const ElementSample& s) { return std::hypot(s.X, s.Y) < s.L
 }  // namespace
 
 BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSeconds, double ephemerisLagSeconds,
-                                           double umbralLunarRadius) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
+                                           double umbralLunarRadius, Ephemeris ephemeris) {
+  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime, ephemeris);
   const double catalogueTd = catalogueTime + deltaTSeconds / kSecondsPerJulianCentury;
 
   // Samples over the hours around the catalogue instant; the fit takes those
@@ -155,10 +155,14 @@ BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSe
   return elements;
 }
 
-BesselianElements ComputeBesselianElements(int day, int month, int year, double hours) {
+BesselianElements ComputeBesselianElements(int day, int month, int year, double hours, Ephemeris ephemeris) {
+  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+  if (ephemeris == Ephemeris::Precise) {
+    return ComputeBesselianElements(catalogueTime, DeltaTSeconds(DecimalYearOf(day, month, year)), 0.0,
+                                    UmbralLunarRadiusOf(ephemeris), ephemeris);
+  }
   const double middle = year + 0.5;
-  return ComputeBesselianElements(CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours)), DeltaTSeconds(middle),
-                                  EphemerisLagSeconds(middle));
+  return ComputeBesselianElements(catalogueTime, DeltaTSeconds(middle), EphemerisLagSeconds(middle));
 }
 
 ElementsAtInstant EvaluateElements(const BesselianElements& elements, double t) {

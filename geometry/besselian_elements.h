@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ephem/ephemeris.h"
 #include "geometry/shadow_elements.h"
 
 // The Besselian elements of one solar eclipse: the shadow axis on the
@@ -45,15 +46,19 @@ struct ElementsAtInstant {
 };
 
 // The elements of the eclipse near the catalogue instant (universal time,
-// Julian centuries since J2000) from the fits the local circumstances use,
-// with Delta-T and the ephemeris lag in seconds and the Moon's radius for the
-// umbra (Earth radii).
+// Julian centuries since J2000) from the fits of the ephemeris the local
+// circumstances use, with Delta-T and the ephemeris lag in seconds and the
+// Moon's radius for the umbra (Earth radii).
 BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSeconds, double ephemerisLagSeconds,
-                                           double umbralLunarRadius = kLunarRadius);
+                                           double umbralLunarRadius = kLunarRadius,
+                                           Ephemeris ephemeris = Ephemeris::Standard);
 
-// The same for a catalogue date and hour with the program's Delta-T and lag of
-// that year, as the central line and the local circumstances take them.
-BesselianElements ComputeBesselianElements(int day, int month, int year, double hours);
+// The same for a catalogue date and hour with the Delta-T, lag and umbral
+// lunar radius that go with the ephemeris, as the central line and the local
+// circumstances take them: the standard series with the year's Delta-T and
+// lag, the precise ones with Delta-T at the date and no lag.
+BesselianElements ComputeBesselianElements(int day, int month, int year, double hours,
+                                           Ephemeris ephemeris = Ephemeris::Standard);
 
 ElementsAtInstant EvaluateElements(const BesselianElements& elements, double t);
 

@@ -43,15 +43,17 @@ struct SightingSearch::Eclipse {
   EclipseListRow Row;
   CalendarInstant ListInstant;
   double CatalogueMJD;
+  Ephemeris Source;
   DeltaTFigures DeltaT;
   std::optional<CoarseShadow> Coarse;  // made for the first place in daylight
   std::optional<LocalFits> Fits;       // made for the first place the coarse shadow may reach
 
-  explicit Eclipse(const EclipseListRow& row)
+  Eclipse(const EclipseListRow& row, Ephemeris ephemeris)
       : Row(row),
         ListInstant(ListInstantOf(row)),
         CatalogueMJD(ModifiedJulianDate(ListInstant.Day, ListInstant.Month, ListInstant.Year, ListInstant.Hours)),
-        DeltaT(DeltaTFiguresOfYear(ListInstant.Year)) {}
+        Source(ephemeris),
+        DeltaT(DeltaTFiguresOf(ephemeris, ListInstant.Day, ListInstant.Month, ListInstant.Year)) {}
 
   std::optional<VisibleEclipse> SeenFrom(const ObservingPlace& place);
 };
@@ -61,9 +63,9 @@ std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingP
   const double catalogueTime = CenturiesFromMJD(CatalogueMJD);
   if (!Coarse) Coarse.emplace(catalogueTime, DeltaT.UsedDays);
   if (!Coarse->MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Fits) Fits = FitsAroundCatalogueTime(catalogueTime);
+  if (!Fits) Fits = FitsAroundCatalogueTime(catalogueTime, Source);
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(*Fits, DeltaT.UsedDays, place.Latitude, place.LongitudeEast);
+      LocalCircumstancesSetting(*Fits, DeltaT.UsedDays, place.Latitude, place.LongitudeEast, Source);
   const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
   if (result.Kind == LocalEclipseKind::NotVisible) return std::nullopt;
 
@@ -107,9 +109,9 @@ std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingP
   return seen;
 }
 
-SightingSearch::SightingSearch(const std::vector<EclipseListRow>& eclipses) {
+SightingSearch::SightingSearch(const std::vector<EclipseListRow>& eclipses, Ephemeris ephemeris) {
   eclipses_.reserve(eclipses.size());
-  for (const EclipseListRow& row : eclipses) eclipses_.emplace_back(row);
+  for (const EclipseListRow& row : eclipses) eclipses_.emplace_back(row, ephemeris);
 }
 
 SightingSearch::~SightingSearch() = default;
@@ -124,14 +126,16 @@ std::vector<VisibleEclipse> SightingSearch::SeenFrom(const ObservingPlace& place
   return seen;
 }
 
-std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place) {
-  std::vector<VisibleEclipse> seen = SightingSearch({eclipse}).SeenFrom(place);
+std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place,
+                                         Ephemeris ephemeris) {
+  std::vector<VisibleEclipse> seen = SightingSearch({eclipse}, ephemeris).SeenFrom(place);
   if (seen.empty()) return std::nullopt;
   return std::move(seen.front());
 }
 
-std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place) {
-  return SightingSearch(ListSolarEclipses(firstYear, lastYear)).SeenFrom(place);
+std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
+                                                Ephemeris ephemeris) {
+  return SightingSearch(ListSolarEclipses(firstYear, lastYear), ephemeris).SeenFrom(place);
 }
 
 }  // namespace vellmora

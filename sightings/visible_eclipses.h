@@ -35,12 +35,14 @@ struct VisibleEclipse {
 };
 
 // What the place sees of one eclipse of the walk; none when nothing of it is
-// above the horizon there.
-std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place);
+// above the horizon there. The shadow is that of the ephemeris, with its Delta-T.
+std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place,
+                                         Ephemeris ephemeris = Ephemeris::Standard);
 
 // Every eclipse of the walk from 1 January of `firstYear` to 1 January of
 // `lastYear` (as the eclipse list reads its years) seen from the place.
-std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place);
+std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
+                                                Ephemeris ephemeris = Ephemeris::Standard);
 
 // The search over the eclipses of a walk at one place after another: it keeps
 // what does not depend on the place (the instants, the coarse shadows and the
@@ -48,7 +50,7 @@ std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, con
 // costs only the shadow's path across the new place.
 class SightingSearch {
  public:
-  explicit SightingSearch(const std::vector<EclipseListRow>& eclipses);
+  explicit SightingSearch(const std::vector<EclipseListRow>& eclipses, Ephemeris ephemeris = Ephemeris::Standard);
   ~SightingSearch();
   SightingSearch(SightingSearch&&) noexcept;
   SightingSearch& operator=(SightingSearch&&) noexcept;

@@ -36,6 +36,7 @@ class TextList {
   virtual int Count() const = 0;
   virtual std::string Line(int index) const = 0;
   virtual int SelectedIndex() const = 0;  // -1 for none
+  virtual void Unselect() = 0;            // no row selected any more, without a notification
   Notification OnClick;
 };
 

@@ -20,6 +20,8 @@ std::string MemoryTextList::Line(int index) const {
 
 int MemoryTextList::SelectedIndex() const { return selected_; }
 
+void MemoryTextList::Unselect() { selected_ = -1; }
+
 void MemoryTextList::Click(int index) {
   if (index >= 0 && index < Count()) selected_ = index;
   if (OnClick) OnClick();

@@ -19,6 +19,7 @@ class MemoryTextList : public TextList {
   int Count() const override;
   std::string Line(int index) const override;
   int SelectedIndex() const override;
+  void Unselect() override;
   // A user's click on row `index` (-1 for a click beside the rows): selects, then notifies.
   void Click(int index);
   const std::vector<std::string>& Lines() const { return lines_; }

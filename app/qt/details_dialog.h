@@ -20,15 +20,13 @@ class DetailsDialog : public QDialog {
 
   // Computes and shows the details of the form's shown eclipse and place.
   void Refresh();
-  // Shows the details of one eclipse at one place (an eclipse outside the
-  // list, chosen in "Finsternisse am Beobachtungsort").
-  void Show(const Selection& selection);
 
   QTableWidget* Table() const { return table_; }
   QString Figures() const { return figures_->toPlainText(); }
   QString AllAsText() const;
 
  private:
+  void Show(const Selection& selection);
   void CopySelectedCells() const;
 
   TForm37& form_;

@@ -208,6 +208,7 @@ MainWindow::MainWindow() {
   globeMenu_->ShowVisibleEclipses = [this] { ShowVisibleEclipses(); };
   form_->LocalCircumstancesShown = [this] {
     if (details_ != nullptr && details_->isVisible()) details_->Refresh();
+    if (visible_ != nullptr && visible_->isVisible()) visible_->FollowEphemeris();
   };
   form_->PlaceChanged = [this] {
     if (visible_ != nullptr && visible_->isVisible()) visible_->FollowPlace();
@@ -272,15 +273,10 @@ void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
     form_->LB1C();
     return;
   }
-  // The eclipse is not in the list: its details at the place. (Its map of
-  // visibility belongs beside them once the globe can draw one.)
-  const Selection& seen =
-      seenOutsideTheList_.emplace(chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude,
-                                                      form_->TimeZoneOffsetHours, std::nullopt, form_->TimeZoneName});
-  if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
-  details_->Show(seen);
-  details_->show();
-  details_->raise();
+  // The eclipse is not in the list: it becomes the selected one with its map
+  // of visibility on the globe, and its details at the place are shown.
+  form_->SelectEclipseOutsideTheList(chosen);
+  ShowDetails();
 }
 
 QWidget* MainWindow::Control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }

@@ -58,8 +58,6 @@ class MainWindow : public QWidget {
   std::unique_ptr<GlobeMenu> globeMenu_;
   DetailsDialog* details_ = nullptr;
   VisibleEclipsesDialog* visible_ = nullptr;
-  // An eclipse outside the list chosen in that dialog, with its details.
-  std::optional<Selection> seenOutsideTheList_;
 };
 
 }  // namespace vellmora

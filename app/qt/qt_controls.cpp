@@ -44,6 +44,8 @@ int QtTextList::SelectedIndex() const {
   return item != nullptr && item->isSelected() ? widget_->row(item) : -1;
 }
 
+void QtTextList::Unselect() { widget_->clearSelection(); }
+
 QtComboBox::QtComboBox(QComboBox* widget) : widget_(widget) {
   widget_->setInsertPolicy(QComboBox::NoInsert);
   auto* completer = new QCompleter(widget_->model(), widget_);

@@ -25,6 +25,7 @@ class QtTextList : public TextList {
   int Count() const override;
   std::string Line(int index) const override;
   int SelectedIndex() const override;
+  void Unselect() override;
 
  private:
   QListWidget* widget_;

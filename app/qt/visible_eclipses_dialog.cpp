@@ -148,8 +148,13 @@ void VisibleEclipsesDialog::SetYears(int first, int last) {
 }
 
 void VisibleEclipsesDialog::Search() {
-  search_ = SightingSearch(ListSolarEclipses(first_->value(), last_->value()));
+  searchEphemeris_ = form_.EphemerisChoice;
+  search_ = SightingSearch(ListSolarEclipses(first_->value(), last_->value()), searchEphemeris_);
   FollowPlace();
+}
+
+void VisibleEclipsesDialog::FollowEphemeris() {
+  if (form_.EphemerisChoice != searchEphemeris_) Search();
 }
 
 void VisibleEclipsesDialog::FollowPlace() {

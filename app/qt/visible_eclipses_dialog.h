@@ -17,7 +17,7 @@ namespace vellmora {
 // "Finsternisse am Beobachtungsort": the solar eclipses of the years "von" to
 // "bis" seen from the window's observing place, one row each, sortable by any
 // column; "alle", "ab Größe …" or "nur zentrale". It follows the observing
-// place; a double-click on a row hands its eclipse to `choose`. "Kopieren"
+// place and the window's ephemeris; a double-click on a row hands its eclipse to `choose`. "Kopieren"
 // copies the shown rows as tab-separated text.
 class VisibleEclipsesDialog : public QDialog {
  public:
@@ -29,6 +29,8 @@ class VisibleEclipsesDialog : public QDialog {
   void SetYears(int first, int last);
   // Searches again for the form's observing place.
   void FollowPlace();
+  // Searches again when the form's ephemeris is not the one of the search.
+  void FollowEphemeris();
 
   QTableWidget* Table() const { return table_; }
   QString AllAsText() const;
@@ -50,6 +52,7 @@ class VisibleEclipsesDialog : public QDialog {
   QLabel* place_;
   QTableWidget* table_;
   SightingSearch search_{{}};  // over the eclipses of the years, kept while only the place changes
+  Ephemeris searchEphemeris_ = Ephemeris::Standard;
   std::vector<VisibleEclipse> seen_;
 };
 

@@ -76,7 +76,8 @@ const BesselianElements& Selection::Elements() const {
   if (!elements_) {
     const CalendarInstant& t = eclipse_.DynamicalTime;
     elements_ = ComputeBesselianElements(CenturiesFromMJD(ModifiedJulianDate(t.Day, t.Month, t.Year, t.Hours)),
-                                         deltaT_.DataSeconds, deltaT_.EphemerisLagSeconds);
+                                         deltaT_.DataSeconds, deltaT_.EphemerisLagSeconds,
+                                         UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
   }
   return *elements_;
 }

@@ -64,6 +64,10 @@ class TForm37 {
   void SetEphemeris(Ephemeris ephemeris);
   // "Sichtbarkeit zeigen": the map of visibility of the selected eclipse on the globe or not.
   void SetShowVisibility(bool show);
+  // An eclipse that LB1 does not list (a partial one found at the place)
+  // becomes the selected one, its map of visibility on the globe turned to its
+  // greatest eclipse; it stays selected while the place changes.
+  void SelectEclipseOutsideTheList(const ChosenEclipse& eclipse);
   // "Schattenverlauf": the Moon's shadow at t hours from the selected
   // eclipse's T0 on the globe, or none.
   void ShowShadowAt(std::optional<double> t);
@@ -113,6 +117,7 @@ class TForm37 {
  private:
   void SetUpObservingPlace();
   void ForgetSelection();
+  void Select(ChosenEclipse eclipse);
   std::string ZoneOfPlace(int index) const;
   void TurnGlobeToPath();
   void ObserveClickedPoint(const GeoPoint& point);
@@ -126,6 +131,7 @@ class TForm37 {
   // Set while a click on the globe chooses the place: the selection then
   // repaints the globe as it is instead of turning it to the path.
   bool keepGlobeTurn_ = false;
+  bool selectedOutsideTheList_ = false;
 };
 
 }  // namespace vellmora

@@ -52,6 +52,7 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
 // the local circumstances go, and the details follow.
 void TForm37::ForgetSelection() {
   Selected.reset();
+  selectedOutsideTheList_ = false;
   ShowFoundPlaces = false;
   controls_.LB5.Clear();
   controls_.LB6.Clear();
@@ -61,10 +62,24 @@ void TForm37::ForgetSelection() {
 
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
-  if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
+  if (row >= 0 && row < static_cast<int>(ListedEclipses.size())) {
+    selectedOutsideTheList_ = false;
+    Select(ListedEclipses[static_cast<std::size_t>(row)]);
+  } else if (selectedOutsideTheList_ && Selected) {
+    Select(Selected->Eclipse());
+  }
+}
+
+void TForm37::SelectEclipseOutsideTheList(const ChosenEclipse& eclipse) {
+  controls_.LB1.Unselect();
+  selectedOutsideTheList_ = true;
+  ShowVisibility = true;
+  Select(eclipse);
+}
+
+void TForm37::Select(ChosenEclipse eclipse) {
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
-  ChosenEclipse eclipse = ListedEclipses[static_cast<std::size_t>(row)];
   eclipse.Source = EphemerisChoice;
   const Selection& selection = Selected.emplace(
       eclipse, ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
@@ -97,9 +112,9 @@ const CentralLineResults& TForm37::CentralLine() const {
   return Selected ? Selected->CentralLine() : kNoCentralLine;
 }
 
-// Centres the globe on the middle of the path: T1 moves without a paint, T2
-// paints once. When T2 cannot change (it shows 360 and 361 is clamped back),
-// the paint is made directly, so that the selection still paints exactly once.
+// Centres the globe on the middle of the path, or on the greatest eclipse of
+// an eclipse without one: T1 moves without a paint, T2 paints once. When T2 cannot change (it shows 360 and 361 is
+// clamped back), the paint is made directly, so that the selection still paints exactly once.
 void TForm37::TurnGlobeToPath() {
   MapCentreLongitude = 180.0;
   const CentralLineResults& path = CentralLine();
@@ -107,6 +122,10 @@ void TForm37::TurnGlobeToPath() {
   if (points > 0) {
     controls_.T1.SetValue(static_cast<int>(std::nearbyint((path.CentralLatitudeMin + path.CentralLatitudeMax) / 2)));
     MapCentreLongitude = 180 - path.CentralLongitudes[static_cast<std::size_t>((points - 1) / 2)];
+  } else if (Selected) {
+    const GeographicPoint& greatest = Selected->Visibility().Greatest.Place;
+    controls_.T1.SetValue(static_cast<int>(std::nearbyint(greatest.Latitude)));
+    MapCentreLongitude = 180 - greatest.LongitudeEast;
   }
   if (MapCentreLongitude < 0) MapCentreLongitude += 360;
   if (MapCentreLongitude > 360) MapCentreLongitude -= 360;

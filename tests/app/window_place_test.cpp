@@ -137,5 +137,24 @@ TEST(WindowPlaceChange, AfterAFailedListNothingOfTheFormerEclipseStays) {
   EXPECT_EQ(window.L39.Text(), "Geografische Breite: 40.42\xB0");
 }
 
+// A partial eclipse that the list does not hold (25 October 2022, greatest
+// near 61.6 N 77.4 E after NASA) becomes the selection with its map of
+// visibility, the globe turned to its greatest eclipse; it follows the place.
+TEST(WindowPlace, AnEclipseOutsideTheListShowsItsVisibilityAndFollowsThePlace) {
+  MemoryWindow window(kToday);
+  SelectAugust2026(window);
+  window.Form.SelectEclipseOutsideTheList({EclipseKind::Partial, {25, 10, 2022, 11.0}, Ephemeris::Standard});
+  ASSERT_TRUE(window.Form.Selected);
+  EXPECT_EQ(window.LB1.SelectedIndex(), -1);
+  EXPECT_EQ(window.LB5.Count(), 0);
+  EXPECT_TRUE(window.Form.ShowVisibility);
+  EXPECT_NEAR(window.T1.Value(), 61.6, 1.5);
+  EXPECT_NEAR(window.Form.MapCentreLongitude, 180 - 77.4, 1.5);
+  window.CB6.Choose(ItemOf(window, "Moskau, Russland"));
+  EXPECT_EQ(window.Form.Selected->Eclipse().DynamicalTime.Year, 2022);
+  EXPECT_NEAR(window.Form.Selected->Place().Latitude, window.Form.ObserverLatitude, 1e-12);
+  EXPECT_NE(window.LB6.Line(0), "Am Beobachtungsort nicht zu sehen");
+}
+
 }  // namespace
 }  // namespace vellmora

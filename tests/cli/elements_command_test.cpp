@@ -10,33 +10,42 @@ namespace vellmora {
 namespace {
 
 // 8 April 2024 against the canon's elements (t0 = 18 h TD): x0, y0, d0, mu0,
-// l10 and l20 with their limits (l2 after the lunar radius's 0.00023), and
-// the rates of x and y. The JSON has exactly the keys it promises.
+// l10 and l20 with the limits of the standard series and of the precise
+// theories (l2 of the standard ones after the lunar radius's 0.00023), and the
+// rates of x and y. The JSON has exactly the keys it promises.
 TEST(ElementsCommand, TheJsonOf2024AgreesWithTheCanon) {
-  const CliResult run = RunCliWith({"elements", "08.04.2024", "--json"});
-  ASSERT_EQ(run.Status, 0) << run.Err;
-  const nlohmann::json json = nlohmann::json::parse(run.Out);
-  std::vector<std::string> keys;
-  for (const auto& [key, value] : json.items()) keys.push_back(key);
-  EXPECT_EQ(keys, (std::vector<std::string>{"d_deg", "delta_t_s", "l1", "l2", "mu_deg", "t0_td_hours", "tan_f1",
-                                            "tan_f2", "x", "y"}));
-  EXPECT_EQ(json["t0_td_hours"], 18.0);
   struct Published {
     const char* Key;
     std::size_t Power;
     double Value;
-    double Limit;
+    double StandardLimit;
+    double PreciseLimit;
   };
-  for (const Published& p :
-       {Published{"x", 0, -0.318244, 0.002}, Published{"x", 1, 0.5117116, 0.0005}, Published{"y", 0, 0.219764, 0.002},
-        Published{"y", 1, 0.2709589, 0.0005}, Published{"d_deg", 0, 7.5862002, 0.003},
-        Published{"mu_deg", 0, 89.591217, 0.01}, Published{"mu_deg", 1, 15.00408, 0.0005},
-        Published{"l1", 0, 0.535814, 0.0002}, Published{"l2", 0, -0.010272 - 0.00023, 0.0003}}) {
-    EXPECT_NEAR(json[p.Key][p.Power].get<double>(), p.Value, p.Limit) << p.Key << p.Power;
+  const Published published[] = {{"x", 0, -0.318244, 0.002, 0.0003},       {"x", 1, 0.5117116, 0.0005, 0.00005},
+                                 {"y", 0, 0.219764, 0.002, 0.0003},        {"y", 1, 0.2709589, 0.0005, 0.00005},
+                                 {"d_deg", 0, 7.5862002, 0.003, 0.0005},   {"mu_deg", 0, 89.591217, 0.01, 0.002},
+                                 {"mu_deg", 1, 15.00408, 0.0005, 0.00005}, {"l1", 0, 0.535814, 0.0002, 0.0002},
+                                 {"l2", 0, -0.010272, 0.0003, 0.0003}};
+  for (const bool precise : {false, true}) {
+    const CliResult run =
+        RunCliWith({"elements", "08.04.2024", "--json", "--ephemeris", precise ? "precise" : "standard"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const nlohmann::json json = nlohmann::json::parse(run.Out);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : json.items()) keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"d_deg", "delta_t_s", "l1", "l2", "mu_deg", "t0_td_hours", "tan_f1",
+                                              "tan_f2", "x", "y"}));
+    EXPECT_EQ(json["t0_td_hours"], 18.0);
+    for (const Published& p : published) {
+      // The standard umbra is of the larger lunar radius.
+      const double value = p.Value - (!precise && p.Key == std::string("l2") ? 0.00023 : 0);
+      EXPECT_NEAR(json[p.Key][p.Power].get<double>(), value, precise ? p.PreciseLimit : p.StandardLimit)
+          << p.Key << p.Power << (precise ? " precise" : " standard");
+    }
+    EXPECT_EQ(json["x"].size(), 4u);
+    EXPECT_EQ(json["l2"].size(), 3u);
+    EXPECT_NEAR(json["tan_f1"].get<double>(), 0.0046683, 1e-6);
   }
-  EXPECT_EQ(json["x"].size(), 4u);
-  EXPECT_EQ(json["l2"].size(), 3u);
-  EXPECT_NEAR(json["tan_f1"].get<double>(), 0.0046683, 1e-6);
 }
 
 // A partial eclipse's date is valid; a day without an eclipse and a day that

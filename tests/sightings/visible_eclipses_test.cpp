@@ -11,16 +11,21 @@ namespace {
 const ObservingPlace kPlaces[] = {{50.83, 12.92, 1}, {-33.87, 151.21, 10}, {64.15, -21.94, 0}, {-54.8, -68.3, -3}};
 
 // Whatever the search finds is what the details at the place say about the
-// eclipse of that list row: the same kind, magnitude and instants.
+// eclipse of that list row with the same ephemeris: the same kind, magnitude
+// and instants.
 TEST(FindVisibleEclipses, AgreesWithTheDetailsAtThePlace) {
-  for (const ObservingPlace& place : kPlaces) {
-    const std::vector<VisibleEclipse> seen = FindVisibleEclipses(2015, 2035, place);
+  for (const auto& [place, ephemeris] : {std::pair{kPlaces[0], Ephemeris::Standard},
+                                         {kPlaces[1], Ephemeris::Standard},
+                                         {kPlaces[2], Ephemeris::Precise},
+                                         {kPlaces[3], Ephemeris::Precise}}) {
+    const std::vector<VisibleEclipse> seen = FindVisibleEclipses(2015, 2035, place, ephemeris);
     ASSERT_FALSE(seen.empty());
     for (const VisibleEclipse& eclipse : seen) {
       const CalendarInstant& at = eclipse.ListInstant;
       SCOPED_TRACE(std::to_string(at.Day) + "." + std::to_string(at.Month) + "." + std::to_string(at.Year));
       const LocalDetails details =
-          ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place, DeltaTFiguresOfYear(at.Year), PathLines{});
+          ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place,
+                              DeltaTFiguresOf(ephemeris, at.Day, at.Month, at.Year), PathLines{}, ephemeris);
       ASSERT_FALSE(details.Events.empty());
       EXPECT_DOUBLE_EQ(details.Events.front().Instant, eclipse.Contacts[0]);
       EXPECT_DOUBLE_EQ(details.Events.back().Instant, eclipse.Contacts[3]);

@@ -51,5 +51,29 @@ TEST(VisibleEclipsesDialog, FollowsThePlaceAndChoosesAnEclipseInTheList) {
   EXPECT_TRUE(lb6->item(0)->text().startsWith("Totale Finsternis"));
 }
 
+// A double-click on a partial eclipse (Chemnitz, 29.03.2025: not in the list
+// of central eclipses) selects it with its map of visibility on the globe and
+// opens its details.
+TEST(VisibleEclipsesDialog, ShowsAPartialEclipseOnTheGlobeWithItsDetails) {
+  MainWindow window;
+  qobject_cast<QLineEdit*>(window.Control("E1"))->setText("2025");
+  qobject_cast<QLineEdit*>(window.Control("E2"))->setText("2026");
+  qobject_cast<QListWidget*>(window.Control("LB6"))->actions().back()->trigger();
+  VisibleEclipsesDialog* dialog = window.VisibleEclipses();
+  ASSERT_NE(dialog, nullptr);
+  const int partial = static_cast<int>(Dates(dialog->Table()).indexOf("29.03.2025"));
+  ASSERT_GE(partial, 0);
+  emit dialog->Table()->cellDoubleClicked(partial, 0);
+  const TForm37& form = window.Form();
+  ASSERT_TRUE(form.Selected);
+  EXPECT_EQ(form.Selected->Eclipse().Kind, EclipseKind::Partial);
+  EXPECT_EQ(form.Selected->Eclipse().DynamicalTime.Month, 3);
+  EXPECT_TRUE(form.ShowVisibility);
+  EXPECT_FALSE(form.Selected->Visibility().Curves.empty());
+  ASSERT_NE(window.Details(), nullptr);
+  EXPECT_TRUE(window.Details()->isVisible());
+  EXPECT_GT(window.Details()->Table()->rowCount(), 0);
+}
+
 }  // namespace
 }  // namespace vellmora
