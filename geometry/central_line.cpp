@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "ephem/deltat.h"
 #include "ephem/moolib.h"
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
@@ -15,7 +14,7 @@ namespace vellmora {
 namespace {
 
 constexpr double kFitMargin = 1.14e-6;  // about one hour, in centuries
-constexpr double kSixSeconds = 6.0 / 86400 / kDaysPerJulianCentury;
+constexpr double kSixSeconds = CenturiesOfSeconds(6);
 // The largest difference of geodetic from geocentric latitude, degrees, at 45
 // degrees (times the sine of twice the latitude).
 constexpr double kGeodeticLatitudeExcess = 0.1924;
@@ -64,7 +63,7 @@ std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double delta
 
 }  // namespace
 
-void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results) {
+void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results) {
   results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
@@ -72,16 +71,15 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   results.CentralPhaseMinutes.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
-  const double centre = ScanCentre(day, month, year, hours);
+  const double centre = ScanCentre(listed);
   const double start = centre - kScanHalfSpan;
   const double end = centre + kScanHalfSpan;
-  const double deltaT = deltaTDays / kDaysPerJulianCentury;
   const ScanFits fits{FitMoonChebyshev(start - kFitMargin, end + kFitMargin, kMoonFitDegree),
                       FitSunChebyshev(start - kFitMargin, end + kFitMargin, kSunFitDegree)};
 
   double t = start;
   do {
-    if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT)) {
+    if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT.UsedCenturies())) {
       results.StepHours.push_back(CalendarFromMJD(MJDFromCenturies(t)).Hours);
       results.CentralLatitudes.push_back(point->Latitude);
       results.CentralLongitudes.push_back(point->LongitudeWest);
@@ -94,18 +92,13 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   } while (!(t > end));
 }
 
-void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
-  CentralLineScan(day, month, year, hours, DeltaT(year), results);
-}
-
-std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays) {
-  const double t = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const double deltaT = deltaTDays / kDaysPerJulianCentury;
+std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT) {
+  const double t = instant.Centuries();
   // Fitted around the dynamical time, where the series are evaluated.
-  const double ephemerisTime = t + deltaT;
+  const double ephemerisTime = t + deltaT.UsedCenturies();
   const ScanFits fits{FitMoonChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kMoonFitDegree),
                       FitSunChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kSunFitDegree)};
-  return PointAt(fits, t, deltaT);
+  return PointAt(fits, t, deltaT.UsedCenturies());
 }
 
 }  // namespace vellmora

@@ -53,7 +53,7 @@ double ClosestApproach(const LocalEclipseSetting& setting, double t) {
 double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLatitude, double deltaTShiftSeconds,
                           double& timeGuess) {
   LocalEclipseSetting shifted = setting;
-  shifted.DeltaT += deltaTShiftSeconds / 86400;
+  shifted.DeltaT = setting.DeltaT.ShiftedBy(deltaTShiftSeconds);
   timeGuess = ClosestApproach(shifted, timeGuess);
   const ShadowAtObserver shadow = ShadowSeenBy(shifted, timeGuess);
   const double umbraMargin = shadow.DistanceFromAxis() - std::abs(shadow.RadiusAtObserver(ContactMode::Umbral));

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "ephem/deltat.h"
 #include "ephem/matlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
@@ -12,7 +11,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double kSixMinutes = 0.1 / 876600;  // centuries
+constexpr double kSixMinutes = 0.1 / 876600;  // 0.1 of the 876,600 hours of a century, as the search always took it
 constexpr int kSearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
@@ -43,17 +42,18 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 }  // namespace
 
-LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime);
-  return {fits.Moon, fits.Sun, deltaTDays, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+  const LocalFits fits = FitsAroundCatalogueTime(listed.Centuries());
+  return {fits.Moon, fits.Sun, deltaT, -observerLongitudeEast, GeocentricSite(observerLatitude)};
 }
 
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays) {
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
+                                            const DeltaTFigures& deltaT) {
+  // The search runs on universal time around the listed clock reading.
+  const double catalogueTime = listed.Centuries();
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast);
+      LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast);
 
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
@@ -76,11 +76,6 @@ LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double
     result.Contacts[2] = inner[1];
   }
   return result;
-}
-
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast) {
-  return LocalCircumstances(day, month, year, hours, observerLatitude, observerLongitudeEast, DeltaT(year));
 }
 
 }  // namespace vellmora

@@ -19,18 +19,14 @@ struct LocalCircumstancesResult {
                                      // only where the eclipse is annular or total (Kind above Partial)
 };
 
-// Catalogue date and hour (universal time, not rounded); observer's geodetic
-// latitude and EAST longitude in degrees; Delta-T in days.
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays);
+// The eclipse listed at `listed`, searched over universal time within five
+// hours of the listed clock reading, as the window has always taken it;
+// observer's geodetic latitude and EAST longitude in degrees.
+LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
+                                            const DeltaTFigures& deltaT);
 
-// As above with the year's DeltaT.
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast);
-
-// The fits and the observer the local circumstances work with, for the
-// catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
-LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+// The fits and the observer the local circumstances work with.
+LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast);
 
 }  // namespace vellmora

@@ -106,12 +106,6 @@ PathPosition PositionInPath(const GeographicPoint& place, const PathLines& path,
 
 }  // namespace
 
-DeltaTFigures DeltaTFiguresOfYear(int year) {
-  const double middleOfYear = year + 0.5;
-  return {DeltaT(year), DeltaTSeconds(middleOfYear), EphemerisLagSeconds(middleOfYear),
-          DeltaTUncertaintySeconds(middleOfYear)};
-}
-
 PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
   PathLines lines;
   auto extend = [](std::vector<std::vector<GeographicPoint>>& pieces, const std::optional<GeographicPoint>& point,
@@ -134,18 +128,15 @@ PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
   return lines;
 }
 
-LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
-                                 const DeltaTFigures& deltaT, const PathLines& path) {
-  const double sigmaDays = deltaT.UncertaintySeconds / kSecondsPerDay;
-  auto circumstances = [&](double deltaTDays) {
-    return LocalCircumstances(day, month, year, hours, place.Latitude, place.LongitudeEast, deltaTDays);
+LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, const DeltaTFigures& deltaT,
+                                 const PathLines& path) {
+  auto circumstances = [&](const DeltaTFigures& used) {
+    return LocalCircumstances(listed, place.Latitude, place.LongitudeEast, used);
   };
-  const LocalCircumstancesResult nominal = circumstances(deltaT.UsedDays);
-  const LocalCircumstancesResult smaller = circumstances(deltaT.UsedDays - sigmaDays);
-  const LocalCircumstancesResult larger = circumstances(deltaT.UsedDays + sigmaDays);
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast);
+  const LocalCircumstancesResult nominal = circumstances(deltaT);
+  const LocalCircumstancesResult smaller = circumstances(deltaT.ShiftedBy(-deltaT.UncertaintySeconds));
+  const LocalCircumstancesResult larger = circumstances(deltaT.ShiftedBy(deltaT.UncertaintySeconds));
+  const LocalEclipseSetting setting = LocalCircumstancesSetting(listed, deltaT, place.Latitude, place.LongitudeEast);
 
   LocalDetails details;
   details.Kind = nominal.Kind;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/deltat.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
 #include "ephem/sphlib.h"
@@ -48,9 +49,9 @@ struct ObserverPosition {
 
 // Elements at the universal time t (Julian centuries since J2000) from the
 // fits of the Moon (distance in Earth radii) and the Sun (distance in AU);
-// deltaT in days; the umbral cone is that of a Moon of radius umbralLunarRadius.
-ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
-                                     double umbralLunarRadius = kLunarRadius);
+// the umbral cone is that of a Moon of radius umbralLunarRadius.
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, const DeltaTFigures& deltaT,
+                                     double t, double umbralLunarRadius = kLunarRadius);
 
 // An observer at geocentric site coordinates and WEST longitude (degrees) at
 // the universal time t, projected onto the frame of the elements.

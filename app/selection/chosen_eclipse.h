@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalogue/moon.h"
-#include "ephem/timlib.h"
+#include "ephem/instant.h"
 
 // The values a selection is made of: the eclipse chosen from the list and the
 // place it is seen from.
@@ -18,6 +18,11 @@ namespace vellmora {
 struct ChosenEclipse {
   EclipseKind Kind = EclipseKind::NoEclipse;
   CalendarInstant DynamicalTime{};
+
+  // The same instant as the geometry takes it.
+  InstantTD Listed() const {
+    return InstantTD::FromCalendar(DynamicalTime.Day, DynamicalTime.Month, DynamicalTime.Year, DynamicalTime.Hours);
+  }
 };
 
 // The eclipse of kind `kind` at the date serial of greatest eclipse, cut to

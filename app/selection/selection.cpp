@@ -8,23 +8,15 @@
 namespace vellmora {
 
 Selection::Selection(ChosenEclipse eclipse, ChosenPlace place)
-    : eclipse_(std::move(eclipse)),
-      place_(std::move(place)),
-      deltaT_(DeltaTFiguresOfYear(eclipse_.DynamicalTime.Year)) {}
+    : eclipse_(std::move(eclipse)), place_(std::move(place)), deltaT_(DeltaTOfYear(eclipse_.DynamicalTime.Year)) {}
 
 const CentralLineResults& Selection::CentralLine() const {
-  if (!centralLine_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
-    CentralLineScan(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays, centralLine_.emplace());
-  }
+  if (!centralLine_) CentralLineScan(eclipse_.Listed(), deltaT_, centralLine_.emplace());
   return *centralLine_;
 }
 
 const std::vector<ZoneStep>& Selection::ZoneLimits() const {
-  if (!zoneLimits_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
-    zoneLimits_ = vellmora::ZoneLimits(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays);
-  }
+  if (!zoneLimits_) zoneLimits_ = vellmora::ZoneLimits(eclipse_.Listed(), deltaT_);
   return *zoneLimits_;
 }
 
@@ -41,20 +33,22 @@ bool Selection::SunAboveHorizon() const {
 const std::optional<LocalCircumstancesResult>& Selection::LocalCircumstances() const {
   if (!localCircumstances_) {
     std::optional<LocalCircumstancesResult>& seen = localCircumstances_.emplace();
-    if (SunAboveHorizon()) {
-      const CalendarInstant& t = eclipse_.DynamicalTime;
-      seen = vellmora::LocalCircumstances(t.Day, t.Month, t.Year, t.Hours, place_.Latitude, place_.LongitudeEast,
-                                          deltaT_.UsedDays);
-    }
+    if (SunAboveHorizon()) seen = SeenAtPlace();
   }
   return *localCircumstances_;
 }
 
+const LocalCircumstancesResult& Selection::SeenAtPlace() const {
+  if (!seenAtPlace_) {
+    seenAtPlace_ = vellmora::LocalCircumstances(eclipse_.Listed(), place_.Latitude, place_.LongitudeEast, deltaT_);
+  }
+  return *seenAtPlace_;
+}
+
 const LocalDetails& Selection::Details() const {
   if (!details_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
     const ObservingPlace place{place_.Latitude, place_.LongitudeEast, place_.ZoneOffsetHours};
-    details_ = ComputeLocalDetails(t.Day, t.Month, t.Year, t.Hours, place, deltaT_, PathLinesOfZone(ZoneLimits()));
+    details_ = ComputeLocalDetails(eclipse_.Listed(), place, deltaT_, PathLinesOfZone(ZoneLimits()));
   }
   return *details_;
 }

@@ -45,8 +45,8 @@ double SecondOfDay(double t) { return CalendarFromMJD(MJDFromCenturies(t)).Hours
 // 18:44:34 UT. The program's umbra, with the larger lunar radius, lasts a few
 // seconds longer at both ends.
 TEST(ValidationLocalCircumstances, DallasContactsOf2024) {
-  const LocalCircumstancesResult dallas =
-      LocalCircumstances(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0, 32.78306, -96.80667);
+  const LocalCircumstancesResult dallas = LocalCircumstances(
+      InstantTD::FromCalendar(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0), 32.78306, -96.80667, DeltaTOfYear(2024));
   ASSERT_EQ(dallas.Kind, LocalEclipseKind::Total);
   const double second = SecondOfDay(dallas.Contacts[1]) - (18 * 3600 + 40 * 60 + 43);
   const double third = SecondOfDay(dallas.Contacts[2]) - (18 * 3600 + 44 * 60 + 34);

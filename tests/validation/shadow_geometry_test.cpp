@@ -37,8 +37,9 @@ TEST(ValidationShadowGeometry, GreatestEclipsePointAndDurationAtNasasDynamicalTi
                              std::to_string(eclipse.Year) + " " + eclipse.Type;
     const double universalHours = eclipse.DynamicalHours - eclipse.DeltaTSeconds / 3600;
     const double lagSeconds = EphemerisLagSeconds(eclipse.Year + (eclipse.Month - 0.5) / 12);
-    const std::optional<CentralPoint> point = CentralPointAt(eclipse.Day, eclipse.Month, eclipse.Year, universalHours,
-                                                             (eclipse.DeltaTSeconds + lagSeconds) / 86400);
+    const std::optional<CentralPoint> point =
+        CentralPointAt(InstantUT::FromCalendar(eclipse.Day, eclipse.Month, eclipse.Year, universalHours),
+                       DeltaTFigures{eclipse.DeltaTSeconds, lagSeconds, 0});
     ASSERT_TRUE(point.has_value()) << date << ": the shadow axis misses the Earth";
     const double km = DistanceKm(point->Latitude, -point->LongitudeWest, eclipse.Latitude, eclipse.LongitudeEast);
     EXPECT_LT(km, 15) << date << " at " << point->Latitude << ", " << -point->LongitudeWest;

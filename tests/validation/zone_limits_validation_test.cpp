@@ -81,8 +81,8 @@ TEST(ZoneLimitsValidation, WidthAtGreatestEclipseWithin4KmOfTheCatalogue) {
   std::vector<double> differences;
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (!IsCentralEclipse(e) || e.SunAltitude < 30 || std::isnan(e.WidthKm)) continue;
-    const std::vector<ZoneStep> steps =
-        ZoneLimits(e.Day, e.Month, e.Year, UtHours(e), e.DeltaTSeconds / 86400, kCatalogueUmbralLunarRadius);
+    const std::vector<ZoneStep> steps = ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, UtHours(e)),
+                                                   DeltaTFigures{e.DeltaTSeconds, 0, 0}, kCatalogueUmbralLunarRadius);
     const std::optional<double> width = WidthAt(steps, CenturiesAt(e, UtHours(e)));
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     ASSERT_TRUE(width) << date;
@@ -100,12 +100,14 @@ TEST(ZoneLimitsValidation, MidwaySeesTheCentralPhaseAndThreeKmBeyondALimitDoesNo
   int checkedLimits = 0;
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (!IsCentralEclipse(e)) continue;
-    const double hours = e.DynamicalHours - DeltaT(e.Year) * 24;
-    const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, hours);
+    const double hours = e.DynamicalHours - DeltaTOfYear(e.Year).UsedSeconds() / 3600;
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours), DeltaTOfYear(e.Year));
     ASSERT_GE(steps.size(), 3u) << e.Year << "-" << e.Month;
     const std::size_t n = std::clamp<std::size_t>(StepNearest(steps, CenturiesAt(e, hours)), 1, steps.size() - 2);
     const auto seen = [&](const GeographicPoint& place) {
-      return LocalCircumstances(e.Day, e.Month, e.Year, hours, place.Latitude, place.LongitudeEast);
+      return LocalCircumstances(InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours), place.Latitude,
+                                place.LongitudeEast, DeltaTOfYear(e.Year));
     };
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     const ZoneStep& step = steps[n];
