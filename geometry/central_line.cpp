@@ -29,7 +29,7 @@ struct ScanFits {
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
-  sun.Distance *= kEarthRadiiPerAuForShadowAxis;
+  sun.Distance *= kCentralLineEarthRadiiPerAu;
   return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun);
 }
 

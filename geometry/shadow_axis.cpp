@@ -6,21 +6,10 @@
 namespace vellmora {
 namespace {
 
-// Ratio of the Earth's polar to its equatorial radius: dividing z by it turns
-// the ellipsoid into the unit sphere.
-constexpr double kPolarAxisRatio = 0.996633;
-
-// Twice the difference and twice the sum of the Sun's and the Moon's radii,
-// and the Moon's diameter, in Earth radii: the central line's own rounded
-// values, deliberately not twice those of the shadow elements (the Moon's
-// radius 0.2725076 there).
-constexpr double kUmbraSlope = 217.705;
-constexpr double kPenumbraSlope = 218.795;
-constexpr double kMoonDiameter = 0.545;
-
+// Dividing z by the polar axis ratio turns the ellipsoid into the unit sphere.
 Vector3 StretchedPosition(const EquatorialPosition& body) {
   Vector3 v = PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
-  v.z /= kPolarAxisRatio;
+  v.z /= kCentralLinePolarAxisRatio;
   return v;
 }
 
@@ -38,8 +27,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
 
   // Distance from the Moon to the fundamental plane, and the cones there.
   const double planeDistance = -DotProduct(m, e);
-  shadow.Umbra = kUmbraSlope * planeDistance / sunToMoon - kMoonDiameter;
-  shadow.Penumbra = kPenumbraSlope * planeDistance / sunToMoon + kMoonDiameter;
+  shadow.Umbra = kCentralLineUmbraSlope * planeDistance / sunToMoon - kCentralLineMoonDiameter;
+  shadow.Penumbra = kCentralLinePenumbraSlope * planeDistance / sunToMoon + kCentralLineMoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
   // passes the centre at distance w. An axis through the very centre may
@@ -48,8 +37,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   const double w = std::sqrt(std::max(0.0, 1 - q));
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
-    shadow.SurfaceUmbra = kUmbraSlope * ground / sunToMoon - kMoonDiameter;
-    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kPolarAxisRatio};
+    shadow.SurfaceUmbra = kCentralLineUmbraSlope * ground / sunToMoon - kCentralLineMoonDiameter;
+    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kCentralLinePolarAxisRatio};
     shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
   } else if (w < 1 + std::abs(shadow.Umbra) / 2) {
     shadow.Class = shadow.Umbra > 0 ? ShadowClass::NonCentralAnnular : ShadowClass::NonCentralTotal;

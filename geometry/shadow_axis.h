@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/constants.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
 
@@ -8,10 +9,6 @@
 // perpendicular to the axis). Lengths in equatorial Earth radii.
 
 namespace vellmora {
-
-// Astronomical units to equatorial Earth radii for the Sun's distance, as the
-// central line rounds it (the shadow elements use 23454.77992).
-inline constexpr double kEarthRadiiPerAuForShadowAxis = 23454.78;
 
 // What the Earth gets of the shadow at one instant; only 4 and 5 are central.
 enum class ShadowClass {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/constants.h"
 #include "ephem/deltat.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
@@ -10,22 +11,6 @@
 // in equatorial Earth radii, angles in degrees, no flattening of the frame.
 
 namespace vellmora {
-
-// The Moon's radius in Earth radii, for the edges of both the penumbra and the
-// umbra. Published predictions often take a smaller radius for the umbra
-// (0.272281), which the umbral cone can be given instead.
-inline constexpr double kLunarRadius = 0.2725076;
-
-// Astronomical units to equatorial Earth radii, to more digits than the
-// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
-// value it was made with.
-inline constexpr double kEarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii (kLunarRadius), in Earth
-// radii (the central line rounds them: its Moon's diameter is 0.545); the Sun's
-// radius is their mean.
-inline constexpr double kRadiiSum = 109.3952076;
-inline constexpr double kRadiiDifference = 108.8501924;
-inline constexpr double kSunRadius = (kRadiiSum + kRadiiDifference) / 2;
 
 struct ShadowElements {
   Vector3 i{};   // in the equator plane

@@ -90,7 +90,7 @@ TEST_F(TotalEclipse1999, FirstAndLastEntriesAreTheFirstAndLastStepsOnTheEarth) {
   auto classAt = [&](double stepHours) {
     const double t = (ModifiedJulianDate(11, 8, 1999, stepHours) - 51544.5) / 36525 + deltaT;
     EquatorialPosition sunPosition = PositionFromFit(sun, t);
-    sunPosition.Distance *= kEarthRadiiPerAuForShadowAxis;
+    sunPosition.Distance *= kCentralLineEarthRadiiPerAu;
     return ShadowAxisIntersection(PositionFromFit(moon, t), sunPosition).Class;
   };
   const double first = Results.StepHours.front();
