@@ -10,27 +10,13 @@
 set -euo pipefail
 
 bench=$(cd "$(dirname "$0")" && pwd)
-cli=${1:-$bench/../build/cli/vellmora-cli}
-runs=${2:-10}
-[ -x "$cli" ] || { echo "no executable $cli: build it first" >&2; exit 2; }
-[ "$runs" -ge 1 ] 2>/dev/null || { echo "RUNS must be a whole number of at least 1" >&2; exit 2; }
-
-(cd "$bench/astronomy-engine" && npm ci --no-audit --no-fund --loglevel=error >&2)
+source "$bench/comparison_common.sh"
+prepare_comparison "${1:-}" "${2:-}" 10
 
 rows=$("$cli" list 1000 3000 | wc -l)
 [ "$rows" -gt 0 ] || { echo "$cli list 1000 3000 printed nothing" >&2; exit 1; }
 
-# Wall time of each run in microseconds; bash's EPOCHREALTIME costs no extra process.
-"$cli" list 1000 3000 >/dev/null  # warm the file cache
-times=()
-for ((run = 0; run < runs; ++run)); do
-  begin=${EPOCHREALTIME/[.,]/}
-  "$cli" list 1000 3000 >/dev/null
-  finish=${EPOCHREALTIME/[.,]/}
-  times+=($((finish - begin)))
-done
-vellmora_ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {
-  m = NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.3f", m / 1000 }')
+vellmora_ms=$(median_process_ms "$runs" "$cli" list 1000 3000)
 
 read -r eclipses engine_ms < <(node "$bench/astronomy-engine/eclipse_walk.mjs" "$runs")
 

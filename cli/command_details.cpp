@@ -6,6 +6,7 @@
 #include "app/texts/local_details_text.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
+#include "cli/json_values.h"
 #include "cli/listed_eclipse.h"
 #include "ephem/timlib.h"
 #include "text/windows1252.h"
@@ -29,20 +30,6 @@ void PrintText(const LocalDetails& details, std::ostream& out) {
     out << '\n';
   }
   for (const std::string& line : text.Figures) out << Windows1252ToUtf8(line) << '\n';
-}
-
-const char* KindName(LocalEclipseKind kind) {
-  switch (kind) {
-    case LocalEclipseKind::NotVisible:
-      return "not_visible";
-    case LocalEclipseKind::Partial:
-      return "partial";
-    case LocalEclipseKind::Annular:
-      return "annular";
-    case LocalEclipseKind::Total:
-      return "total";
-  }
-  return "";
 }
 
 const char* EventName(LocalEventKind kind) {
@@ -75,8 +62,6 @@ const char* CertaintyName(Certainty certainty) {
 
 const char* SideName(PathSide side) { return side == PathSide::North ? "north" : "south"; }
 
-nlohmann::json Optional(const std::optional<double>& value) { return value ? nlohmann::json(*value) : nullptr; }
-
 // The instant in UT and in the place's zone time, and as a Julian Date (UT).
 void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
   object["ut"] = FormatDateAndTime(t, 0);
@@ -90,7 +75,7 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
   json["place"] = options.Place ? nlohmann::json(*options.Place) : nullptr;
   json["lat_deg"] = place.Latitude;
   json["lon_deg"] = place.LongitudeEast;
-  json["kind"] = KindName(details.Kind);
+  json["kind"] = LocalKindJsonName(details.Kind);
   json["magnitude"] = details.Magnitude;
   json["obscuration"] = details.Obscuration;
   json["zone_offset_h"] = details.ZoneOffsetHours;
@@ -104,8 +89,8 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
     entry["sun_above_horizon"] = event.SunAboveHorizon;
     entry["p_deg"] = event.Angles.PositionAngle;
     entry["v_deg"] = event.Angles.VertexAngle;
-    entry["shift_for_delta_t_minus_sigma_s"] = Optional(event.ShiftForSmallerDeltaT);
-    entry["shift_for_delta_t_plus_sigma_s"] = Optional(event.ShiftForLargerDeltaT);
+    entry["shift_for_delta_t_minus_sigma_s"] = NumberOrNull<nlohmann::json>(event.ShiftForSmallerDeltaT);
+    entry["shift_for_delta_t_plus_sigma_s"] = NumberOrNull<nlohmann::json>(event.ShiftForLargerDeltaT);
     json["events"].push_back(entry);
   }
   json["horizon_events"] = nlohmann::json::array();
@@ -115,7 +100,7 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
     entry["magnitude"] = event.Magnitude;
     json["horizon_events"].push_back(entry);
   }
-  json["central_duration_s"] = Optional(details.CentralDurationSeconds);
+  json["central_duration_s"] = NumberOrNull<nlohmann::json>(details.CentralDurationSeconds);
   if (details.Path) {
     const PathPosition& path = *details.Path;
     json["path"] = {{"central_line_km", path.FromCentralLine.Kilometres},

@@ -16,6 +16,7 @@
 #include "cli/command_places.h"
 #include "cli/command_show.h"
 #include "cli/command_sun.h"
+#include "cli/command_visible.h"
 
 namespace vellmora {
 namespace {
@@ -63,6 +64,10 @@ constexpr CommandEntry kCommands[] = {
      "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
      "                                     the path as CSV, KML or GPX, to FILE or standard output",
      "--format= -o="},
+    {"visible", RunVisibleCommand,
+     "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
+     "                                     the solar eclipses of those years seen from the place, partial ones too",
+     "--place= --lat= --lon= --min-magnitude= --central --json --csv"},
     {"places", RunPlacesCommand, "places [TEXT]                    the places whose name contains TEXT", ""},
 };
 

@@ -44,17 +44,22 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
 
 LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast) {
-  const LocalFits fits = FitsAroundCatalogueTime(listed.Centuries());
+  return LocalCircumstancesSetting(FitsAroundListedInstant(listed), deltaT, observerLatitude, observerLongitudeEast);
+}
+
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
+                                              double observerLatitude, double observerLongitudeEast) {
   return {fits.Moon, fits.Sun, deltaT, -observerLongitudeEast, GeocentricSite(observerLatitude)};
 }
 
 LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
                                             const DeltaTFigures& deltaT) {
+  return LocalCircumstances(LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast), listed);
+}
+
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed) {
   // The search runs on universal time around the listed clock reading.
   const double catalogueTime = listed.Centuries();
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast);
-
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "geometry/contact_function.h"
+#include "geometry/local_contacts.h"
 #include "geometry/local_phase.h"
 
 // What an observer at one place sees of a solar eclipse: kind, magnitude,
@@ -25,8 +26,15 @@ struct LocalCircumstancesResult {
 LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
                                             const DeltaTFigures& deltaT);
 
+// The same for the fits and the observer of a setting made for `listed`.
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed);
+
 // The fits and the observer the local circumstances work with.
 LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast);
+
+// The same with the fits made before (FitsAroundListedInstant).
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
+                                              double observerLatitude, double observerLongitudeEast);
 
 }  // namespace vellmora

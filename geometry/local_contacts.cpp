@@ -14,7 +14,8 @@ constexpr int kFitDegree = 8;                              // of the Moon's and 
 
 }  // namespace
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime) {
+LocalFits FitsAroundListedInstant(InstantTD listed) {
+  const double catalogueTime = listed.Centuries();
   return {FitMoonChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
           FitSunChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
 }

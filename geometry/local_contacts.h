@@ -9,14 +9,13 @@
 namespace vellmora {
 
 // The fits of the Moon and the Sun for one place and eclipse: degree 8 over
-// about 43.8 hours either side of the catalogue time (universal time, Julian
-// centuries since J2000).
+// about 43.8 hours either side of the listed clock reading.
 struct LocalFits {
   EquatorialFit Moon;
   EquatorialFit Sun;  // distance in AU
 };
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime);
+LocalFits FitsAroundListedInstant(InstantTD listed);
 
 // Second and third contact: the roots of the umbral contact function within
 // 15 minutes before and after the time of maximum; a bracket without a sign

@@ -55,38 +55,6 @@ std::optional<double> ShiftSeconds(LocalEventKind event, double instant, const L
   return (*other - instant) * kSecondsPerJulianCentury;
 }
 
-// Magnitude of the eclipse at any instant while the penumbra covers the observer.
-double MagnitudeAt(const LocalEclipseSetting& setting, double t) {
-  const ShadowAtObserver shadow = ShadowSeenBy(setting, t);
-  return PhaseAtMaximum(shadow.DistanceFromAxis(), shadow.RadiusAtObserver(ContactMode::Penumbral),
-                        shadow.RadiusAtObserver(ContactMode::Umbral))
-      .Magnitude;
-}
-
-// Sunrises and sunsets between the first and the fourth contact.
-std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
-                                              double end) {
-  auto upperLimb = [&](double t) {
-    return SunSeenFrom(setting, ObserverHorizon(setting, latitude, t), t).UpperLimbApparentAltitude;
-  };
-  std::vector<HorizonEvent> events;
-  const int steps = std::max(1, static_cast<int>(std::ceil((end - begin) / kHorizonScanStep)));
-  double previousTime = begin;
-  double previous = upperLimb(begin);
-  for (int k = 1; k <= steps; ++k) {
-    const double time = begin + (end - begin) * k / steps;
-    const double altitude = upperLimb(time);
-    if ((previous >= 0) != (altitude >= 0)) {
-      const double instant = SolveBracketed(upperLimb, previousTime, time, kHorizonTolerance);
-      events.push_back(
-          {previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant, MagnitudeAt(setting, instant)});
-    }
-    previousTime = time;
-    previous = altitude;
-  }
-  return events;
-}
-
 PathPosition PositionInPath(const GeographicPoint& place, const PathLines& path, const DistanceToLine& central,
                             bool inside) {
   PathPosition position;
@@ -105,6 +73,29 @@ PathPosition PositionInPath(const GeographicPoint& place, const PathLines& path,
 }
 
 }  // namespace
+
+std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
+                                              double end) {
+  auto upperLimb = [&](double t) {
+    return SunSeenFrom(setting, ObserverHorizon(setting, latitude, t), t).UpperLimbApparentAltitude;
+  };
+  std::vector<HorizonEvent> events;
+  const int steps = std::max(1, static_cast<int>(std::ceil((end - begin) / kHorizonScanStep)));
+  double previousTime = begin;
+  double previous = upperLimb(begin);
+  for (int k = 1; k <= steps; ++k) {
+    const double time = begin + (end - begin) * k / steps;
+    const double altitude = upperLimb(time);
+    if ((previous >= 0) != (altitude >= 0)) {
+      const double instant = SolveBracketed(upperLimb, previousTime, time, kHorizonTolerance);
+      events.push_back({previous >= 0 ? HorizonCrossing::Sunset : HorizonCrossing::Sunrise, instant,
+                        PhaseAt(setting, instant).Magnitude});
+    }
+    previousTime = time;
+    previous = altitude;
+  }
+  return events;
+}
 
 PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
   PathLines lines;

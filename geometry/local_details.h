@@ -41,6 +41,11 @@ struct HorizonEvent {
   double Magnitude = 0;  // of the eclipse at that instant
 };
 
+// The sunrises and sunsets between the instants begin and end (UT, Julian
+// centuries since J2000), for example the first and the fourth contact.
+std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
+                                              double end);
+
 // The lines of the path, as the zone limits give them.
 struct PathLines {
   std::vector<GeographicPoint> CentralLine;

@@ -47,4 +47,10 @@ LocalPhase PhaseAtMaximum(double m, double penumbraRadius, double umbraRadius) {
   return phase;
 }
 
+LocalPhase PhaseAt(const LocalEclipseSetting& setting, double t) {
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, t);
+  return PhaseAtMaximum(shadow.DistanceFromAxis(), shadow.RadiusAtObserver(ContactMode::Penumbral),
+                        shadow.RadiusAtObserver(ContactMode::Umbral));
+}
+
 }  // namespace vellmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/contact_function.h"
+
 namespace vellmora {
 
 enum class LocalEclipseKind { NotVisible = 0, Partial = 1, Annular = 2, Total = 3 };
@@ -15,5 +17,8 @@ struct LocalPhase {
 // distance m from the shadow axis and the radii L1 of the penumbra and L2 of
 // the umbra at the observer (L2 < 0 for a total eclipse).
 LocalPhase PhaseAtMaximum(double m, double penumbraRadius, double umbraRadius);
+
+// The phase at any instant t (UT) while the penumbra covers the observer.
+LocalPhase PhaseAt(const LocalEclipseSetting& setting, double t);
 
 }  // namespace vellmora

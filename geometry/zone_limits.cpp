@@ -173,7 +173,7 @@ double CentralDuration(const ZoneModel& model, const GeographicPoint& central, d
 }  // namespace
 
 std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius) {
-  const ZoneModel model{FitsAroundCatalogueTime(listed.Centuries()), deltaT, umbralLunarRadius};
+  const ZoneModel model{FitsAroundListedInstant(listed), deltaT, umbralLunarRadius};
   const double start = ScanCentre(listed) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;

@@ -18,4 +18,12 @@ std::string FormatNumber(double value, int width, int decimals) {
   return text;
 }
 
+std::string FormatFixed(double value, int decimals) {
+  char digits[64];
+  const auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+  std::string text(digits, written.ptr);
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
 }  // namespace vellmora

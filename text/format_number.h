@@ -10,4 +10,8 @@ namespace vellmora {
 // trailing zeros and then a bare trailing point are dropped; "-0" becomes "0".
 std::string FormatNumber(double value, int width, int decimals);
 
+// A value with a fixed number of decimals, trailing zeros kept, for tables
+// and exports ("-0.0000" becomes "0.0000").
+std::string FormatFixed(double value, int decimals);
+
 }  // namespace vellmora

@@ -6,6 +6,7 @@
 #include "app/export/zone_table.h"
 #include "catalogue/moon.h"
 #include "ephem/timlib.h"
+#include "text/format_number.h"
 
 // GPX 1.1: the central line and the two limits as three tracks, one track
 // segment for each unbroken run, each point with the step's instant.

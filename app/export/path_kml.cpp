@@ -1,6 +1,7 @@
 #include "app/export/path_export.h"
 #include "app/export/path_lines.h"
 #include "app/export/zone_table.h"
+#include "text/format_number.h"
 
 // KML 2.2: one Placemark per line with a MultiGeometry of LineStrings, and one
 // for the zone with its Polygons; coordinates "longitude,latitude" in degrees.

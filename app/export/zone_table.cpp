@@ -1,11 +1,11 @@
 #include "app/export/zone_table.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "app/texts/eclipse_row.h"
 #include "ephem/timlib.h"
+#include "text/format_number.h"
 
 namespace vellmora {
 namespace {
@@ -28,14 +28,6 @@ std::string FormatStepInstant(double instant) {
   const long seconds = std::min(86399L, static_cast<long>(std::floor(calendar.Hours * 3600)));
   std::string text;
   AppendListDateAndTime(text, calendar.Day, calendar.Month, calendar.Year, seconds);
-  return text;
-}
-
-std::string FormatFixed(double value, int decimals) {
-  char digits[64];
-  const auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-  std::string text(digits, written.ptr);
-  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   return text;
 }
 

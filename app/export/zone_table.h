@@ -21,9 +21,6 @@ inline constexpr std::array<std::string_view, 9> ZoneTableColumns{
 // second, Julian calendar before 1582-10-15 as in the eclipse list.
 std::string FormatStepInstant(double instant);
 
-// A value with a fixed number of decimals ("-0.0000" becomes "0.0000").
-std::string FormatFixed(double value, int decimals);
-
 std::string ZoneTableHeader(char separator);
 std::string ZoneTableRow(const ZoneStep& step, char separator);
 

@@ -52,12 +52,20 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
 }
 
 void DetailsDialog::Refresh() {
-  const LocalDetails* details = form_.Selected ? &form_.Selected->Details() : nullptr;
+  if (form_.Selected) {
+    Show(form_.Selected->Details());
+  } else {
+    table_->clear();
+    table_->setRowCount(0);
+    figures_->clear();
+  }
+}
+
+void DetailsDialog::Show(const LocalDetails& details) {
   table_->clear();
   table_->setRowCount(0);
   figures_->clear();
-  if (!details) return;
-  const LocalDetailsText text = FormatLocalDetails(*details);
+  const LocalDetailsText text = FormatLocalDetails(details);
   table_->setColumnCount(static_cast<int>(text.Header.size()));
   QStringList titles;
   for (const std::string& title : text.Header) titles << ToQString(title);

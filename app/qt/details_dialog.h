@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "app/window/form37.h"
+#include "geometry/local_details.h"
 
 namespace vellmora {
 
@@ -19,6 +20,9 @@ class DetailsDialog : public QDialog {
 
   // Computes and shows the details of the form's shown eclipse and place.
   void Refresh();
+  // Shows the details of one eclipse at one place (an eclipse outside the
+  // list, chosen in "Finsternisse am Beobachtungsort").
+  void Show(const LocalDetails& details);
 
   QTableWidget* Table() const { return table_; }
   QString Figures() const { return figures_->toPlainText(); }

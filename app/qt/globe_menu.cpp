@@ -16,6 +16,7 @@ constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
+constexpr const char* kVisibleEclipses = "Finsternisse am Beobachtungsort\x85";
 constexpr const char* kAbout =
     "\xDC"
     "ber Vellmora\x85";
@@ -68,6 +69,9 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   QAction* exportPath = menu->addAction(ToQString(kExportPath));
   exportPath->setEnabled(!form_.CentralLine().CentralLatitudes.empty());
   QObject::connect(exportPath, &QAction::triggered, [this] { AskAndExportPath(); });
+  QAction* visible = menu->addAction(ToQString(kVisibleEclipses));
+  visible->setEnabled(static_cast<bool>(ShowVisibleEclipses));
+  QObject::connect(visible, &QAction::triggered, [this] { ShowVisibleEclipses(); });
   menu->addSeparator();
   menu->addAction(about_);
   return menu;

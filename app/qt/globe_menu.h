@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/controls/controls.h"
@@ -18,7 +19,7 @@ class AboutDialog;
 
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
 // right click as the observing place), "Zonengrenzen zeigen", "Karte
-// speichern…", "Pfad exportieren…" and "Über Vellmora…", which F1 opens too.
+// speichern…", "Pfad exportieren…", "Finsternisse am Beobachtungsort…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
   GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorReport& errors);
@@ -36,6 +37,9 @@ class GlobeMenu {
   void ShowAbout();
 
   QAction* AboutAction() const { return about_; }
+
+  // "Finsternisse am Beobachtungsort…": who opens that dialog.
+  std::function<void()> ShowVisibleEclipses;
 
  private:
   void AskAndSaveMap();

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <algorithm>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "app/globe/globe_painter.h"
 #include "app/qt/qt_text.h"
 #include "app/qt/tab_stop_delegate.h"
+#include "app/texts/year_field.h"
 
 namespace vellmora {
 namespace {
@@ -197,9 +199,16 @@ MainWindow::MainWindow() {
   auto* details = new QAction(ToQString("Einzelheiten\x85"), lb6);
   connect(details, &QAction::triggered, this, [this] { ShowDetails(); });
   lb6->addAction(details);
+  auto* visible = new QAction(ToQString("Finsternisse am Beobachtungsort\x85"), lb6);
+  connect(visible, &QAction::triggered, this, [this] { ShowVisibleEclipses(); });
+  lb6->addAction(visible);
   lb6->setContextMenuPolicy(Qt::ActionsContextMenu);
+  globeMenu_->ShowVisibleEclipses = [this] { ShowVisibleEclipses(); };
   form_->LocalCircumstancesShown = [this] {
     if (details_ != nullptr && details_->isVisible()) details_->Refresh();
+  };
+  form_->PlaceChanged = [this] {
+    if (visible_ != nullptr && visible_->isVisible()) visible_->FollowPlace();
   };
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -215,6 +224,56 @@ void MainWindow::ShowDetails() {
     details_->raise();
     details_->activateWindow();
   });
+}
+
+void MainWindow::ShowVisibleEclipses() {
+  form_->Dispatch([this] {
+    if (visible_ == nullptr) {
+      visible_ = new VisibleEclipsesDialog(this, *form_, [this](const VisibleEclipse& eclipse) {
+        form_->Dispatch([this, &eclipse] { ChooseSeenEclipse(eclipse); });
+      });
+    }
+    const ListYears years = ReadListYears(e1_->Text(), e2_->Text());
+    visible_->SetYears(years.First, years.Last);
+    visible_->show();
+    visible_->raise();
+    visible_->activateWindow();
+  });
+}
+
+void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
+  const ChosenEclipse chosen = EclipseAsListed(eclipse.Catalogue.Kind, eclipse.Catalogue.Time);
+  const EclipseKind kind = chosen.Kind;
+  if (kind == EclipseKind::Annular || kind == EclipseKind::AnnularTotal || kind == EclipseKind::Total) {
+    auto listedRow = [this, &chosen] {
+      const std::vector<ChosenEclipse>& listed = form_->ListedEclipses;
+      const auto found = std::find_if(listed.begin(), listed.end(), [&chosen](const ChosenEclipse& row) {
+        const CalendarInstant& a = row.DynamicalTime;
+        const CalendarInstant& b = chosen.DynamicalTime;
+        return row.Kind == chosen.Kind && a.Day == b.Day && a.Month == b.Month && a.Year == b.Year &&
+               a.Hours == b.Hours;
+      });
+      return found == listed.end() ? -1 : static_cast<int>(found - listed.begin());
+    };
+    if (listedRow() < 0) {
+      e1_->SetText(std::to_string(chosen.DynamicalTime.Year));
+      e2_->SetText(std::to_string(chosen.DynamicalTime.Year + 1));
+      form_->D1C();
+    }
+    auto* list = static_cast<QListWidget*>(Control("LB1"));
+    list->setCurrentRow(listedRow());
+    list->scrollToItem(list->currentItem());
+    form_->LB1C();
+    return;
+  }
+  // The eclipse is not in the list: its details at the place. (Its map of
+  // visibility belongs beside them once the globe can draw one.)
+  const Selection& seen = seenOutsideTheList_.emplace(
+      chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours, std::nullopt});
+  if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
+  details_->Show(seen.Details());
+  details_->show();
+  details_->raise();
 }
 
 QWidget* MainWindow::Control(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }

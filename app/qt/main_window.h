@@ -8,6 +8,7 @@
 #include "app/qt/globe_menu.h"
 #include "app/qt/qt_controls.h"
 #include "app/qt/qt_paint_box.h"
+#include "app/qt/visible_eclipses_dialog.h"
 #include "app/window/form37.h"
 
 namespace vellmora {
@@ -28,6 +29,15 @@ class MainWindow : public QWidget {
   void ShowDetails();
   DetailsDialog* Details() const { return details_; }
 
+  // Opens "Finsternisse am Beobachtungsort" (context menus of LB6 and of the
+  // globe) for the years of the list, or brings it to the front.
+  void ShowVisibleEclipses();
+  VisibleEclipsesDialog* VisibleEclipses() const { return visible_; }
+  // What a double-click on an eclipse seen from the place does: an eclipse of
+  // the list is chosen in the list (computed for its year if it is not
+  // listed); another one opens its details.
+  void ChooseSeenEclipse(const VisibleEclipse& eclipse);
+
  private:
   template <typename Widget>
   Widget* Place(QWidget* parent, const char* name, QRect geometry);
@@ -47,6 +57,9 @@ class MainWindow : public QWidget {
   std::unique_ptr<TForm37> form_;
   std::unique_ptr<GlobeMenu> globeMenu_;
   DetailsDialog* details_ = nullptr;
+  VisibleEclipsesDialog* visible_ = nullptr;
+  // An eclipse outside the list chosen in that dialog, with its details.
+  std::optional<Selection> seenOutsideTheList_;
 };
 
 }  // namespace vellmora

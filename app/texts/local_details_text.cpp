@@ -64,12 +64,6 @@ std::string Shift(const std::optional<double>& seconds) { return seconds ? Signe
 
 std::string ZoneClock(double hours) { return hours == 0 ? "UT" : "UT" + Signed(hours, 2) + "h"; }
 
-std::string Duration(double seconds) {
-  const double tenths = std::nearbyint(seconds * 10);
-  const double minutes = std::floor(tenths / 600);
-  return FormatNumber(minutes, 1, 0) + " min " + FormatNumber((tenths - 600 * minutes) / 10, 1, 1) + " s";
-}
-
 std::string Side(PathSide side) { return side == PathSide::North ? "n\xF6rdlich" : "s\374dlich"; }
 
 std::string LimitName(PathSide side) { return side == PathSide::North ? "n\xF6rdlichen" : "s\374dlichen"; }
@@ -117,6 +111,12 @@ std::string FormatDateAndTime(double t, double offsetHours) {
          " " + ClockOf(instant.SecondOfDay);
 }
 
+std::string FormatDuration(double seconds) {
+  const double tenths = std::nearbyint(seconds * 10);
+  const double minutes = std::floor(tenths / 600);
+  return FormatNumber(minutes, 1, 0) + " min " + FormatNumber((tenths - 600 * minutes) / 10, 1, 1) + " s";
+}
+
 std::string FormatClockTime(double t, double offsetHours) {
   const RoundedInstant zone = Rounded(t, offsetHours);
   const RoundedInstant ut = Rounded(t, 0);
@@ -146,7 +146,7 @@ LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
   if (details.CentralDurationSeconds) {
     const bool total = details.Kind == LocalEclipseKind::Total;
     figures.push_back(std::string(total ? "Dauer der Totalit\xE4t: " : "Dauer der Ringf\xF6rmigkeit: ") +
-                      Duration(*details.CentralDurationSeconds));
+                      FormatDuration(*details.CentralDurationSeconds));
   }
   AddHorizonFigures(details, figures);
   if (details.Path) AddPathFigures(*details.Path, figures);

@@ -25,6 +25,9 @@ LocalDetailsText FormatLocalDetails(const LocalDetails& details);
 // 1582 October 15.
 std::string FormatDateAndTime(double t, double offsetHours);
 
+// "M min S.S s", to the tenth of a second.
+std::string FormatDuration(double seconds);
+
 // "hh:mm:ss", with " (+1 Tag)" or " (-1 Tag)" when the clock of the zone is
 // on another day than UT.
 std::string FormatClockTime(double t, double offsetHours);

@@ -84,6 +84,8 @@ class TForm37 {
   // been filled from it.
   std::optional<Selection> Selected;
   std::function<void()> LocalCircumstancesShown;
+  // Who wants to hear when the observing place has changed.
+  std::function<void()> PlaceChanged;
 
   // The central line of the chosen eclipse, empty before one is chosen.
   const CentralLineResults& CentralLine() const;

@@ -43,6 +43,7 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
   controls_.L39.SetText("Geografische Breite: " + FormatNumber(ObserverLatitude, 1, 2) + "\xB0");
   controls_.L40.SetText("Geografische L\xE4nge: " + FormatNumber(ObserverLongitude, 1, 2) + "\xB0");
   controls_.L41.SetText("Zeitzone bzgl. WT: " + FormatNumber(TimeZoneOffsetHours, 1, 2) + "h");
+  if (PlaceChanged) PlaceChanged();
 }
 
 void TForm37::LB1C() {
@@ -50,8 +51,9 @@ void TForm37::LB1C() {
   if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
-  const Selection& selection = Selected.emplace(ListedEclipses[static_cast<std::size_t>(row)],
-                                                ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt});
+  const Selection& selection =
+      Selected.emplace(ListedEclipses[static_cast<std::size_t>(row)],
+                       ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt});
 
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);

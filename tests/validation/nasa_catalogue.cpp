@@ -28,8 +28,8 @@ std::vector<CatalogueEclipse> ReadCatalogue() {
     int h = 0, m = 0, s = 0;
     EXPECT_EQ(std::sscanf(f[3].c_str(), "%d:%d:%d", &h, &m, &s), 3) << line;
     rows.push_back({std::stoi(f[0]), std::stoi(f[1]), std::stoi(f[2]), h + m / 60.0 + s / 3600.0, std::stod(f[4]), f[6],
-                    std::stod(f[9]), std::stod(f[10]), std::stod(f[11]), f[12].empty() ? NAN : std::stod(f[12]),
-                    f[13].empty() ? NAN : std::stod(f[13])});
+                    std::stod(f[8]), std::stod(f[9]), std::stod(f[10]), std::stod(f[11]),
+                    f[12].empty() ? NAN : std::stod(f[12]), f[13].empty() ? NAN : std::stod(f[13])});
   }
   EXPECT_EQ(rows.size(), 224u);
   return rows;

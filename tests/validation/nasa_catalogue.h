@@ -15,6 +15,7 @@ struct CatalogueEclipse {
   double DynamicalHours;   // TD of greatest eclipse
   double DeltaTSeconds;    // the Delta-T NASA used
   std::string Type;        // "T", "Am", "H3", "A-", "P", ...
+  double Magnitude;        // at greatest eclipse
   double Latitude;         // of greatest eclipse, degrees north
   double LongitudeEast;    // degrees east
   double SunAltitude;      // degrees, there

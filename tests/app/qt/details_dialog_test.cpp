@@ -46,8 +46,9 @@ TEST(DetailsDialog, OpensFromTheLocalCircumstancesAndFollowsTheSelection) {
   auto* lb6 = qobject_cast<QListWidget*>(window.Control("LB6"));
   auto* cb6 = qobject_cast<QComboBox*>(window.Control("CB6"));
   ASSERT_TRUE(lb6 && cb6);
-  ASSERT_EQ(lb6->actions().size(), 1);
+  ASSERT_EQ(lb6->actions().size(), 2);
   EXPECT_EQ(lb6->actions().front()->text(), QString::fromUtf8("Einzelheiten…"));
+  EXPECT_EQ(lb6->actions().back()->text(), QString::fromUtf8("Finsternisse am Beobachtungsort…"));
   EXPECT_EQ(lb6->contextMenuPolicy(), Qt::ActionsContextMenu);
 
   ChooseEclipse(window, "12.08.2026");

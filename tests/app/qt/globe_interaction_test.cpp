@@ -108,9 +108,10 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
   for (const QAction* action : menu->actions()) {
     if (!action->isSeparator()) entries.append(action->text());
   }
-  EXPECT_EQ(entries, (QStringList{QString::fromUtf8("Beobachtungsort hierher"),
-                                  QString::fromUtf8("Zonengrenzen zeigen"), QString::fromUtf8("Karte speichern…"),
-                                  QString::fromUtf8("Pfad exportieren…"), QString::fromUtf8("Über Vellmora…")}));
+  EXPECT_EQ(entries,
+            (QStringList{QString::fromUtf8("Beobachtungsort hierher"), QString::fromUtf8("Zonengrenzen zeigen"),
+                         QString::fromUtf8("Karte speichern…"), QString::fromUtf8("Pfad exportieren…"),
+                         QString::fromUtf8("Finsternisse am Beobachtungsort…"), QString::fromUtf8("Über Vellmora…")}));
   QAction* observeHere = Entry(*menu, "Beobachtungsort hierher");
   ASSERT_NE(observeHere, nullptr);
   observeHere->trigger();

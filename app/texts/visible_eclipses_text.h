@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sightings/visible_eclipses.h"
+
+// The eclipses seen from a place as the window's German table (Windows-1252):
+// one row per eclipse. The dialog "Finsternisse am Beobachtungsort" shows it
+// and copies it as tab-separated text; the command line prints the same.
+
+namespace vellmora {
+
+// The column titles.
+const std::vector<std::string>& VisibleEclipsesHeader();
+
+// One row, as many cells as titles.
+std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse);
+
+// The window's name of the kind seen at the place.
+std::string LocalKindName(LocalEclipseKind kind);
+
+// The lines joined by tabs and line ends, the header first.
+std::string TabSeparated(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace vellmora

@@ -1,0 +1,185 @@
+#include "cli/command_visible.h"
+
+#include <charconv>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "app/texts/local_details_text.h"
+#include "app/texts/visible_eclipses_text.h"
+#include "cli/arguments.h"
+#include "cli/eclipse_selection.h"
+#include "cli/json_values.h"
+#include "text/windows1252.h"
+
+namespace vellmora {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vellmora-cli visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] "
+    "[--json | --csv]\n";
+
+enum class OutputForm { Table, Json, Csv };
+
+struct VisibleOptions {
+  int First = 0;
+  int Last = 0;
+  SelectionOptions Where;  // the place options; no date
+  SightingFilter Filter;
+  OutputForm Form = OutputForm::Table;
+};
+
+std::optional<int> ListYear(std::string_view text) {
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (year < kFirstListYear || year > kLastListYear) return std::nullopt;
+  return year;
+}
+
+// The options, or nullopt after a message on err.
+std::optional<VisibleOptions> ReadOptions(std::span<const std::string> args, std::ostream& err) {
+  if (args.size() < 2) {
+    err << "visible needs the years FIRST and LAST\n";
+    return std::nullopt;
+  }
+  VisibleOptions options;
+  const std::optional<int> first = ListYear(args[0]);
+  const std::optional<int> last = ListYear(args[1]);
+  if (!first || !last) {
+    err << "the years must be whole numbers from " << kFirstListYear << " to " << kLastListYear << ", got \""
+        << args[!first ? 0 : 1] << "\"\n";
+    return std::nullopt;
+  }
+  options.First = *first;
+  options.Last = *last;
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (word == "--place" && hasValue) {
+      options.Where.Place = args[++i];
+    } else if ((word == "--lat" || word == "--lon" || word == "--min-magnitude") && hasValue) {
+      const std::optional<double> value = ParseDecimal(args[++i]);
+      const double limit = word == "--lat" ? 90 : word == "--lon" ? 180 : 2;
+      const double lowest = word == "--min-magnitude" ? 0 : -limit;
+      if (!value || *value < lowest || *value > limit) {
+        err << word << " needs a number from " << lowest << " to " << limit << ", got \"" << args[i] << "\"\n";
+        return std::nullopt;
+      }
+      if (word == "--min-magnitude") {
+        options.Filter.MinimumMagnitude = *value;
+      } else {
+        (word == "--lat" ? options.Where.Latitude : options.Where.Longitude) = value;
+      }
+    } else if (word == "--central") {
+      options.Filter.CentralOnly = true;
+    } else if (word == "--json" || word == "--csv") {
+      if (options.Form != OutputForm::Table) {
+        err << "choose either --json or --csv\n";
+        return std::nullopt;
+      }
+      options.Form = word == "--json" ? OutputForm::Json : OutputForm::Csv;
+    } else {
+      err << (hasValue || word.starts_with("--") ? "unexpected argument \"" + word + "\"" : word + " needs a value")
+          << '\n';
+      return std::nullopt;
+    }
+  }
+  const SelectionOptions& where = options.Where;
+  if (where.Latitude.has_value() != where.Longitude.has_value()) {
+    err << "--lat and --lon go together\n";
+    return std::nullopt;
+  }
+  if (where.Place.has_value() == where.Latitude.has_value()) {
+    err << "visible needs the observing place: either --place NAME or --lat LAT --lon LON\n";
+    return std::nullopt;
+  }
+  return options;
+}
+
+nlohmann::ordered_json Instant(double t) { return Windows1252ToUtf8(FormatDateAndTime(t, 0)); }
+
+nlohmann::ordered_json InstantIf(bool present, double t) { return present ? Instant(t) : nullptr; }
+
+// The fields of one eclipse with English names, units in the names; the CSV
+// has them as its columns.
+nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
+  const bool central = eclipse.SeesCentralPhase();
+  const std::vector<std::string> row = VisibleEclipseRow(eclipse);
+  nlohmann::ordered_json json;
+  json["date"] = row[0];
+  json["kind"] = LocalKindJsonName(eclipse.Kind);
+  json["magnitude"] = eclipse.Magnitude;
+  json["obscuration"] = eclipse.Obscuration;
+  json["maximum_ut"] = Instant(eclipse.Maximum);
+  json["greatest_seen_ut"] = Instant(eclipse.GreatestSeen);
+  json["sun_alt_deg"] = eclipse.Sun.Altitude;
+  json["sun_az_deg"] = eclipse.Sun.Azimuth;
+  json["first_contact_ut"] = Instant(eclipse.Contacts[0]);
+  json["second_contact_ut"] = InstantIf(central, eclipse.Contacts[1]);
+  json["third_contact_ut"] = InstantIf(central, eclipse.Contacts[2]);
+  json["fourth_contact_ut"] = Instant(eclipse.Contacts[3]);
+  json["begins_before_sunrise"] = eclipse.BeginsBeforeSunrise;
+  json["ends_after_sunset"] = eclipse.EndsAfterSunset;
+  json["central_duration_s"] = central ? NumberOrNull<nlohmann::ordered_json>(eclipse.CentralDurationSeconds) : nullptr;
+  json["central_phase_probability"] = NumberOrNull<nlohmann::ordered_json>(eclipse.CentralPhaseProbability);
+  return json;
+}
+
+std::string CsvCell(const nlohmann::ordered_json& value) {
+  if (value.is_null()) return {};
+  if (value.is_string()) return value.get<std::string>();
+  return value.dump();
+}
+
+// One line of cells, separated by commas (no cell holds one).
+void PrintCsvLine(const nlohmann::ordered_json& fields, bool names, std::ostream& out) {
+  const char* separator = "";
+  for (const auto& [name, value] : fields.items()) {
+    out << separator << (names ? name : CsvCell(value));
+    separator = ",";
+  }
+  out << '\n';
+}
+
+void PrintCsv(const std::vector<VisibleEclipse>& eclipses, std::ostream& out) {
+  PrintCsvLine(EclipseAsJson(VisibleEclipse{}), true, out);
+  for (const VisibleEclipse& eclipse : eclipses) PrintCsvLine(EclipseAsJson(eclipse), false, out);
+}
+
+}  // namespace
+
+int RunVisibleCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const std::optional<VisibleOptions> options = ReadOptions(args, err);
+  if (!options) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  const std::optional<ChosenPlace> chosen = ChosenPlaceOf(options->Where, err);
+  if (!chosen) return kExitUsage;
+  const ObservingPlace place{chosen->Latitude, chosen->LongitudeEast, chosen->ZoneOffsetHours};
+  std::vector<VisibleEclipse> eclipses;
+  for (VisibleEclipse& eclipse : FindVisibleEclipses(options->First, options->Last, place)) {
+    if (options->Filter.Keeps(eclipse)) eclipses.push_back(std::move(eclipse));
+  }
+  switch (options->Form) {
+    case OutputForm::Json: {
+      nlohmann::ordered_json json = nlohmann::ordered_json::array();
+      for (const VisibleEclipse& eclipse : eclipses) json.push_back(EclipseAsJson(eclipse));
+      out << json.dump(2) << '\n';
+      break;
+    }
+    case OutputForm::Csv:
+      PrintCsv(eclipses, out);
+      break;
+    case OutputForm::Table: {
+      std::vector<std::vector<std::string>> rows;
+      for (const VisibleEclipse& eclipse : eclipses) rows.push_back(VisibleEclipseRow(eclipse));
+      out << Windows1252ToUtf8(TabSeparated(VisibleEclipsesHeader(), rows));
+      break;
+    }
+  }
+  return 0;
+}
+
+}  // namespace vellmora
