@@ -13,7 +13,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double kMinute = 60 / kSecondsPerJulianCentury;
+constexpr double kMinute = CenturiesOfSeconds(60);
 
 constexpr double kHalfWidthInSigma = 5;
 constexpr int kIntervals = 40;           // samples of the margin over +-5 sigma, 0.25 sigma apart

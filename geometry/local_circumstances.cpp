@@ -11,8 +11,8 @@
 namespace vellmora {
 namespace {
 
-constexpr double kSixMinutes = 0.1 / 876600;  // 0.1 of the 876,600 hours of a century, as the search always took it
-constexpr int kSearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
+constexpr double kSixMinutes = CenturiesOfSeconds(6 * 60);
+constexpr int kSearchWindows = 51;  // 12-minute windows centred from T - 5 h to T + 5 h
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute

@@ -10,8 +10,8 @@
 namespace vellmora {
 namespace {
 
-constexpr double kHorizonScanStep = 300 / kSecondsPerJulianCentury;  // the Sun's altitude changes little in 5 minutes
-constexpr double kHorizonTolerance = 0.1 / kSecondsPerJulianCentury;
+constexpr double kHorizonScanStep = CenturiesOfSeconds(300);  // the Sun's altitude changes little in 5 minutes
+constexpr double kHorizonTolerance = CenturiesOfSeconds(0.1);
 
 bool SeesCentralPhase(LocalEclipseKind kind) {
   return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total;

@@ -17,7 +17,7 @@ namespace {
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
-constexpr double kRateHalfSpan = 10.0 / kSecondsPerDay / kDaysPerJulianCentury;
+constexpr double kRateHalfSpan = CenturiesOfSeconds(10);
 
 // How far either side of the first guess the position angle of a limit point
 // is sought, and how precisely (degrees).

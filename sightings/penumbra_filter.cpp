@@ -10,7 +10,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double kMinute = 60 / kSecondsPerJulianCentury;
+constexpr double kMinute = CenturiesOfSeconds(60);
 constexpr double kSearchHalfSpanMinutes = 306;  // the contact search's span about the catalogue time
 constexpr double kFitHalfSpan = (kSearchHalfSpanMinutes + 60) * kMinute;
 // A first pass an hour apart drops the eclipses whose shadow passes far
