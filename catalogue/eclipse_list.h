@@ -20,11 +20,10 @@ struct EclipseListRow {
   EclipseKind Kind;
 };
 
-// The central eclipses from 1 January of `firstYear`, 0 h, up to the first one
-// found after 1 January of `lastYear`, 0 h (the search steps on a day past
-// every eclipse it finds and stops once it is beyond that date), in time order.
-// The years are taken as they are; EConvertError with kDateEncodeMessage for
-// a year outside 1..9999.
+// The central eclipses from 1 January of `firstYear`, 0 h, up to before
+// 1 January of `lastYear`, 0 h, both in the calendar in force (Julian before
+// 1582-10-15), in time order. The years are taken as they are; EConvertError
+// with kDateEncodeMessage for a year outside 1..9999.
 std::vector<EclipseListRow> ListCentralEclipses(int firstYear, int lastYear);
 
 // Every solar eclipse (partial and non-central ones too) of the same walk.

@@ -4,6 +4,8 @@
 
 #include "app/selection/selection.h"
 #include "app/texts/local_details_text.h"
+#include "catalogue/moon.h"
+#include "civil/iso_time.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/json_values.h"
@@ -14,7 +16,8 @@
 namespace vellmora {
 namespace {
 
-constexpr const char* kUsage = "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n";
+constexpr const char* kUsage =
+    "usage: vellmora-cli details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n";
 
 std::string Joined(const std::vector<std::string>& cells) {
   std::string line;
@@ -22,8 +25,8 @@ std::string Joined(const std::vector<std::string>& cells) {
   return Windows1252ToUtf8(line);
 }
 
-void PrintText(const LocalDetails& details, std::ostream& out) {
-  const LocalDetailsText text = FormatLocalDetails(details);
+void PrintText(const Selection& selection, std::ostream& out) {
+  const LocalDetailsText text = FormatLocalDetails(selection);
   if (!text.Rows.empty()) {
     out << Joined(text.Header) << '\n';
     for (const std::vector<std::string>& row : text.Rows) out << Joined(row) << '\n';
@@ -62,14 +65,26 @@ const char* CertaintyName(Certainty certainty) {
 
 const char* SideName(PathSide side) { return side == PathSide::North ? "north" : "south"; }
 
-// The instant in UT and in the place's zone time, and as a Julian Date (UT).
-void AddInstant(nlohmann::json& object, double t, double zoneOffsetHours) {
-  object["ut"] = FormatDateAndTime(t, 0);
-  object["zone_time"] = FormatDateAndTime(t, zoneOffsetHours);
-  object["jd_ut"] = MJDFromCenturies(t) + kJulianDateOfMJDZero;
+// The instant in UT, in the place's civil time and its local solar times
+// (ISO 8601, proleptic Gregorian), as a Julian Date (UT), and before
+// 1582-10-15 as the eclipse list's Julian-calendar date (UT).
+void AddInstant(nlohmann::json& object, double t, const PlaceClocks& clocks) {
+  const CivilClock& civil = clocks.Civil;
+  object["ut"] = IsoUtc(t);
+  object["civil_time"] = IsoWithOffset(t, civil.OffsetSeconds);
+  object["summer_time"] = civil.SummerTime;
+  object["local_mean_time_of_zone"] = civil.LocalMeanTime;
+  object["local_apparent_solar_time"] = IsoLocalTime(t, clocks.ApparentSolarOffsetSeconds);
+  object["local_mean_solar_time"] = IsoLocalTime(t, clocks.MeanSolarOffsetSeconds);
+  const double jd = MJDFromCenturies(t) + kJulianDateOfMJDZero;
+  object["jd_ut"] = jd;
+  if (jd < kGregorianSwitchJD) object["ut_julian_calendar"] = IsoJulianCalendar(t, 0);
 }
 
-nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace& place, const LocalDetails& details) {
+nlohmann::json DetailsAsJson(const SelectionOptions& options, const Selection& selection) {
+  const ChosenPlace& place = selection.Place();
+  const LocalDetails& details = selection.Details();
+  const DetailsClocks& clocks = selection.Clocks();
   nlohmann::json json;
   json["date"] = options.Date;
   json["place"] = options.Place ? nlohmann::json(*options.Place) : nullptr;
@@ -79,10 +94,12 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
   json["magnitude"] = details.Magnitude;
   json["obscuration"] = details.Obscuration;
   json["zone_offset_h"] = details.ZoneOffsetHours;
+  json["time_zone"] = place.TimeZone;
   json["events"] = nlohmann::json::array();
-  for (const LocalEvent& event : details.Events) {
+  for (std::size_t i = 0; i < details.Events.size(); ++i) {
+    const LocalEvent& event = details.Events[i];
     nlohmann::json entry{{"event", EventName(event.Kind)}};
-    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    AddInstant(entry, event.Instant, clocks.Events[i]);
     entry["alt_deg"] = event.Sun.Altitude;
     entry["apparent_alt_deg"] = event.Sun.ApparentAltitude;
     entry["az_deg"] = event.Sun.Azimuth;
@@ -94,9 +111,10 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
     json["events"].push_back(entry);
   }
   json["horizon_events"] = nlohmann::json::array();
-  for (const HorizonEvent& event : details.HorizonEvents) {
+  for (std::size_t i = 0; i < details.HorizonEvents.size(); ++i) {
+    const HorizonEvent& event = details.HorizonEvents[i];
     nlohmann::json entry{{"event", event.Kind == HorizonCrossing::Sunrise ? "sunrise" : "sunset"}};
-    AddInstant(entry, event.Instant, details.ZoneOffsetHours);
+    AddInstant(entry, event.Instant, clocks.HorizonEvents[i]);
     entry["magnitude"] = event.Magnitude;
     json["horizon_events"].push_back(entry);
   }
@@ -124,10 +142,19 @@ nlohmann::json DetailsAsJson(const SelectionOptions& options, const ChosenPlace&
 
 int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   std::vector<std::string> rest;
-  const std::optional<SelectionOptions> options = ReadSelectionOptions(args, rest, err);
-  const bool json = rest.size() == 1 && rest.front() == "--json";
-  if (!options || !(rest.empty() || json) || !(options->Place || options->Latitude)) {
-    if (options && !rest.empty() && !json) err << "unexpected argument \"" << rest.front() << "\"\n";
+  std::optional<SelectionOptions> options = ReadSelectionOptions(args, rest, err);
+  const bool json = !rest.empty() && rest.back() == "--json";
+  if (json) rest.pop_back();
+  if (options && rest.size() == 2 && rest.front() == "--tz") {
+    if (!IsKnownTimeZone(rest.back())) {
+      err << "no time zone is called \"" << rest.back() << "\" (an IANA name such as Europe/Berlin)\n";
+      return kExitUsage;
+    }
+    options->TimeZone = rest.back();
+    rest.clear();
+  }
+  if (!options || !rest.empty() || !(options->Place || options->Latitude)) {
+    if (options && !rest.empty()) err << "unexpected argument \"" << rest.front() << "\"\n";
     err << kUsage;
     return kExitUsage;
   }
@@ -138,9 +165,9 @@ int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std:
   const Selection selection(eclipse, *place);
   if (selection.CentralLine().Size() == 0) err << NoCentralLineNotice(options->Date) << '\n';
   if (json) {
-    out << DetailsAsJson(*options, selection.Place(), selection.Details()).dump(2) << '\n';
+    out << DetailsAsJson(*options, selection).dump(2) << '\n';
   } else {
-    PrintText(selection.Details(), out);
+    PrintText(selection, out);
   }
   return 0;
 }

@@ -1,11 +1,11 @@
 #include "cli/command_export.h"
 
-#include <fstream>
 #include <optional>
 
 #include "app/export/path_export.h"
 #include "cli/arguments.h"
 #include "cli/listed_eclipse.h"
+#include "cli/output_file.h"
 
 namespace vellmora {
 namespace {
@@ -50,19 +50,10 @@ int RunExportCommand(std::span<const std::string> args, std::ostream& out, std::
   }
   ChosenEclipse eclipse;
   if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
-  const std::string content = WritePath(ExportedPathOf(Selection(eclipse, {})), *options->Format);
-  if (!options->File) {
-    out << content;
-    return 0;
-  }
-  std::ofstream file(*options->File, std::ios::binary);
-  file << content;
-  file.close();
-  if (!file) {
-    err << "cannot write \"" << *options->File << "\"\n";
-    return kExitFailure;
-  }
-  return 0;
+  const ExportedPath path = ExportedPathOf(Selection(eclipse, {}));
+  // Said as show, map and details say it; the file then holds no step.
+  if (path.Steps.empty()) err << NoCentralLineNotice(options->Date) << '\n';
+  return WriteOutput(options->File.value_or(std::string(kStandardOutput)), WritePath(path, *options->Format), out, err);
 }
 
 }  // namespace vellmora

@@ -15,6 +15,8 @@ int RunLimitsCommand(std::span<const std::string> args, std::ostream& out, std::
   ChosenEclipse eclipse;
   if (const int status = FindListedEclipse(args[0], err, eclipse); status != 0) return status;
   const Selection selection(eclipse, {});
+  // Said as show, map and details say it; the table then holds no step.
+  if (selection.ZoneLimits().empty()) err << NoCentralLineNotice(args[0]) << '\n';
   out << ZoneTableHeader('\t') << '\n';
   for (const ZoneStep& step : selection.ZoneLimits()) out << ZoneTableRow(step, '\t') << '\n';
   return 0;

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/map_renderer_loader.h"
+#include "cli/output_file.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -17,9 +18,6 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
     "[--centre LAT,SETTING] [--search]\n";
-
-// --png - writes the picture itself to standard output instead of the path of a file.
-constexpr std::string_view kStandardOutput = "-";
 
 struct GlobeCentre {
   int Latitude;  // value for T1
@@ -42,7 +40,7 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
-// "LAT,SETTING", two whole numbers; the spin fields clamp them into their ranges.
+// "LAT,SETTING", two whole numbers, within the spin fields' ranges.
 std::optional<GlobeCentre> ReadCentre(std::string_view text) {
   const std::size_t comma = text.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
@@ -97,7 +95,17 @@ std::optional<MapRequest> ReadMapRequest(std::span<const std::string> args, std:
 }
 
 // Brings the in-memory window to the picture asked for; the exit status, 0 when it shows it.
+bool InRange(const SpinField& field, int value) { return value >= field.Minimum() && value <= field.Maximum(); }
+
 int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& err) {
+  if (request.Centre &&
+      !(InRange(window.T1, request.Centre->Latitude) && InRange(window.T2, request.Centre->Setting))) {
+    err << "--centre wants LAT from " << window.T1.Minimum() << " to " << window.T1.Maximum() << " and SETTING from "
+        << window.T2.Minimum() << " to " << window.T2.Maximum() << ", as the spin fields take them, not "
+        << request.Centre->Latitude << "," << request.Centre->Setting << "\n"
+        << kUsage;
+    return kExitUsage;
+  }
   if (request.Selection) {
     if (const int status = SelectEclipse(window, *request.Selection, err); status != 0) return status;
   } else {
@@ -132,15 +140,11 @@ int RunMapCommand(std::span<const std::string> args, std::ostream& out, std::ost
   }
   MemoryWindow window(SystemClock().Today(), renderer);
   if (const int status = DriveWindow(window, *request, err); status != 0) return status;
-  if (request->PngPath == kStandardOutput) {
-    out << window.PB3.Shown().PngBytes();
-    return 0;
+  if (const int status = WriteOutput(request->PngPath, window.PB3.Shown().PngBytes(), out, err); status != 0) {
+    return status;
   }
-  if (!window.PB3.Shown().SavePng(request->PngPath)) {
-    err << "cannot write " << request->PngPath << '\n';
-    return kExitFailure;
-  }
-  out << request->PngPath << '\n';
+  // The name of the file written; "-" writes the picture itself to standard output instead.
+  if (request->PngPath != kStandardOutput) out << request->PngPath << '\n';
   return 0;
 }
 

@@ -1,8 +1,10 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command_central.h"
@@ -36,13 +38,14 @@ struct CommandEntry {
 constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
 
 constexpr CommandEntry kCommands[] = {
-    {"list", RunListCommand, "list FIRST LAST                  the central eclipses of the years FIRST to LAST", ""},
+    {"list", RunListCommand,
+     "list FIRST LAST                  the central eclipses from 1 January FIRST to before 1 January LAST", ""},
     {"show", RunShowCommand,
      "show DD.MM.YYYY [--place NAME | --lat LAT --lon LON]\n"
      "                                     central line, place and local circumstances of that eclipse",
      kPlaceOptions},
-    {"search", RunSearchCommand, "search DD.MM.YYYY [...]          as show, then the places near the path",
-     kPlaceOptions},
+    {"search", RunSearchCommand,
+     "search DD.MM.YYYY [...]          with show's arguments: the numbered places near the path", kPlaceOptions},
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
      "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
@@ -52,9 +55,10 @@ constexpr CommandEntry kCommands[] = {
     {"local", RunLocalCommand,
      "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
     {"details", RunDetailsCommand,
-     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--json]\n"
-     "                                     the Sun, the contact angles, the duration and Delta-T at a place",
-     "--place= --lat= --lon= --json"},
+     "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n"
+     "                                     the Sun, the contact angles, the duration and Delta-T at a place,\n"
+     "                                     the times also as civil time (of ZONE) and local solar time",
+     "--place= --lat= --lon= --tz= --json"},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},
@@ -102,6 +106,22 @@ std::optional<std::string_view> UnknownOption(const CommandEntry& command, std::
   return std::nullopt;
 }
 
+// The first option that `args` give more than once, if any: one rule for all
+// options, as a repeated value would otherwise silently replace the first.
+std::optional<std::string_view> RepeatedOption(const CommandEntry& command, std::span<const std::string> args) {
+  if (!command.Options) return std::nullopt;
+  std::vector<std::string_view> seen;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::optional<bool> takesValue =
+        LooksLikeOption(args[i]) ? OptionTakesValue(*command.Options, args[i]) : std::nullopt;
+    if (!takesValue) continue;
+    if (std::find(seen.begin(), seen.end(), args[i]) != seen.end()) return args[i];
+    seen.push_back(args[i]);
+    if (*takesValue) ++i;
+  }
+  return std::nullopt;
+}
+
 void PrintUsage(std::ostream& stream) {
   stream << "usage: vellmora-cli COMMAND ...\n";
   for (const CommandEntry& command : kCommands) stream << "  " << command.Synopsis << '\n';
@@ -122,6 +142,10 @@ int RunCommand(const CommandEntry& command, std::span<const std::string> args, s
   }
   if (const std::optional<std::string_view> option = UnknownOption(command, args)) {
     return UsageError("unknown option \"" + std::string(*option) + "\" for " + std::string(command.Name), err);
+  }
+  if (const std::optional<std::string_view> option = RepeatedOption(command, args)) {
+    return UsageError("option \"" + std::string(*option) + "\" given more than once for " + std::string(command.Name),
+                      err);
   }
   return command.Run(args, out, err);
 }

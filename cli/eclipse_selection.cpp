@@ -1,5 +1,7 @@
 #include "cli/eclipse_selection.h"
 
+#include "app/globe/nearest_place.h"
+#include "app/memory/memory_controls.h"
 #include "app/resources/resources.h"
 #include "cli/arguments.h"
 #include "cli/listed_eclipse.h"
@@ -8,8 +10,9 @@
 namespace vellmora {
 namespace {
 
+// The name as it was looked up: bytes that are not UTF-8 show as "?", not raw on the terminal.
 std::string NoPlaceNotice(const std::string& name) {
-  return "no place is called \"" + name + "\" (see vellmora-cli places TEXT)";
+  return "no place is called \"" + Windows1252ToUtf8(Utf8ToWindows1252(name)) + "\" (see vellmora-cli places TEXT)";
 }
 
 bool ReportedError(const MemoryWindow& window, std::ostream& err) {
@@ -38,10 +41,19 @@ std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& da
 }  // namespace
 
 std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::ostream& err) {
-  if (!options.Place) return ChosenPlace{options.Latitude.value_or(0), options.Longitude.value_or(0), 0, std::nullopt};
+  const std::vector<std::string> table = LoadResourceLines("mort");
+  const std::vector<std::string> zones = LoadResourceLines("zones");
+  const auto zoneOf = [&](std::size_t index) { return options.TimeZone.value_or(zones.at(index)); };
+  if (!options.Place) {
+    // The zone of the nearest place, as the window takes it for a point.
+    MemoryTextList placeTable;
+    for (const std::string& line : table) placeTable.Add(line);
+    const GeoPoint point{options.Latitude.value_or(0), options.Longitude.value_or(0)};
+    const auto nearest = static_cast<std::size_t>(NearestPlaceIndex(placeTable, point));
+    return ChosenPlace{point.Latitude, point.Longitude, 0, std::nullopt, zoneOf(nearest)};
+  }
   const std::string name = Utf8ToWindows1252(*options.Place);
   const std::vector<std::string> names = LoadResourceLines("mort1");
-  const std::vector<std::string> table = LoadResourceLines("mort");
   const auto index = static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
   if (index >= names.size() || index >= table.size()) {
     err << NoPlaceNotice(*options.Place) << '\n';
@@ -49,7 +61,7 @@ std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::o
   }
   const PlaceRecord place = ParsePlaceRecord(table[index]);
   return ChosenPlace{static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
-                     static_cast<double>(place.ZoneOffset), name};
+                     static_cast<double>(place.ZoneOffset), name, zoneOf(index)};
 }
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,
@@ -62,7 +74,7 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
     err << date.Problem << ": \"" << args[0] << "\"\n";
     return std::nullopt;
   }
-  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt};
+  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt, std::nullopt};
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool hasValue = i + 1 < args.size();

@@ -20,6 +20,9 @@ struct SelectionOptions {
   std::optional<std::string> Place;
   std::optional<double> Latitude;
   std::optional<double> Longitude;
+  // The time zone of the civil times (IANA name); by default the place's own,
+  // for --lat/--lon the nearest table place's.
+  std::optional<std::string> TimeZone;
 };
 
 // Reads the date and the place options; a message on err and nullopt when they are wrong.
@@ -27,8 +30,9 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
                                                      std::ostream& err);
 
 // The observing place of the options, as the window takes it: a place of the
-// place table with its zone, or the coordinates with zone offset 0; a message
-// on err and none for a name the table does not have.
+// place table with its zone, or the coordinates with zone offset 0 and the
+// civil zone of the nearest place (--tz another); a message on err and none
+// for a name the table does not have.
 std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::ostream& err);
 
 // Chooses the place, lists the eclipses of the date's year and the next

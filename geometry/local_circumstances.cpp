@@ -7,12 +7,14 @@
 #include "geometry/contact_function.h"
 #include "geometry/local_contacts.h"
 #include "geometry/local_phase.h"
+#include "geometry/minimum_bracketed.h"
 
 namespace vellmora {
 namespace {
 
 constexpr double kSixMinutes = CenturiesOfSeconds(6 * 60);
 constexpr int kSearchWindows = 51;  // 12-minute windows centred from T - 5 h to T + 5 h
+constexpr double kMaximumTolerance = CenturiesOfSeconds(0.01);
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute
@@ -40,6 +42,15 @@ int SearchOuterContacts(const LocalEclipseSetting& setting, double catalogueTime
   return roots;
 }
 
+// The instant of the observer's least distance from the shadow axis near the
+// vertex of the search's parabola. The parabola through the penumbral contact
+// function at 6-minute spacing misses it by seconds, enough to lose a central
+// phase of a few seconds; one half step either side holds the true minimum.
+double TimeOfLeastDistance(const LocalEclipseSetting& setting, double vertex) {
+  auto distance = [&setting](double t) { return ShadowSeenBy(setting, t).DistanceFromAxis(); };
+  return MinimumBracketed(distance, vertex - kSixMinutes, vertex + kSixMinutes, kMaximumTolerance);
+}
+
 }  // namespace
 
 LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
@@ -65,12 +76,10 @@ LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, 
   result.Contacts.fill(catalogueTime);
   if (SearchOuterContacts(setting, catalogueTime, result) == 0) return result;
 
-  const ShadowElements elements = ComputeShadowElements(setting.Moon, setting.Sun, setting.DeltaT, result.Maximum);
-  const ObserverPosition observer = ObserverCoordinates(elements, result.Maximum, setting.LongitudeWest, setting.Site);
-  const double distanceFromAxis = std::hypot(observer.xi - elements.x, observer.eta - elements.y);
-  const LocalPhase phase =
-      PhaseAtMaximum(distanceFromAxis, ShadowRadiusAtObserver(elements, observer, ContactMode::Penumbral),
-                     ShadowRadiusAtObserver(elements, observer, ContactMode::Umbral));
+  result.Maximum = TimeOfLeastDistance(setting, result.Maximum);
+  const ShadowAtObserver shadow = ShadowSeenBy(setting, result.Maximum);
+  const LocalPhase phase = PhaseAtMaximum(shadow.DistanceFromAxis(), shadow.RadiusAtObserver(ContactMode::Penumbral),
+                                          shadow.RadiusAtObserver(ContactMode::Umbral));
   result.Kind = phase.Kind;
   result.Magnitude = phase.Magnitude;
   result.Obscuration = phase.Obscuration;

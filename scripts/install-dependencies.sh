@@ -7,7 +7,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins zlib1g-dev
+  libhowardhinnant-date-dev libicu-dev tzdata
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   fonts-dejavu-core

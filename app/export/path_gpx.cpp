@@ -1,35 +1,17 @@
-#include <cmath>
-#include <cstdio>
-
 #include "app/export/path_export.h"
 #include "app/export/path_lines.h"
 #include "app/export/zone_table.h"
-#include "catalogue/moon.h"
-#include "ephem/timlib.h"
+#include "civil/iso_time.h"
 #include "text/format_number.h"
 
 // GPX 1.1: the central line and the two limits as three tracks, one track
-// segment for each unbroken run, each point with the step's instant.
+// segment for each unbroken run, each point with the step's instant
+// (xsd:dateTime, proleptic Gregorian as the format prescribes).
 
 namespace vellmora {
 namespace {
 
 constexpr int kCoordinateDecimals = 5;
-
-// xsd:dateTime of an instant (Julian centuries since J2000, UT) to the
-// second, in the proleptic Gregorian calendar that the format prescribes.
-std::string IsoInstant(double instant) {
-  const double mjd = std::round(MJDFromCenturies(instant) * kSecondsPerDay) / kSecondsPerDay;
-  std::int16_t year = 0;
-  std::int16_t month = 0;
-  std::int16_t day = 0;
-  JDToGregorianCalendar(static_cast<long double>(mjd) + 2400000.5L, year, month, day);
-  const auto seconds = static_cast<long>(std::round((mjd - std::floor(mjd)) * kSecondsPerDay)) % 86400;
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02ld:%02ld:%02ldZ", year, month, day, seconds / 3600,
-                seconds / 60 % 60, seconds % 60);
-  return text;
-}
 
 std::string Track(const ExportedPath& path, PathLineKind kind, std::string_view part) {
   std::string gpx = "  <trk>\n    <name>" + XmlEscaped(PathPartTitle(path, part)) + "</name>\n";
@@ -44,7 +26,7 @@ std::string Track(const ExportedPath& path, PathLineKind kind, std::string_view 
     if (!inSegment) gpx += "    <trkseg>\n";
     inSegment = true;
     gpx += "      <trkpt lat=\"" + FormatFixed(point->Latitude, kCoordinateDecimals) + "\" lon=\"" +
-           FormatFixed(point->LongitudeEast, kCoordinateDecimals) + "\"><time>" + IsoInstant(step.Instant) +
+           FormatFixed(point->LongitudeEast, kCoordinateDecimals) + "\"><time>" + IsoUtc(step.Instant) +
            "</time></trkpt>\n";
   }
   if (inSegment) gpx += "    </trkseg>\n";

@@ -1,10 +1,12 @@
 #include "app/export/path_export.h"
 #include "app/export/path_lines.h"
 #include "app/export/zone_table.h"
+#include "civil/iso_time.h"
 #include "text/format_number.h"
 
 // KML 2.2: one Placemark per line with a MultiGeometry of LineStrings, and one
-// for the zone with its Polygons; coordinates "longitude,latitude" in degrees.
+// for the zone with its Polygons, each with the TimeSpan of the path;
+// coordinates "longitude,latitude" in degrees.
 
 namespace vellmora {
 namespace {
@@ -21,9 +23,16 @@ std::string Coordinates(const PathLine& line) {
   return text;
 }
 
+// The time the shadow takes over the path, from its first to its last step.
+std::string TimeSpan(const ExportedPath& path) {
+  if (path.Steps.empty()) return "";
+  return "    <TimeSpan><begin>" + IsoUtc(path.Steps.front().Instant) + "</begin><end>" +
+         IsoUtc(path.Steps.back().Instant) + "</end></TimeSpan>\n";
+}
+
 std::string PlacemarkStart(const ExportedPath& path, std::string_view part, std::string_view style) {
-  return "  <Placemark>\n    <name>" + XmlEscaped(PathPartTitle(path, part)) + "</name>\n    <styleUrl>#" +
-         std::string(style) + "</styleUrl>\n    <MultiGeometry>\n";
+  return "  <Placemark>\n    <name>" + XmlEscaped(PathPartTitle(path, part)) + "</name>\n" + TimeSpan(path) +
+         "    <styleUrl>#" + std::string(style) + "</styleUrl>\n    <MultiGeometry>\n";
 }
 
 constexpr std::string_view kPlacemarkEnd = "    </MultiGeometry>\n  </Placemark>\n";

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/texts/eclipse_row.h"
+#include "civil/iso_time.h"
 #include "ephem/timlib.h"
 #include "text/format_number.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr int kDegreeDecimals = 4;
 constexpr int kFigureDecimals = 1;
+constexpr int kJulianDateDecimals = 6;
 
 void AppendPlace(std::string& row, const std::optional<GeographicPoint>& place, char separator) {
   row += separator;
@@ -49,6 +51,10 @@ std::string ZoneTableRow(const ZoneStep& step, char separator) {
   if (step.WidthKm) row += FormatFixed(*step.WidthKm, kFigureDecimals);
   row += separator;
   row += FormatFixed(step.CentralDurationSeconds, kFigureDecimals);
+  row += separator;
+  row += IsoUtc(step.Instant);
+  row += separator;
+  row += FormatFixed(MJDFromCenturies(step.Instant) + kJulianDateOfMJDZero, kJulianDateDecimals);
   return row;
 }
 

@@ -14,8 +14,11 @@
 
 namespace vellmora {
 
-inline constexpr std::array<std::string_view, 9> ZoneTableColumns{
-    "ut", "north_lat", "north_lon", "central_lat", "central_lon", "south_lat", "south_lon", "width_km", "duration_s"};
+// "ut" as the eclipse list writes it; "ut_iso" the same instant in ISO 8601
+// (proleptic Gregorian, "Z"), "jd_ut" its Julian Date.
+inline constexpr std::array<std::string_view, 11> ZoneTableColumns{
+    "ut",        "north_lat", "north_lon",  "central_lat", "central_lon", "south_lat",
+    "south_lon", "width_km",  "duration_s", "ut_iso",      "jd_ut"};
 
 // The step's instant in universal time, "DD.MM.YYYY HH:MM:SS" to the nearest
 // second, Julian calendar before 1582-10-15 as in the eclipse list.

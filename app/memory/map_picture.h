@@ -17,8 +17,6 @@ class MapPicture : public OffscreenImage {
   // Takes over the pixels of another picture of the same renderer; drawing
   // on this picture afterwards starts with the canvas's initial pen and font.
   virtual void CopyFrom(MapPicture& other) = 0;
-  // Writes the picture as a PNG file; false when the file cannot be written.
-  virtual bool SavePng(const std::string& path) = 0;
   // The picture as the bytes of a PNG file.
   virtual std::string PngBytes() = 0;
   // The colour of one pixel (0 <= x < width, 0 <= y < height).

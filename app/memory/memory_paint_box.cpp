@@ -10,7 +10,6 @@ class BlankPicture : public MapPicture {
  public:
   Canvas& Surface() override { return canvas_; }
   void CopyFrom(MapPicture&) override {}
-  bool SavePng(const std::string&) override { return false; }
   std::string PngBytes() override { return {}; }
   Rgb PixelAt(int, int) override { return {255, 255, 255}; }
 

@@ -48,12 +48,12 @@ DetailsDialog::DetailsDialog(QWidget* parent, TForm37& form)
   layout->addWidget(table_, 3);
   layout->addWidget(figures_, 2);
   layout->addLayout(buttons);
-  resize(900, 420);
+  resize(1180, 420);  // room for the clocks and the angles side by side
 }
 
 void DetailsDialog::Refresh() {
   if (form_.Selected) {
-    Show(form_.Selected->Details());
+    Show(*form_.Selected);
   } else {
     table_->clear();
     table_->setRowCount(0);
@@ -61,11 +61,11 @@ void DetailsDialog::Refresh() {
   }
 }
 
-void DetailsDialog::Show(const LocalDetails& details) {
+void DetailsDialog::Show(const Selection& selection) {
   table_->clear();
   table_->setRowCount(0);
   figures_->clear();
-  const LocalDetailsText text = FormatLocalDetails(details);
+  const LocalDetailsText text = FormatLocalDetails(selection);
   table_->setColumnCount(static_cast<int>(text.Header.size()));
   QStringList titles;
   for (const std::string& title : text.Header) titles << ToQString(title);

@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include "app/selection/selection.h"
 #include "app/window/form37.h"
-#include "geometry/local_details.h"
 
 namespace vellmora {
 
@@ -22,7 +22,7 @@ class DetailsDialog : public QDialog {
   void Refresh();
   // Shows the details of one eclipse at one place (an eclipse outside the
   // list, chosen in "Finsternisse am Beobachtungsort").
-  void Show(const LocalDetails& details);
+  void Show(const Selection& selection);
 
   QTableWidget* Table() const { return table_; }
   QString Figures() const { return figures_->toPlainText(); }

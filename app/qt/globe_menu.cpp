@@ -1,9 +1,9 @@
 #include "app/qt/globe_menu.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QSaveFile>
 #include <array>
 
 #include "app/qt/about_dialog.h"
@@ -32,9 +32,11 @@ constexpr std::array kExportChoices = {ExportChoice{PathFormat::Csv, "CSV (*.csv
 // The dialog's title: the entry without its ellipsis.
 QString DialogTitle(const char* entry) { return ToQString(entry).chopped(1); }
 
+// Written to a temporary file beside `file` and renamed into place only when
+// complete, so that a failure leaves no half-written file.
 bool WriteFile(const QString& file, const QByteArray& bytes) {
-  QFile out(file);
-  return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size() && out.flush();
+  QSaveFile out(file);
+  return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
 }  // namespace
@@ -79,7 +81,10 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
 
 void GlobeMenu::Show(QPoint position, QPoint globalPosition) { MenuAt(position)->exec(globalPosition); }
 
-bool GlobeMenu::SaveMap(const QString& file) { return map_.Shown().save(file, "PNG"); }
+bool GlobeMenu::SaveMap(const QString& file) {
+  QSaveFile out(file);
+  return out.open(QIODevice::WriteOnly) && map_.Shown().save(&out, "PNG") && out.commit();
+}
 
 bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {
   std::optional<std::string> text;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QToolTip>
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -135,7 +136,8 @@ MainWindow::MainWindow() {
   t1->setRange(-90, 90);
   t1->setValue(0);
   Caption(p4_, "Finsternis ausw\xE4hlen", {16, 144, 134, 14})->setObjectName("L36");
-  auto* lb1 = List(p4_, {16, 168, 273, 116}, 52);
+  // The kind column holds "total-ringförmig", the widest kind, before the time.
+  auto* lb1 = List(p4_, {16, 168, 273, 116}, 72);
   lb1->setObjectName("LB1");
   Caption(p4_, "Zentrallinie", {16, 296, 75, 14}, true)->setObjectName("L4");
   auto* d3 = Place<QPushButton>(p4_, "D3", {168, 296, 120, 25});
@@ -210,6 +212,10 @@ MainWindow::MainWindow() {
   form_->PlaceChanged = [this] {
     if (visible_ != nullptr && visible_->isVisible()) visible_->FollowPlace();
   };
+  // Said next to the place chooser, where the text was typed.
+  form_->PlaceNotUnderstood = [cb6](const std::string& notice) {
+    QToolTip::showText(cb6->mapToGlobal(QPoint(0, cb6->height())), ToQString(notice), cb6);
+  };
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -268,10 +274,11 @@ void MainWindow::ChooseSeenEclipse(const VisibleEclipse& eclipse) {
   }
   // The eclipse is not in the list: its details at the place. (Its map of
   // visibility belongs beside them once the globe can draw one.)
-  const Selection& seen = seenOutsideTheList_.emplace(
-      chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude, form_->TimeZoneOffsetHours, std::nullopt});
+  const Selection& seen =
+      seenOutsideTheList_.emplace(chosen, ChosenPlace{form_->ObserverLatitude, form_->ObserverLongitude,
+                                                      form_->TimeZoneOffsetHours, std::nullopt, form_->TimeZoneName});
   if (details_ == nullptr) details_ = new DetailsDialog(this, *form_);
-  details_->Show(seen.Details());
+  details_->Show(seen);
   details_->show();
   details_->raise();
 }

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-// The three data sets carried inside the program as zlib-compressed
-// Windows-1252 text: "erde2" (coastlines), "mort" (place table) and
-// "mort1" (place names, same order as "mort").
+// The data sets carried inside the program as zlib-compressed Windows-1252
+// text: "erde2" (coastlines), "mort" (place table), "mort1" (place names,
+// same order as "mort") and "zones" (the IANA time zone of each place, same order).
 
 namespace vellmora {
 

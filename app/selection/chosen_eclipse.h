@@ -29,13 +29,16 @@ struct ChosenEclipse {
 // the whole second the list shows.
 ChosenEclipse EclipseAsListed(EclipseKind kind, double serial);
 
-// Where the eclipse is seen from. The zone is a fixed offset from universal
-// time; a name is given for places of the place table.
+// Where the eclipse is seen from. ZoneOffsetHours is the fixed offset of the
+// place table; TimeZone names the zone of the place's civil time (for a point
+// that is no place of the table, the nearest place's). A name is given for
+// places of the place table.
 struct ChosenPlace {
   double Latitude = 0;       // geodetic, degrees, north positive
   double LongitudeEast = 0;  // degrees
   double ZoneOffsetHours = 0;
-  std::optional<std::string> Name;  // Windows-1252
+  std::optional<std::string> Name;   // Windows-1252
+  std::string TimeZone = "Etc/UTC";  // IANA name
 };
 
 }  // namespace vellmora

@@ -53,4 +53,14 @@ const LocalDetails& Selection::Details() const {
   return *details_;
 }
 
+const DetailsClocks& Selection::Clocks() const {
+  if (!clocks_) {
+    DetailsClocks& clocks = clocks_.emplace();
+    const auto at = [this](double t) { return PlaceClocksAt(place_.TimeZone, place_.LongitudeEast, t); };
+    for (const LocalEvent& event : Details().Events) clocks.Events.push_back(at(event.Instant));
+    for (const HorizonEvent& event : Details().HorizonEvents) clocks.HorizonEvents.push_back(at(event.Instant));
+  }
+  return *clocks_;
+}
+
 }  // namespace vellmora

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/selection/chosen_eclipse.h"
+#include "civil/place_clocks.h"
 #include "geometry/central_line.h"
 #include "geometry/local_circumstances.h"
 #include "geometry/local_details.h"
@@ -23,6 +24,12 @@
 // ChosenPlace, so that a selection stays a function of its two values.
 
 namespace vellmora {
+
+// The place's clocks at the instants of the details, in their order.
+struct DetailsClocks {
+  std::vector<PlaceClocks> Events;
+  std::vector<PlaceClocks> HorizonEvents;
+};
 
 class Selection {
  public:
@@ -46,6 +53,8 @@ class Selection {
   const LocalCircumstancesResult& SeenAtPlace() const;
   // Contacts, the Sun's position, the path distances and the uncertainty at the place.
   const LocalDetails& Details() const;
+  // The place's civil and solar clocks at the instants of Details().
+  const DetailsClocks& Clocks() const;
 
  private:
   ChosenEclipse eclipse_;
@@ -58,6 +67,7 @@ class Selection {
   mutable std::optional<std::optional<LocalCircumstancesResult>> localCircumstances_;
   mutable std::optional<LocalCircumstancesResult> seenAtPlace_;
   mutable std::optional<LocalDetails> details_;
+  mutable std::optional<DetailsClocks> clocks_;
 };
 
 }  // namespace vellmora

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/texts/civil_time_text.h"
 #include "app/texts/local_circumstances_text.h"
 #include "ephem/timlib.h"
 #include "text/format_number.h"
@@ -62,8 +63,6 @@ std::string EventName(LocalEventKind kind) {
 
 std::string Shift(const std::optional<double>& seconds) { return seconds ? Signed(*seconds, 1) + " s" : "-"; }
 
-std::string ZoneClock(double hours) { return hours == 0 ? "UT" : "UT" + Signed(hours, 2) + "h"; }
-
 std::string Side(PathSide side) { return side == PathSide::North ? "n\xF6rdlich" : "s\374dlich"; }
 
 std::string LimitName(PathSide side) { return side == PathSide::North ? "n\xF6rdlichen" : "s\374dlichen"; }
@@ -80,13 +79,14 @@ std::string CertaintyText(const LocalDetails& details) {
   return "Wahrscheinlichkeit " + FormatNumber(100 * details.CentralPhaseProbability, 1, 1) + " %";
 }
 
-void AddHorizonFigures(const LocalDetails& details, std::vector<std::string>& figures) {
-  for (const HorizonEvent& event : details.HorizonEvents) {
+void AddHorizonFigures(const LocalDetails& details, const std::vector<PlaceClocks>& clocks,
+                       std::vector<std::string>& figures) {
+  for (std::size_t i = 0; i < details.HorizonEvents.size(); ++i) {
+    const HorizonEvent& event = details.HorizonEvents[i];
     const bool sunrise = event.Kind == HorizonCrossing::Sunrise;
     figures.push_back(std::string(sunrise ? "Sonnenaufgang" : "Sonnenuntergang") + " w\xE4hrend der Finsternis um " +
-                      FormatClockTime(event.Instant, 0) + " UT (" +
-                      FormatClockTime(event.Instant, details.ZoneOffsetHours) + " Zonenzeit), Gr\xF6\337e " +
-                      FormatNumber(event.Magnitude, 1, 3));
+                      FormatClockTime(event.Instant, 0) + " UT, " + FormatCivilTime(event.Instant, clocks[i].Civil) +
+                      ", Gr\xF6\337e " + FormatNumber(event.Magnitude, 1, 3));
   }
   const bool neverUp =
       !details.Events.empty() && details.HorizonEvents.empty() && !details.Events.front().SunAboveHorizon;
@@ -128,17 +128,33 @@ std::string FormatClockTime(double t, double offsetHours) {
   return text;
 }
 
-LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
+LocalDetailsText FormatLocalDetails(const Selection& selection) {
+  const LocalDetails& details = selection.Details();
+  const DetailsClocks& clocks = selection.Clocks();
   LocalDetailsText text;
-  text.Header = {"Ereignis", "UT", "Zonenzeit", "H\xF6he",         "scheinbare H\xF6he", "Azimut",
-                 "P",        "V",  "Sonne",     "Delta-T - Sigma", "Delta-T + Sigma"};
-  for (const LocalEvent& event : details.Events) {
-    text.Rows.push_back({EventName(event.Kind), FormatClockTime(event.Instant, 0),
-                         FormatClockTime(event.Instant, details.ZoneOffsetHours), Degrees(event.Sun.Altitude),
-                         Degrees(event.Sun.ApparentAltitude), Degrees(event.Sun.Azimuth),
-                         Degrees(event.Angles.PositionAngle), Degrees(event.Angles.VertexAngle),
-                         event.SunAboveHorizon ? "\374ber dem Horizont" : "unter dem Horizont",
-                         Shift(event.ShiftForSmallerDeltaT), Shift(event.ShiftForLargerDeltaT)});
+  text.Header = {"Ereignis",
+                 "UT",
+                 "gesetzliche Zeit",
+                 "Wahre Ortszeit",
+                 "Mittlere Ortszeit",
+                 "H\xF6he",
+                 "scheinbare H\xF6he",
+                 "Azimut",
+                 "P",
+                 "V",
+                 "Sonne",
+                 "Delta-T - Sigma",
+                 "Delta-T + Sigma"};
+  for (std::size_t i = 0; i < details.Events.size(); ++i) {
+    const LocalEvent& event = details.Events[i];
+    const PlaceClocks& clock = clocks.Events[i];
+    text.Rows.push_back(
+        {EventName(event.Kind), FormatClockTime(event.Instant, 0), FormatCivilTime(event.Instant, clock.Civil),
+         FormatSolarTime(event.Instant, clock.ApparentSolarOffsetSeconds),
+         FormatSolarTime(event.Instant, clock.MeanSolarOffsetSeconds), Degrees(event.Sun.Altitude),
+         Degrees(event.Sun.ApparentAltitude), Degrees(event.Sun.Azimuth), Degrees(event.Angles.PositionAngle),
+         Degrees(event.Angles.VertexAngle), event.SunAboveHorizon ? "\374ber dem Horizont" : "unter dem Horizont",
+         Shift(event.ShiftForSmallerDeltaT), Shift(event.ShiftForLargerDeltaT)});
   }
 
   std::vector<std::string>& figures = text.Figures;
@@ -148,9 +164,9 @@ LocalDetailsText FormatLocalDetails(const LocalDetails& details) {
     figures.push_back(std::string(total ? "Dauer der Totalit\xE4t: " : "Dauer der Ringf\xF6rmigkeit: ") +
                       FormatDuration(*details.CentralDurationSeconds));
   }
-  AddHorizonFigures(details, figures);
+  AddHorizonFigures(details, clocks.HorizonEvents, figures);
   if (details.Path) AddPathFigures(*details.Path, figures);
-  figures.push_back("Zonenzeit: " + ZoneClock(details.ZoneOffsetHours));
+  figures.push_back("Zeitzone: " + selection.Place().TimeZone);
   const DeltaTFigures& deltaT = details.DeltaT;
   figures.push_back("Delta-T: " + FormatNumber(deltaT.UsedSeconds(), 1, 2) + " s (Daten " +
                     FormatNumber(deltaT.DataSeconds, 1, 2) + " s, Korrektur der Ephemeride " +

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/selection/selection.h"
 #include "geometry/local_details.h"
 
 // The details at the observing place as the window's German texts
@@ -18,7 +19,8 @@ struct LocalDetailsText {
   std::vector<std::string> Figures;
 };
 
-LocalDetailsText FormatLocalDetails(const LocalDetails& details);
+// The details of the selection, with the place's civil and solar clocks.
+LocalDetailsText FormatLocalDetails(const Selection& selection);
 
 // "dd.mm.yyyy hh:mm:ss" of an instant (Julian centuries since J2000, UT)
 // moved by `offsetHours`, rounded to the second; Julian calendar before

@@ -63,12 +63,18 @@ void TForm37::RG1C() {
 void TForm37::D1C() {
   controls_.LB1.Clear();
   ListedEclipses.clear();
-  const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
-  if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
-  if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
-  for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
-    ListedEclipses.push_back(EclipseAsListed(row.Kind, row.Time));
-    controls_.LB1.Add(FormatEclipseRow(ListedEclipses.back()));
+  try {
+    const ListYears years = ReadListYears(controls_.E1.Text(), controls_.E2.Text());
+    if (years.FirstRaised) controls_.E1.SetText(std::to_string(kFirstListYear));
+    if (years.LastLowered) controls_.E2.SetText(std::to_string(kLastListYear));
+    for (const EclipseListRow& row : ListCentralEclipses(years.First, years.Last)) {
+      ListedEclipses.push_back(EclipseAsListed(row.Kind, row.Time));
+      controls_.LB1.Add(FormatEclipseRow(ListedEclipses.back()));
+    }
+  } catch (...) {
+    // Beside the empty list, the former eclipse's results would seem to belong to the failed request.
+    ForgetSelection();
+    throw;
   }
 }
 

@@ -72,6 +72,9 @@ class TForm37 {
   double ObserverLatitude = 0;
   double ObserverLongitude = 0;
   double TimeZoneOffsetHours = 0;
+  // The IANA time zone of the observing place, for its civil time: the table
+  // place's own, for any other point the nearest table place's.
+  std::string TimeZoneName = "Etc/UTC";
   double MapCentreLongitude = 180.0;
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
@@ -86,6 +89,9 @@ class TForm37 {
   std::function<void()> LocalCircumstancesShown;
   // Who wants to hear when the observing place has changed.
   std::function<void()> PlaceChanged;
+  // Told the notice (Windows-1252) when Enter is pressed on text in CB6 that
+  // is neither a place of the table nor coordinates.
+  std::function<void(const std::string&)> PlaceNotUnderstood;
 
   // The central line of the chosen eclipse, empty before one is chosen.
   const CentralLineResults& CentralLine() const;
@@ -94,6 +100,8 @@ class TForm37 {
 
  private:
   void SetUpObservingPlace();
+  void ForgetSelection();
+  std::string ZoneOfPlace(int index) const;
   void TurnGlobeToPath();
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
@@ -101,6 +109,7 @@ class TForm37 {
   FormControls controls_;
   bool dispatching_ = false;
   GlobeDrag globeDrag_;
+  std::vector<std::string> placeZones_;  // "zones", one per line of lb9
 };
 
 }  // namespace vellmora

@@ -40,7 +40,13 @@ bool TForm37::ObserveFromMapPoint(double x, double y) {
 
 void TForm37::CB6Enter() {
   if (controls_.CB6.SelectedIndex() >= 0) return;  // a place of the table, taken on its change
-  if (const std::optional<GeoPoint> point = ParseCoordinates(controls_.CB6.EditText())) ObserveAnywhere(*point);
+  const std::string typed = controls_.CB6.EditText();
+  if (const std::optional<GeoPoint> point = ParseCoordinates(typed)) {
+    ObserveAnywhere(*point);
+  } else if (PlaceNotUnderstood) {
+    PlaceNotUnderstood("\"" + typed +
+                       "\" ist kein Ort der Liste und keine Koordinaten (Breite L\xE4nge in Grad, z. B. 50.84 12.85)");
+  }
 }
 
 void TForm37::ObserveAnywhere(const GeoPoint& point) {
@@ -49,6 +55,7 @@ void TForm37::ObserveAnywhere(const GeoPoint& point) {
   const int nearest = NearestPlaceIndex(controls_.lb9, shown);
   const double zoneOffset =
       nearest < 0 ? 0.0 : static_cast<double>(ParsePlaceRecord(controls_.lb9.Line(nearest)).ZoneOffset);
+  TimeZoneName = ZoneOfPlace(nearest);
   ObserveFrom(shown.Latitude, shown.Longitude, zoneOffset);
   LB1C();
 }

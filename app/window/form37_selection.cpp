@@ -22,6 +22,7 @@ void TForm37::SetUpObservingPlace() {
   controls_.lb9.Clear();
   for (const std::string& line : LoadResourceLines("mort")) controls_.lb9.Add(line);
   controls_.CB6.Fill(LoadResourceLines("mort1"));
+  placeZones_ = LoadResourceLines("zones");
   controls_.CB6.SetEditText(kStartPlace);
   controls_.CB6.SetSelectedIndex(controls_.CB6.IndexOf(kStartPlace));
   CB6Change();
@@ -31,6 +32,7 @@ void TForm37::CB6Change() {
   const int index = controls_.CB6.SelectedIndex();
   if (index < 0 || index >= controls_.lb9.Count()) return;
   const PlaceRecord place = ParsePlaceRecord(controls_.lb9.Line(index));
+  TimeZoneName = ZoneOfPlace(index);
   ObserveFrom(static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
               static_cast<double>(place.ZoneOffset));
   LB1C();
@@ -46,14 +48,25 @@ void TForm37::ObserveFrom(double latitude, double eastLongitude, double zoneOffs
   if (PlaceChanged) PlaceChanged();
 }
 
+// No eclipse is chosen any more: the central line, the path on the globe and
+// the local circumstances go, and the details follow.
+void TForm37::ForgetSelection() {
+  Selected.reset();
+  ShowFoundPlaces = false;
+  controls_.LB5.Clear();
+  controls_.LB6.Clear();
+  PB3P();
+  if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
 void TForm37::LB1C() {
   const int row = controls_.LB1.SelectedIndex();
   if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
-  const Selection& selection =
-      Selected.emplace(ListedEclipses[static_cast<std::size_t>(row)],
-                       ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt});
+  const Selection& selection = Selected.emplace(
+      ListedEclipses[static_cast<std::size_t>(row)],
+      ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
 
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);
@@ -66,6 +79,11 @@ void TForm37::LB1C() {
     controls_.LB6.Add(kNotVisibleText);
   }
   if (LocalCircumstancesShown) LocalCircumstancesShown();
+}
+
+std::string TForm37::ZoneOfPlace(int index) const {
+  return index >= 0 && index < static_cast<int>(placeZones_.size()) ? placeZones_[static_cast<std::size_t>(index)]
+                                                                    : "Etc/UTC";
 }
 
 const CentralLineResults& TForm37::CentralLine() const {

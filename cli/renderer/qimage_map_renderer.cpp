@@ -33,8 +33,6 @@ class QImagePicture : public MapPicture {
     image_ = static_cast<QImagePicture&>(other).Finished().copy();
   }
 
-  bool SavePng(const std::string& path) override { return Finished().save(QString::fromStdString(path), "PNG"); }
-
   std::string PngBytes() override {
     QByteArray png;
     QBuffer buffer(&png);

@@ -45,9 +45,11 @@ TEST(ZoneTable, RowsHoldFourDecimalDegreesAndEmptyFieldsForWhatIsMissing) {
   step.Central = {25.85271, -103.35049};
   step.SouthernLimit = GeographicPoint{-0.00001, 0.5};
   step.CentralDurationSeconds = 272.25;
-  EXPECT_EQ(ZoneTableRow(step, '\t'), "08.04.2024 18:18:15\t\t\t25.8527\t-103.3505\t0.0000\t0.5000\t\t272.2");
+  EXPECT_EQ(
+      ZoneTableRow(step, '\t'),
+      "08.04.2024 18:18:15\t\t\t25.8527\t-103.3505\t0.0000\t0.5000\t\t272.2\t2024-04-08T18:18:15Z\t2460409.262674");
   EXPECT_EQ(ZoneTableHeader(','),
-            "ut,north_lat,north_lon,central_lat,central_lon,south_lat,south_lon,width_km,duration_s");
+            "ut,north_lat,north_lon,central_lat,central_lon,south_lat,south_lon,width_km,duration_s,ut_iso,jd_ut");
 }
 
 TEST(ZoneTable, InstantsRoundToTheSecondAndCarryIntoTheNextDay) {
@@ -118,7 +120,11 @@ TEST(PathExport, CsvHasTheColumnsOfTheZoneTable) {
   const std::string csv = WritePathCsv(path);
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), ZoneTableHeader(','));
   EXPECT_EQ(Count(csv, "\r\n"), path.Steps.size() + 1);
-  EXPECT_NE(csv.find("\r\n08.04.2024 12:02:00,,,12.0000,22.0000,11.0000,22.0000,,120.0\r\n"), std::string::npos) << csv;
+  EXPECT_NE(
+      csv.find(
+          "\r\n08.04.2024 12:02:00,,,12.0000,22.0000,11.0000,22.0000,,120.0,2024-04-08T12:02:00Z,2460409.001389\r\n"),
+      std::string::npos)
+      << csv;
 }
 
 TEST(PathExport, KmlNamesTheLinesWithTheEclipsesDateAndKind) {

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "app/resources/resources.h"
+#include "civil/civil_clock.h"
+#include "ephem/timlib.h"
 #include "tests/support/place_name_order.h"
 #include "tests/support/resources_text_files.h"
 
-// Walks every line of the three data sets and checks its form.
+// Walks every line of the data sets and checks its form.
 
 namespace vellmora {
 namespace {
@@ -139,6 +141,23 @@ TEST(PlaceData, NameListMatchesThePlaceTableLineForLine) {
   EXPECT_TRUE(
       has("S\xFC"
           "dpol\t-90\t0\t0"));
+}
+
+// Each place's zone is one the tz database knows, and its standard time (the
+// smaller offset of January and July) is the offset of the place table.
+TEST(PlaceData, ZonesKeepThePlaceTablesStandardOffsets) {
+  const std::vector<std::string> table = LoadResourceLines("mort");
+  const std::vector<std::string> zones = LoadResourceLines("zones");
+  ASSERT_EQ(zones.size(), table.size());
+  const double january = CenturiesFromMJD(ModifiedJulianDate(15, 1, 2025, 12));
+  const double july = CenturiesFromMJD(ModifiedJulianDate(15, 7, 2025, 12));
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    ASSERT_TRUE(IsKnownTimeZone(zones[i])) << zones[i];
+    const long standard =
+        std::min(CivilClockAt(zones[i], january).OffsetSeconds, CivilClockAt(zones[i], july).OffsetSeconds);
+    EXPECT_EQ(standard, std::lround(static_cast<double>(ParsePlaceRecord(table[i]).ZoneOffset) * 3600))
+        << table[i] << " " << zones[i];
+  }
 }
 
 TEST(PlaceData, IsStoredInChooserOrderWithUniqueNames) {

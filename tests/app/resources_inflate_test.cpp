@@ -38,7 +38,7 @@ void ExpectDecompressionError(const std::string& compressed, const char* what) {
 }
 
 TEST(EmbeddedResources, InflateToTheirTextFilesByteForByte) {
-  for (const char* name : {"erde2", "mort", "mort1"}) {
+  for (const char* name : {"erde2", "mort", "mort1", "zones"}) {
     SCOPED_TRACE(name);
     const std::string file = ReadDataFile(std::string(name) + ".txt");
     ASSERT_FALSE(file.empty());
@@ -52,7 +52,7 @@ TEST(EmbeddedResources, InflateToTheirTextFilesByteForByte) {
 }
 
 TEST(EmbeddedResources, AreSingleZlibStreamsAtBestCompression) {
-  ASSERT_EQ(EmbeddedResources().size(), 3u);
+  ASSERT_EQ(EmbeddedResources().size(), 4u);
   for (const EmbeddedResource& resource : EmbeddedResources()) {
     SCOPED_TRACE(resource.Name);
     const auto& bytes = resource.Compressed;

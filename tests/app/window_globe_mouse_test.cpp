@@ -106,6 +106,7 @@ TEST(WindowGlobeMouse, AClickInsideThe2024PathMakesItTheObservingPlace) {
   EXPECT_EQ(typedForm.substr(typedForm.size() - 2), " W") << typedForm;
   EXPECT_EQ(window.CB6.SelectedIndex(), -1);
   EXPECT_EQ(window.L41.Text(), "Zeitzone bzgl. WT: -6h") << "the zone of the nearest table place";
+  EXPECT_EQ(window.Form.TimeZoneName, "America/Chicago");
   EXPECT_EQ(window.L39.Text().rfind("Geografische Breite: 32.", 0), 0u) << window.L39.Text();
   ASSERT_FALSE(window.LB6.Lines().empty());
   EXPECT_EQ(window.LB6.Line(0).rfind("Totale Finsternis", 0), 0u) << window.LB6.Line(0);
@@ -141,6 +142,7 @@ TEST(WindowGlobeMouse, TypedCoordinatesAreAPlaceAndGarbageChangesNothing) {
   TypeAndEnter(window, "48.78 N 9.18 O");
   EXPECT_EQ(window.CB6.EditText(), "48.78 N 9.18 O");
   EXPECT_EQ(window.L41.Text(), "Zeitzone bzgl. WT: 1h");
+  EXPECT_EQ(window.Form.TimeZoneName, "Europe/Berlin");
   EXPECT_EQ(window.LB6.Lines(), std::vector<std::string>{"Am Beobachtungsort nicht zu sehen"});
 
   // Text that is neither place nor coordinates, or coordinates out of range, change nothing.

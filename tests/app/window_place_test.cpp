@@ -94,5 +94,48 @@ TEST(WindowPlaceChange, TypedTextThatIsNoPlaceChangesNothing) {
   EXPECT_EQ(window.PB3.PresentCount(), paints + 1);
 }
 
+// Enter on typed text that is neither a place nor coordinates says so; on
+// coordinates it observes from there without a word.
+TEST(WindowPlaceChange, TypedTextThatIsNotUnderstoodIsSaid) {
+  MemoryWindow window(kToday);
+  std::vector<std::string> notices;
+  window.Form.PlaceNotUnderstood = [&notices](const std::string& notice) { notices.push_back(notice); };
+  for (const char* typed : {"abc", "91 0", "48,78 9,18"}) {
+    window.CB6.Type(typed);
+    window.CB6.OnEnter();
+    ASSERT_EQ(notices.size(), 1u) << typed;
+    EXPECT_EQ(notices.front().find(std::string("\"") + typed + "\""), 0u) << notices.front();
+    notices.clear();
+  }
+  window.CB6.Type("48.78 9.18");
+  window.CB6.OnEnter();
+  EXPECT_TRUE(notices.empty());
+  EXPECT_DOUBLE_EQ(window.Form.ObserverLatitude, 48.78);
+}
+
+// A failed "Berechnung" leaves no results of the former eclipse beside the
+// empty list, and the details follow every later change of place.
+TEST(WindowPlaceChange, AfterAFailedListNothingOfTheFormerEclipseStays) {
+  MemoryWindow window(kToday);
+  ASSERT_NO_FATAL_FAILURE(SelectAugust2026(window));
+  int detailsTold = 0;
+  window.Form.LocalCircumstancesShown = [&detailsTold] { ++detailsTold; };
+  ASSERT_TRUE(window.Form.Selected);
+
+  window.E2.SetText("-1");
+  window.D1.Click();
+  ASSERT_EQ(window.Errors.Messages().size(), 1u);
+  EXPECT_EQ(window.LB1.Count(), 0);
+  EXPECT_EQ(window.LB5.Count(), 0);
+  EXPECT_EQ(window.LB6.Count(), 0);
+  EXPECT_EQ(window.Form.CentralLine().Size(), 0u);
+  EXPECT_FALSE(window.Form.Selected);
+  EXPECT_EQ(detailsTold, 1);
+
+  window.CB6.Choose(ItemOf(window, "Madrid, Spanien"));
+  EXPECT_FALSE(window.Form.Selected);
+  EXPECT_EQ(window.L39.Text(), "Geografische Breite: 40.42\xB0");
+}
+
 }  // namespace
 }  // namespace vellmora

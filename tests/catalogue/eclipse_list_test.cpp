@@ -35,6 +35,28 @@ TEST(ListCentralEclipses, WholeRangeHoldsOnlyCentralEclipsesOneLunationOrMoreApa
   EXPECT_LE(DecodeDate(rows.back().Time).Year, kLastListYear);
 }
 
+// The year of a row as the list shows it: Julian calendar before 1582-10-15.
+int ShownYear(const EclipseListRow& row) {
+  std::int16_t year = 0;
+  std::int16_t month = 0;
+  std::int16_t day = 0;
+  JDToCalendar(DateSerialToJD(row.Time), year, month, day);
+  return year;
+}
+
+TEST(ListCentralEclipses, YearByYearListsHoldTheirYearOnlyAndMakeUpTheWholeList) {
+  const std::vector<EclipseListRow> whole = ListCentralEclipses(kFirstListYear, kLastListYear);
+  std::vector<double> joined;
+  for (int year = kFirstListYear; year < kLastListYear; ++year) {
+    for (const EclipseListRow& row : ListCentralEclipses(year, year + 1)) {
+      EXPECT_EQ(ShownYear(row), year);
+      joined.push_back(row.Time);
+    }
+  }
+  ASSERT_EQ(joined.size(), whole.size());
+  for (std::size_t i = 0; i < whole.size(); ++i) EXPECT_EQ(joined[i], whole[i].Time) << i;
+}
+
 TEST(ListCentralEclipses, YearsOutsideTheCalendarThrowTheDateError) {
   for (const auto& [first, last] : {std::pair{2000, 0}, {10000, 3000}, {2000, -4}}) {
     try {

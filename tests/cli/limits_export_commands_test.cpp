@@ -76,11 +76,13 @@ TEST(LimitsCommand, PrintsAHeaderAndOneTabSeparatedLinePerCentralStep) {
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::vector<std::string> lines = OutputLines(run.Out);
   ASSERT_GT(lines.size(), 700u);
-  EXPECT_EQ(lines[0], "ut\tnorth_lat\tnorth_lon\tcentral_lat\tcentral_lon\tsouth_lat\tsouth_lon\twidth_km\tduration_s");
+  EXPECT_EQ(
+      lines[0],
+      "ut\tnorth_lat\tnorth_lon\tcentral_lat\tcentral_lon\tsouth_lat\tsouth_lon\twidth_km\tduration_s\tut_iso\tjd_ut");
   bool greatest = false;
   for (std::size_t n = 1; n < lines.size(); ++n) {
     const std::vector<std::string> fields = SplitFields(lines[n], '\t');
-    ASSERT_EQ(fields.size(), 9u) << lines[n];
+    ASSERT_EQ(fields.size(), 11u) << lines[n];
     EXPECT_EQ(fields[0].size(), 19u);                                    // DD.MM.YYYY HH:MM:SS
     EXPECT_EQ(fields[3].size() - fields[3].find('.'), 5u) << fields[3];  // 4 decimals
     if (!fields[7].empty()) {
@@ -89,6 +91,7 @@ TEST(LimitsCommand, PrintsAHeaderAndOneTabSeparatedLinePerCentralStep) {
     // Near greatest eclipse (18:17 UT, 25.3 N 104.1 W) the path is about 198 km wide.
     if (fields[0] == "08.04.2024 18:17:15") {
       greatest = true;
+      EXPECT_EQ(fields[9], "2024-04-08T18:17:15Z");
       EXPECT_NEAR(std::stod(fields[7]), 198, 5);
       EXPECT_NEAR(std::stod(fields[3]), 25.4, 0.3);
       EXPECT_NEAR(std::stod(fields[4]), -104.0, 0.5);
@@ -106,6 +109,14 @@ TEST(LimitsCommand, WrongArgumentsAndDatesWithoutACentralEclipse) {
     EXPECT_EQ(run.Status, 2) << args.size();
     EXPECT_TRUE(run.Out.empty());
     EXPECT_FALSE(run.Err.empty());
+  }
+  // The shadow axis misses the Earth: the header alone, and the notice of show.
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"limits", "30.04.1957"}, {"export", "30.04.1957", "--format", "csv"}}) {
+    const CliResult missing = RunCliWith(args);
+    EXPECT_EQ(missing.Status, 0);
+    EXPECT_EQ(missing.Err, RunCliWith({"show", "30.04.1957"}).Err) << args[0];
+    EXPECT_EQ(OutputLines(missing.Out).size(), 1u) << args[0];
   }
   const CliResult none = RunCliWith({"limits", "09.04.2024"});
   EXPECT_EQ(none.Status, 1);
@@ -134,14 +145,15 @@ TEST(ExportCommand, WrongArguments) {
                                              {"export", "08.04.2024", "--format"},
                                              {"export", "08.04.2024", "--format", "shp"},
                                              {"export", "08.04.2024", "--format", "kml", "-o"},
-                                             {"export", "08.04.2024", "--format", "kml", "--zone"}}) {
+                                             {"export", "08.04.2024", "--format", "kml", "--zone"},
+                                             {"export", "08.04.2024", "--format", "kml", "--format", "gpx"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args.back();
     EXPECT_TRUE(run.Out.empty());
   }
   const CliResult unwritable = RunCliWith({"export", "08.04.2024", "--format", "kml", "-o", "/nonexistent/path.kml"});
   EXPECT_EQ(unwritable.Status, 1);
-  EXPECT_EQ(unwritable.Err, "cannot write \"/nonexistent/path.kml\"\n");
+  EXPECT_EQ(unwritable.Err, "cannot write \"/nonexistent/path.kml\": No such file or directory\n");
 }
 
 // 8 April 2024, and 13 November 2012, whose path crosses the 180th meridian.

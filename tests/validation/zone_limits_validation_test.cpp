@@ -5,10 +5,13 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/eclipse_list.h"
 #include "ephem/deltat.h"
 #include "ephem/timlib.h"
+#include "geometry/central_line.h"
 #include "geometry/earth_ellipsoid.h"
 #include "geometry/local_circumstances.h"
+#include "geometry/local_details.h"
 #include "geometry/zone_limits.h"
 #include "tests/validation/nasa_catalogue.h"
 
@@ -21,9 +24,11 @@ constexpr double kCatalogueUmbralLunarRadius = 0.272281;
 // The instant of greatest eclipse in universal time with the catalogue's Delta-T, in hours.
 double UtHours(const CatalogueEclipse& e) { return e.DynamicalHours - e.DeltaTSeconds / 3600; }
 
-double CenturiesAt(const CatalogueEclipse& e, double utHours) {
-  return CenturiesFromMJD(ModifiedJulianDate(e.Day, e.Month, e.Year, utHours));
+double CenturiesAt(int day, int month, int year, double utHours) {
+  return CenturiesFromMJD(ModifiedJulianDate(day, month, year, utHours));
 }
+
+double CenturiesAt(const CatalogueEclipse& e, double utHours) { return CenturiesAt(e.Day, e.Month, e.Year, utHours); }
 
 // The width at the instant t, linear between the steps around it.
 std::optional<double> WidthAt(const std::vector<ZoneStep>& steps, double t) {
@@ -123,6 +128,79 @@ TEST(ZoneLimitsValidation, MidwaySeesTheCentralPhaseAndThreeKmBeyondALimitDoesNo
     }
   }
   EXPECT_GT(checkedLimits, 120);
+}
+
+// A short central phase is easily lost between samples of the contacts: on
+// every 4th step of every eclipse of the list whose central phase at greatest
+// eclipse lasts less than a minute (the hybrid and nearly hybrid ones), the
+// central point sees it, and on every 16th places 1 km inside either limit.
+TEST(ZoneLimitsValidation, ShortCentralPhasesAreSeenOnTheLineAndJustInsideTheLimits) {
+  constexpr std::size_t kEvery = 4;
+  int eclipses = 0;
+  int places = 0;
+  for (const EclipseListRow& row : ListCentralEclipses(kFirstListYear, kLastListYear)) {
+    std::int16_t year = 0;
+    std::int16_t month = 0;
+    std::int16_t day = 0;
+    JDToCalendar(DateSerialToJD(row.Time), year, month, day);
+    const double hours = TimeOfDay(row.Time) * 24;
+    const std::optional<CentralPoint> greatest =
+        CentralPointAt(InstantUT::FromCalendar(day, month, year, hours), DeltaTOfYear(year));
+    if (!greatest || greatest->DurationMinutes >= 1) continue;
+    ++eclipses;
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(day, month, year, hours), DeltaTOfYear(year));
+    const std::string date = std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year);
+    const auto seesCentralPhase = [&](const GeographicPoint& place) {
+      return SeesCentralPhase(LocalCircumstances(InstantTD::FromCalendar(day, month, year, hours), place.Latitude,
+                                                 place.LongitudeEast, DeltaTOfYear(year)));
+    };
+    for (std::size_t n = 1; n + 1 < steps.size(); n += kEvery) {
+      // Where the phase lasts under a second or the path is under 2 km wide,
+      // rounding decides.
+      if (steps[n].CentralDurationSeconds < 1 || steps[n].WidthKm.value_or(0) < 2) continue;
+      EXPECT_TRUE(seesCentralPhase(steps[n].Central)) << date << " step " << n;
+      if (n % (kEvery * kEvery) != 1) continue;  // the limits on every 16th step
+      for (const auto limit : {&ZoneStep::NorthernLimit, &ZoneStep::SouthernLimit}) {
+        if (!(steps[n - 1].*limit) || !(steps[n].*limit) || !(steps[n + 1].*limit)) continue;
+        EXPECT_TRUE(seesCentralPhase(BeyondLimit(steps, n, limit, -1))) << date << " step " << n;
+        ++places;
+      }
+    }
+  }
+  EXPECT_GT(eclipses, 100);
+  EXPECT_GT(places, 20000);
+}
+
+// The details say "inside" the zone exactly where the local circumstances see
+// the central phase, and never "certain" of a central phase outside it nor
+// "excluded" inside it; tried 1 km either side of a limit at greatest eclipse.
+TEST(ZoneLimitsValidation, DetailsAgreeWithThemselvesAboutTheZone) {
+  const struct {
+    int Day, Month, Year;
+    double Hours;
+  } eclipses[] = {{20, 4, 2023, 4 + 18 / 60.0},
+                  {8, 4, 2005, 20 + 37 / 60.0 + 7 / 3600.0},
+                  {3, 11, 2013, 12 + 47 / 60.0 + 54 / 3600.0}};
+  for (const auto& e : eclipses) {
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours), DeltaTOfYear(e.Year));
+    const std::size_t n = StepNearest(steps, CenturiesAt(e.Day, e.Month, e.Year, e.Hours));
+    const PathLines path = PathLinesOfZone(steps);
+    for (const auto limit : {&ZoneStep::NorthernLimit, &ZoneStep::SouthernLimit}) {
+      for (const double km : {-1.0, 1.0}) {
+        const GeographicPoint place = BeyondLimit(steps, n, limit, km);
+        const LocalDetails details =
+            ComputeLocalDetails(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours),
+                                {place.Latitude, place.LongitudeEast, 0}, DeltaTOfYear(e.Year), path);
+        const std::string where = std::to_string(e.Year) + " " + std::to_string(km) + " km";
+        ASSERT_TRUE(details.Path) << where;
+        EXPECT_EQ(details.Path->InsidePath, km < 0) << where;
+        EXPECT_NE(details.CentralPhaseCertainty, details.Path->InsidePath ? Certainty::Excluded : Certainty::Certain)
+            << where;
+      }
+    }
+  }
 }
 
 }  // namespace

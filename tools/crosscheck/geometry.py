@@ -198,6 +198,31 @@ def solve_bracketed(F, a, b, tol):
     return result
 
 
+def least_distance_time(site, tv, h):
+    """Golden-section search for the least distance from the shadow axis within tv +- h, to 0.01 s."""
+    def distance(t):
+        x, y, xi, eta, _, _ = site.elements(t)
+        return math.hypot(xi - x, eta - y)
+
+    g = (math.sqrt(5.0) - 1) / 2
+    a, b = tv - h, tv + h
+    c, d = a + (1 - g) * (b - a), a + g * (b - a)
+    fc, fd = distance(c), distance(d)
+    tol = 0.01 / (86400 * 36525)
+    for _ in range(100):
+        if abs(b - a) <= tol:
+            break
+        if fc <= fd:
+            b, d, fd = d, c, fc
+            c = a + (1 - g) * (b - a)
+            fc = distance(c)
+        else:
+            a, c, fc = c, d, fd
+            d = a + g * (b - a)
+            fd = distance(d)
+    return c if fc <= fd else d
+
+
 def local_circumstances(day, month, year, hours, lat, east_lon):
     """The lines of the local-circumstances list and a list of near-edge notes."""
     T = (E.modified_julian_date(day, month, year, hours) - 51544.5) / 36525
@@ -233,6 +258,7 @@ def local_circumstances(day, month, year, hours, lat, east_lon):
             break
     if n == 0:
         return ["Am Beobachtungsort nicht zu sehen"], []
+    tmax = least_distance_time(site, tmax, h)
     kind = 1
     x, y, xi, eta, L1, L2 = site.elements(tmax)
     m = math.sqrt((xi - x) ** 2 + (eta - y) ** 2)

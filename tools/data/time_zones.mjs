@@ -1,5 +1,5 @@
-// Standard-time offsets from universal time (no daylight saving) from the tz
-// database that Node's Intl carries.
+// The places' time zones (IANA names) and their standard-time offsets from
+// universal time (no daylight saving) from the tz database that Node's Intl carries.
 
 // A January and a July instant: the smaller offset of the two is standard time
 // in both hemispheres, also where the zone's rules shift the clock backwards in summer.
@@ -29,9 +29,12 @@ function angularDistance(lat1, lon1, lat2, lon2) {
   return Math.acos(Math.max(-1, Math.min(1, cosine)));
 }
 
-// Finds a place's standard offset: the one offset shared by all zones of its
-// country, otherwise the zone of the nearest listed city of the same country.
-export function makeOffsetFinder(zoneCities, countryZones) {
+// Finds a place's time zone: the zone of the nearest listed city of the same
+// country (the country's first zone where none is listed), and its standard
+// offset: the one offset shared by all zones of the country, otherwise that of
+// the nearest city's zone; undefined when a country of several offsets has no
+// listed city.
+export function makeZoneFinder(zoneCities, countryZones) {
   const citiesByCountry = new Map();
   for (const city of zoneCities) {
     if (!city.timezone) continue;
@@ -40,8 +43,6 @@ export function makeOffsetFinder(zoneCities, countryZones) {
   }
   return (country, lat, lon) => {
     const zones = countryZones.getCountry(country)?.timezones ?? [];
-    const offsets = new Set(zones.map(standardOffsetHours));
-    if (offsets.size === 1) return [...offsets][0];
     let nearest;
     let nearestDistance = Infinity;
     for (const city of citiesByCountry.get(country) ?? []) {
@@ -51,6 +52,9 @@ export function makeOffsetFinder(zoneCities, countryZones) {
         nearest = city;
       }
     }
-    return nearest ? standardOffsetHours(nearest.timezone) : undefined;
+    const zone = nearest?.timezone ?? zones[0];
+    const offsets = new Set(zones.map(standardOffsetHours));
+    if (offsets.size === 1) return { zone, offset: [...offsets][0] };
+    return nearest ? { zone, offset: standardOffsetHours(nearest.timezone) } : undefined;
   };
 }

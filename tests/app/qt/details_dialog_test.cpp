@@ -85,7 +85,7 @@ TEST(DetailsDialog, OpensFromTheLocalCircumstancesAndFollowsTheSelection) {
   EXPECT_EQ(window.Details(), dialog);
   EXPECT_TRUE(dialog->isVisible());
   const QString all = dialog->AllAsText();
-  EXPECT_TRUE(all.startsWith("Ereignis\tUT\tZonenzeit")) << all.toStdString();
+  EXPECT_TRUE(all.startsWith("Ereignis\tUT\tgesetzliche Zeit\tWahre Ortszeit\tMittlere Ortszeit")) << all.toStdString();
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "app/globe/globe_projection.h"
 #include "app/qt/main_window.h"
@@ -137,6 +140,21 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
   EXPECT_TRUE(Contents(kml).startsWith("<?xml")) << Contents(kml).left(80).toStdString();
   EXPECT_TRUE(Contents(kml).contains("08.04.2024"));
   EXPECT_FALSE(window.MapMenu().ExportPath(folder.filePath("missing/path.gpx"), PathFormat::Gpx));
+
+  // Past a file-size limit of 8 KiB, as on a full disk: no half-written file,
+  // and an older file of the name stays as it was.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{8192, limit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool savedPastTheLimit = window.MapMenu().SaveMap(folder.filePath("full.png"));
+  const bool overwrotePastTheLimit = window.MapMenu().SaveMap(png);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_FALSE(savedPastTheLimit);
+  EXPECT_FALSE(overwrotePastTheLimit);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"map.png", "path.kml"}));
+  EXPECT_EQ(QImage(png), window.Map().Shown().convertToFormat(QImage(png).format()));
 
   // F1 and the last entry open "Über Vellmora".
   QAction* about = Entry(*menu, QString::fromUtf8("Über Vellmora…"));

@@ -20,7 +20,7 @@ QStringList Dates(const QTableWidget* table) {
   return dates;
 }
 
-// From LB6's context menu with the list's years; the table follows a place
+// From LB6's context menu with the list's years (1 January 2026 to 1 January 2028); the table follows a place
 // typed into CB6; a double-click on the total eclipse of 12.08.2026 chooses
 // it in the eclipse list, which is computed for its year.
 TEST(VisibleEclipsesDialog, FollowsThePlaceAndChoosesAnEclipseInTheList) {
@@ -31,7 +31,7 @@ TEST(VisibleEclipsesDialog, FollowsThePlaceAndChoosesAnEclipseInTheList) {
   lb6->actions().back()->trigger();
   VisibleEclipsesDialog* dialog = window.VisibleEclipses();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(Dates(dialog->Table()), (QStringList{"12.08.2026", "02.08.2027", "26.01.2028"}));
+  EXPECT_EQ(Dates(dialog->Table()), (QStringList{"12.08.2026", "02.08.2027"}));
 
   auto* cb6 = qobject_cast<QComboBox*>(window.Control("CB6"));
   cb6->lineEdit()->setText("42.34 N 3.7 W");  // Burgos, in the path of totality
