@@ -10,6 +10,7 @@
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/fit_position.h"
+#include "geometry/scan_grid.h"
 #include "geometry/shadow_axis.h"
 
 namespace vellmora {
@@ -117,6 +118,29 @@ TEST_F(TotalEclipse1999, PointAtOneInstantIsTheRowOfThatStep) {
   EXPECT_NEAR(point->DurationMinutes, Results.CentralPhaseMinutes[greatest], 1e-4);
   EXPECT_NEAR(point->DurationMinutes, 2.4, 0.05);
   EXPECT_FALSE(CentralPointAt(InstantUT::FromCalendar(11, 8, 1999, HoursOf(9, 0, 0)), DeltaTOfYear(1999)).has_value());
+}
+
+TEST(CentralLine, ScanIsCentredOnTheListedReadingRoundedTo15Seconds) {
+  // The listed instant comes as one MJD; the centre must be exactly the
+  // date's MJD plus the rounded hours, in the Julian and Gregorian calendars,
+  // before 1858 (negative MJD) and across midnight.
+  const struct {
+    int Day, Month, Year;
+    double Listed;
+    int CentreDay;
+    double Centre;
+  } cases[] = {
+      {7, 4, 1000, HoursOf(9, 17, 49), 7, HoursOf(9, 17, 45)},
+      {4, 10, 1582, HoursOf(12, 0, 8), 4, HoursOf(12, 0, 15)},
+      {15, 10, 1582, HoursOf(0, 0, 7), 15, 0},
+      {11, 8, 1999, HoursOf(11, 3, 52), 11, HoursOf(11, 3, 45)},
+      {20, 1, 2968, HoursOf(23, 59, 53), 21, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScanCentre(InstantTD::FromCalendar(c.Day, c.Month, c.Year, c.Listed)),
+              CenturiesFromMJD(ModifiedJulianDate(c.CentreDay, c.Month, c.Year, c.Centre)))
+        << c.Day << "." << c.Month << "." << c.Year;
+  }
 }
 
 TEST(CentralLine, DeltaTMovesTheShadowAgainstTheRotatingEarth) {
