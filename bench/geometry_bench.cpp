@@ -72,5 +72,40 @@ void BM_LocalDetailsNearALimit(benchmark::State& state) {
 }
 BENCHMARK(BM_LocalDetailsNearALimit)->Unit(benchmark::kMillisecond);
 
+// The same eclipse with the precise ephemeris (Delta-T at the date, the
+// published umbra): the fits cost most.
+void BM_CentralLineScanPrecise(benchmark::State& state) {
+  CentralLineResults results;
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
+  for (auto _ : state) {
+    CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), deltaT, results, Ephemeris::Precise);
+    benchmark::DoNotOptimize(results.StepHours.data());
+  }
+}
+BENCHMARK(BM_CentralLineScanPrecise)->Unit(benchmark::kMillisecond);
+
+void BM_LocalCircumstancesPrecise(benchmark::State& state) {
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
+  for (auto _ : state) {
+    LocalCircumstancesResult result = LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), 48.78,
+                                                         9.18, deltaT, Ephemeris::Precise);
+    benchmark::DoNotOptimize(result.Contacts.data());
+  }
+}
+BENCHMARK(BM_LocalCircumstancesPrecise)->Unit(benchmark::kMicrosecond);
+
+void BM_LocalDetailsPrecise(benchmark::State& state) {
+  const double hours = 18 + 18 / 60.0 + 54 / 3600.0;
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 8, 4, 2024);
+  const PathLines path = PathLinesOfZone(ZoneLimits(InstantTD::FromCalendar(8, 4, 2024, hours), deltaT,
+                                                    UmbralLunarRadiusOf(Ephemeris::Precise), Ephemeris::Precise));
+  for (auto _ : state) {
+    LocalDetails details = ComputeLocalDetails(InstantTD::FromCalendar(8, 4, 2024, hours), {32.78, -96.81, -6}, deltaT,
+                                               path, Ephemeris::Precise);
+    benchmark::DoNotOptimize(details.Events.data());
+  }
+}
+BENCHMARK(BM_LocalDetailsPrecise)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vellmora

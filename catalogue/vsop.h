@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "catalogue/angles.h"
+#include "series/vsop_term.h"
 
 // Module vsop: the apparent place of the Sun from the VSOP87 theory of the
 // Earth (version D, ecliptic and equinox of date), reduced to the FK5 frame,
@@ -55,12 +56,6 @@ NutationObliquity NutationAndObliquity(double serial);
 long double ApparentSiderealTime(double serial);
 
 // ---- VSOP87 series ----
-
-struct VSOPTerm {
-  long double A;  // amplitude, 10^-8 radian or 10^-8 AU
-  long double B;  // phase, radians
-  long double C;  // frequency, radians per Julian millennium
-};
 
 // The series of one body. A term operation gives term `index` of the series
 // of time power `power`, or a zero term past the end of that series.

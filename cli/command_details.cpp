@@ -162,6 +162,7 @@ int RunDetailsCommand(std::span<const std::string> args, std::ostream& out, std:
   if (!place) return kExitUsage;
   ChosenEclipse eclipse;
   if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  eclipse.Source = options->Source;
   const Selection selection(eclipse, *place);
   if (selection.CentralLine().Size() == 0) err << NoCentralLineNotice(options->Date) << '\n';
   if (json) {

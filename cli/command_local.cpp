@@ -5,6 +5,7 @@
 #include "app/selection/selection.h"
 #include "app/texts/local_circumstances_text.h"
 #include "cli/arguments.h"
+#include "cli/ephemeris_option.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -19,7 +20,11 @@ std::optional<double> ParseBoundedDecimal(const std::string& text, double low, d
 
 }  // namespace
 
-int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunLocalCommand(std::span<const std::string> allArgs, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> words;
+  const std::optional<Ephemeris> ephemeris = TakeEphemerisOption(allArgs, words, err);
+  if (!ephemeris) return kExitUsage;
+  const std::span<const std::string> args = words;
   if (args.size() != 4) {
     err << "usage: vellmora-cli local DD.MM.YYYY HH:MM:SS LAT LON (degrees, north and east positive)\n";
     return kExitUsage;
@@ -38,8 +43,9 @@ int RunLocalCommand(std::span<const std::string> args, std::ostream& out, std::o
     err << "local: longitude must be a number from -180 to 180 (east positive): " << args[3] << "\n";
     return kExitUsage;
   }
-  const Selection selection(ChosenEclipse{EclipseKind::NoEclipse, {date->Day, date->Month, date->Year, *hours}},
-                            ChosenPlace{*latitude, *longitude, 0, std::nullopt});
+  const Selection selection(
+      ChosenEclipse{EclipseKind::NoEclipse, {date->Day, date->Month, date->Year, *hours}, *ephemeris},
+      ChosenPlace{*latitude, *longitude, 0, std::nullopt});
   for (const std::string& line : LocalCircumstancesLines(selection.SeenAtPlace()))
     out << Windows1252ToUtf8(line) << "\n";
   return 0;

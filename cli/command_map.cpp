@@ -10,6 +10,7 @@
 #include "cli/eclipse_selection.h"
 #include "cli/map_renderer_loader.h"
 #include "cli/output_file.h"
+#include "ephem/timlib.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -17,7 +18,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vellmora-cli map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE "
-    "[--centre LAT,SETTING] [--search]\n";
+    "[--centre LAT,SETTING] [--search] [--visibility] [--at HH:MM:SS]\n";
 
 struct GlobeCentre {
   int Latitude;  // value for T1
@@ -29,6 +30,8 @@ struct MapRequest {
   std::string PngPath;
   std::optional<GlobeCentre> Centre;
   bool Search = false;
+  bool Visibility = false;
+  std::optional<double> At;  // universal time on the eclipse's date, hours
 };
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
@@ -58,7 +61,11 @@ bool ReadMapOptions(const std::vector<std::string>& words, MapRequest& request, 
       request.Search = true;
       continue;
     }
-    if (word != "--png" && word != "--centre") {
+    if (word == "--visibility") {
+      request.Visibility = true;
+      continue;
+    }
+    if (word != "--png" && word != "--centre" && word != "--at") {
       err << "unknown argument \"" << word << "\"\n";
       return false;
     }
@@ -69,6 +76,11 @@ bool ReadMapOptions(const std::vector<std::string>& words, MapRequest& request, 
     const std::string& value = words[++i];
     if (word == "--png") {
       request.PngPath = value;
+    } else if (word == "--at") {
+      if (!(request.At = ParseTimeOfDay(value))) {
+        err << "--at wants a time HH:MM:SS, not \"" << value << "\"\n";
+        return false;
+      }
     } else if (!(request.Centre = ReadCentre(value))) {
       err << "--centre wants two whole numbers LAT,SETTING, not \"" << value << "\"\n";
       return false;
@@ -117,6 +129,13 @@ int DriveWindow(MemoryWindow& window, const MapRequest& request, std::ostream& e
     window.T2.SetValue(request.Centre->Setting);
   }
   if (request.Search) window.D3.Click();
+  if (request.Visibility) window.Form.Dispatch([&window] { window.Form.SetShowVisibility(true); });
+  if (request.At && request.Selection && window.Form.Selected) {
+    const std::optional<CivilDate> day = ParseCalendarDay(request.Selection->Date);
+    const double instant = CenturiesFromMJD(ModifiedJulianDate(day->Day, day->Month, day->Year, *request.At));
+    const double t = HoursFromT0(window.Form.Selected->Elements(), instant);
+    window.Form.Dispatch([&window, t] { window.Form.ShowShadowAt(t); });
+  }
   if (!window.Errors.Messages().empty()) {
     err << Windows1252ToUtf8(window.Errors.Messages().front()) << '\n';
     return kExitFailure;

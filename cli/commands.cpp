@@ -10,6 +10,7 @@
 #include "cli/command_central.h"
 #include "cli/command_deltat.h"
 #include "cli/command_details.h"
+#include "cli/command_elements.h"
 #include "cli/command_export.h"
 #include "cli/command_limits.h"
 #include "cli/command_list.h"
@@ -35,7 +36,7 @@ struct CommandEntry {
   std::optional<std::string_view> Options = std::nullopt;
 };
 
-constexpr std::string_view kPlaceOptions = "--place= --lat= --lon=";
+constexpr std::string_view kPlaceOptions = "--place= --lat= --lon= --ephemeris=";
 
 constexpr CommandEntry kCommands[] = {
     {"list", RunListCommand,
@@ -48,26 +49,32 @@ constexpr CommandEntry kCommands[] = {
      "search DD.MM.YYYY [...]          with show's arguments: the numbered places near the path", kPlaceOptions},
     {"map", RunMapCommand,
      "map [DD.MM.YYYY [--place NAME | --lat LAT --lon LON]] --png FILE [--centre LAT,SETTING] [--search]\n"
-     "                                     the globe as the window paints it, as a PNG (FILE - is standard output)",
-     "--place= --lat= --lon= --png= --centre= --search"},
+     "    [--visibility] [--at HH:MM:SS]   the globe as the window paints it, as a PNG (FILE - is standard output);\n"
+     "                                     where the whole eclipse is seen and how much, the shadow at a time (UT)",
+     "--place= --lat= --lon= --png= --centre= --search --visibility --at= --ephemeris="},
     {"central", RunCentralCommand, "central DD.MM.YYYY HH:MM:SS       the central line of the eclipse at that time",
-     ""},
+     "--ephemeris="},
     {"local", RunLocalCommand,
-     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", ""},
+     "local DD.MM.YYYY HH:MM:SS LAT LON the local circumstances at a place (no Sun-altitude test)", "--ephemeris="},
     {"details", RunDetailsCommand,
      "details DD.MM.YYYY (--place NAME | --lat LAT --lon LON) [--tz ZONE] [--json]\n"
      "                                     the Sun, the contact angles, the duration and Delta-T at a place,\n"
      "                                     the times also as civil time (of ZONE) and local solar time",
-     "--place= --lat= --lon= --tz= --json"},
+     "--place= --lat= --lon= --tz= --json --ephemeris="},
     {"sun", RunSunCommand, "sun DD.MM.YYYY HH:MM:SS LAT LON   the Sun's altitude and azimuth at a place", ""},
     {"deltat", RunDeltaTCommand,
      "deltat FIRST [LAST]              Delta-T, ephemeris lag, their sum and uncertainty, seconds", ""},
     {"limits", RunLimitsCommand,
-     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path", ""},
+     "limits DD.MM.YYYY                the northern and southern limits, central line and width of the path",
+     "--ephemeris="},
     {"export", RunExportCommand,
-     "export DD.MM.YYYY --format csv|kml|gpx [-o FILE]\n"
-     "                                     the path as CSV, KML or GPX, to FILE or standard output",
-     "--format= -o="},
+     "export DD.MM.YYYY --format csv|kml|gpx|geojson [--visibility] [-o FILE]\n"
+     "                                     the path as CSV, KML, GPX or GeoJSON, to FILE or standard output;\n"
+     "                                     GeoJSON with the curves of the map of visibility on request",
+     "--format= -o= --visibility --ephemeris="},
+    {"elements", RunElementsCommand,
+     "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",
+     "--json"},
     {"visible", RunVisibleCommand,
      "visible FIRST LAST (--place NAME | --lat LAT --lon LON) [--min-magnitude M] [--central] [--json | --csv]\n"
      "                                     the solar eclipses of those years seen from the place, partial ones too",

@@ -4,6 +4,7 @@
 #include "app/memory/memory_controls.h"
 #include "app/resources/resources.h"
 #include "cli/arguments.h"
+#include "cli/ephemeris_option.h"
 #include "cli/listed_eclipse.h"
 #include "text/windows1252.h"
 
@@ -74,7 +75,7 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
     err << date.Problem << ": \"" << args[0] << "\"\n";
     return std::nullopt;
   }
-  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+  SelectionOptions options{args[0], std::nullopt, std::nullopt, std::nullopt, std::nullopt, Ephemeris::Standard};
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -88,7 +89,11 @@ std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string
         return std::nullopt;
       }
       (word == "--lat" ? options.Latitude : options.Longitude) = value;
-    } else if (word == "--place" || word == "--lat" || word == "--lon") {
+    } else if (word == kEphemerisOption && hasValue) {
+      const std::optional<Ephemeris> named = ParseEphemerisName(args[++i], err);
+      if (!named) return std::nullopt;
+      options.Source = *named;
+    } else if (word == "--place" || word == "--lat" || word == "--lon" || word == kEphemerisOption) {
       err << word << " needs a value\n";
       return std::nullopt;
     } else {
@@ -117,6 +122,7 @@ int SelectEclipse(MemoryWindow& window, const SelectionOptions& options, std::os
   } else if (options.Latitude) {
     window.Form.ObserveFrom(*options.Latitude, *options.Longitude, 0);
   }
+  window.Form.EphemerisChoice = options.Source;
   const std::optional<int> row = ListEclipseOfDate(window, options.Date, err);
   if (!row) return kExitFailure;
   window.LB1.Click(*row);

@@ -7,6 +7,7 @@
 
 #include "app/memory/memory_window.h"
 #include "app/selection/chosen_eclipse.h"
+#include "ephem/ephemeris.h"
 
 // The part of the command line that chooses an eclipse and an observing place
 // in the in-memory window, shared by the show, search and map commands.
@@ -23,6 +24,7 @@ struct SelectionOptions {
   // The time zone of the civil times (IANA name); by default the place's own,
   // for --lat/--lon the nearest table place's.
   std::optional<std::string> TimeZone;
+  Ephemeris Source = Ephemeris::Standard;  // --ephemeris precise|standard
 };
 
 // Reads the date and the place options; a message on err and nullopt when they are wrong.

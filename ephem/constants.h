@@ -13,6 +13,10 @@
 namespace vellmora {
 
 inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+// The radian in arcseconds of the precise ephemeris (pnulib keeps its own
+// 206264.8062).
+inline constexpr double kArcsecondsPerRadian = 648000 / std::numbers::pi;
+inline constexpr double kRadiansPerArcsecond = 1 / kArcsecondsPerRadian;
 
 // The Earth. Its ellipsoid, of the site coordinates, the shadow elements and
 // the distances in kilometres: the square of its eccentricity, and one minus
@@ -30,9 +34,10 @@ inline constexpr double kCentralLinePolarAxisRatio = 0.996633;
 inline constexpr double kCentralLineEarthRadiiPerAu = 23454.78;
 
 // The Moon's radius in Earth radii, for the edges of both the penumbra and the
-// umbra. Published predictions often take a smaller radius for the umbra
-// (0.272281), which the umbral cone can be given instead.
+// umbra. Published predictions often take a smaller radius for the umbra,
+// which the umbral cone can be given instead.
 inline constexpr double kLunarRadius = 0.2725076;
+inline constexpr double kPublishedUmbralLunarRadius = 0.272281;
 // The central line's Moon: its diameter rounded to 0.545 Earth radii.
 inline constexpr double kCentralLineMoonDiameter = 0.545;
 

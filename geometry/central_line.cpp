@@ -9,6 +9,7 @@
 #include "geometry/fit_position.h"
 #include "geometry/scan_grid.h"
 #include "geometry/shadow_axis.h"
+#include "geometry/shadow_elements.h"
 
 namespace vellmora {
 namespace {
@@ -25,12 +26,20 @@ constexpr int kSunFitDegree = 3;
 struct ScanFits {
   EquatorialFit Moon;
   EquatorialFit Sun;
+  UmbralCone Cone;
 };
+
+// The fits over [TA, TB] and the umbra of an ephemeris; the standard one keeps
+// the central line's rounded cone.
+ScanFits FitsOver(double TA, double TB, Ephemeris ephemeris) {
+  return {FitMoon(ephemeris, TA, TB, kMoonFitDegree), FitSun(ephemeris, TA, TB, kSunFitDegree),
+          ephemeris == Ephemeris::Precise ? UmbralConeOf(UmbralLunarRadiusOf(ephemeris)) : kCentralLineCone};
+}
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
   sun.Distance *= kCentralLineEarthRadiiPerAu;
-  return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun);
+  return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun, fits.Cone);
 }
 
 struct GroundPoint {
@@ -63,7 +72,7 @@ std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double delta
 
 }  // namespace
 
-void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results) {
+void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results, Ephemeris ephemeris) {
   results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
@@ -74,8 +83,7 @@ void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineR
   const double centre = ScanCentre(listed);
   const double start = centre - kScanHalfSpan;
   const double end = centre + kScanHalfSpan;
-  const ScanFits fits{FitMoonChebyshev(start - kFitMargin, end + kFitMargin, kMoonFitDegree),
-                      FitSunChebyshev(start - kFitMargin, end + kFitMargin, kSunFitDegree)};
+  const ScanFits fits = FitsOver(start - kFitMargin, end + kFitMargin, ephemeris);
 
   double t = start;
   do {
@@ -92,12 +100,11 @@ void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineR
   } while (!(t > end));
 }
 
-std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT) {
+std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT, Ephemeris ephemeris) {
   const double t = instant.Centuries();
   // Fitted around the dynamical time, where the series are evaluated.
   const double ephemerisTime = t + deltaT.UsedCenturies();
-  const ScanFits fits{FitMoonChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kMoonFitDegree),
-                      FitSunChebyshev(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, kSunFitDegree)};
+  const ScanFits fits = FitsOver(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, ephemeris);
   return PointAt(fits, t, deltaT.UsedCenturies());
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ephem/deltat.h"
+#include "ephem/ephemeris.h"
 #include "ephem/instant.h"
 
 // The central line of a solar eclipse: where the axis of the Moon's shadow
@@ -32,7 +33,8 @@ struct CentralLineResults {
 // listed instant as universal time there, which puts greatest eclipse
 // Delta-T before the middle of the twelve hours. Replaces the steps, lowers
 // CentralLatitudeMin and raises CentralLatitudeMax.
-void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results);
+void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results,
+                     Ephemeris ephemeris = Ephemeris::Standard);
 
 // Where the shadow axis meets the Earth at one instant, as a row of the scan.
 struct CentralPoint {
@@ -43,6 +45,7 @@ struct CentralPoint {
 };
 
 // The central point at one instant; none when the axis misses the Earth.
-std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT);
+std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT,
+                                           Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

@@ -54,18 +54,26 @@ double TimeOfLeastDistance(const LocalEclipseSetting& setting, double vertex) {
 }  // namespace
 
 LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
-                                              double observerLongitudeEast) {
-  return LocalCircumstancesSetting(FitsAroundListedInstant(listed), deltaT, observerLatitude, observerLongitudeEast);
+                                              double observerLongitudeEast, Ephemeris ephemeris) {
+  return LocalCircumstancesSetting(FitsAroundListedInstant(listed, ephemeris), deltaT, observerLatitude,
+                                   observerLongitudeEast, ephemeris);
 }
 
 LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
-                                              double observerLatitude, double observerLongitudeEast) {
-  return {fits.Moon, fits.Sun, deltaT, -observerLongitudeEast, GeocentricSite(observerLatitude)};
+                                              double observerLatitude, double observerLongitudeEast,
+                                              Ephemeris ephemeris) {
+  return {fits.Moon,
+          fits.Sun,
+          deltaT,
+          -observerLongitudeEast,
+          GeocentricSite(observerLatitude),
+          UmbralLunarRadiusOf(ephemeris)};
 }
 
 LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
-                                            const DeltaTFigures& deltaT) {
-  return LocalCircumstances(LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast), listed);
+                                            const DeltaTFigures& deltaT, Ephemeris ephemeris) {
+  return LocalCircumstances(
+      LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast, ephemeris), listed);
 }
 
 LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed) {

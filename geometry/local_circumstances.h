@@ -24,17 +24,18 @@ struct LocalCircumstancesResult {
 // hours of the listed clock reading, as the window has always taken it;
 // observer's geodetic latitude and EAST longitude in degrees.
 LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
-                                            const DeltaTFigures& deltaT);
+                                            const DeltaTFigures& deltaT, Ephemeris ephemeris = Ephemeris::Standard);
 
 // The same for the fits and the observer of a setting made for `listed`.
 LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed);
 
 // The fits and the observer the local circumstances work with.
 LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
-                                              double observerLongitudeEast);
+                                              double observerLongitudeEast, Ephemeris ephemeris = Ephemeris::Standard);
 
 // The same with the fits made before (FitsAroundListedInstant).
 LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
-                                              double observerLatitude, double observerLongitudeEast);
+                                              double observerLatitude, double observerLongitudeEast,
+                                              Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

@@ -1,7 +1,6 @@
 #include "geometry/local_contacts.h"
 
-#include "ephem/moolib.h"
-#include "ephem/sunlib.h"
+#include "ephem/ephemeris.h"
 #include "geometry/solve_bracketed.h"
 
 namespace vellmora {
@@ -14,10 +13,10 @@ constexpr int kFitDegree = 8;                     // of the Moon's and the Sun's
 
 }  // namespace
 
-LocalFits FitsAroundListedInstant(InstantTD listed) {
+LocalFits FitsAroundListedInstant(InstantTD listed, Ephemeris ephemeris) {
   const double catalogueTime = listed.Centuries();
-  return {FitMoonChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
-          FitSunChebyshev(catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
+  return {FitMoon(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
+          FitSun(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
 }
 
 std::array<double, 2> InnerContacts(const LocalEclipseSetting& setting, double timeOfMaximum) {

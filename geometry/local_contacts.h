@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ephem/ephemeris.h"
 #include "geometry/contact_function.h"
 
 // The parts of the local circumstances that the zone limits share with them.
@@ -15,7 +16,7 @@ struct LocalFits {
   EquatorialFit Sun;  // distance in AU
 };
 
-LocalFits FitsAroundListedInstant(InstantTD listed);
+LocalFits FitsAroundListedInstant(InstantTD listed, Ephemeris ephemeris = Ephemeris::Standard);
 
 // Second and third contact: the roots of the umbral contact function within
 // 15 minutes before and after the time of maximum; a bracket without a sign

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ephem/deltat.h"
+#include "ephem/ephemeris.h"
 #include "ephem/timlib.h"
 #include "geometry/local_phase.h"
 #include "geometry/solve_bracketed.h"
@@ -120,14 +121,18 @@ PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
 }
 
 LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, const DeltaTFigures& deltaT,
-                                 const PathLines& path) {
+                                 const PathLines& path, Ephemeris ephemeris) {
+  const LocalEclipseSetting setting =
+      LocalCircumstancesSetting(listed, deltaT, place.Latitude, place.LongitudeEast, ephemeris);
+  // The fits do not depend on Delta-T: the three computations share them.
   auto circumstances = [&](const DeltaTFigures& used) {
-    return LocalCircumstances(listed, place.Latitude, place.LongitudeEast, used);
+    LocalEclipseSetting shifted = setting;
+    shifted.DeltaT = used;
+    return LocalCircumstances(shifted, listed);
   };
   const LocalCircumstancesResult nominal = circumstances(deltaT);
   const LocalCircumstancesResult smaller = circumstances(deltaT.ShiftedBy(-deltaT.UncertaintySeconds));
   const LocalCircumstancesResult larger = circumstances(deltaT.ShiftedBy(deltaT.UncertaintySeconds));
-  const LocalEclipseSetting setting = LocalCircumstancesSetting(listed, deltaT, place.Latitude, place.LongitudeEast);
 
   LocalDetails details;
   details.Kind = nominal.Kind;
@@ -135,6 +140,7 @@ LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, 
   details.Obscuration = nominal.Obscuration;
   details.ZoneOffsetHours = place.ZoneOffsetHours;
   details.DeltaT = deltaT;
+  details.Source = ephemeris;
 
   for (const LocalEventKind kind :
        {LocalEventKind::FirstContact, LocalEventKind::SecondContact, LocalEventKind::Maximum,

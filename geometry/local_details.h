@@ -77,6 +77,7 @@ struct LocalDetails {
   DeltaTFigures DeltaT;
   double CentralPhaseProbability = 0;
   Certainty CentralPhaseCertainty = Certainty::Excluded;
+  Ephemeris Source = Ephemeris::Standard;  // of the Sun's and the Moon's places
 };
 
 struct ObservingPlace {
@@ -87,6 +88,6 @@ struct ObservingPlace {
 
 // For the catalogue date and hour (universal time) of the local circumstances.
 LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, const DeltaTFigures& deltaT,
-                                 const PathLines& path);
+                                 const PathLines& path, Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

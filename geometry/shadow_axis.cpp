@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/shadow_elements.h"
+
 namespace vellmora {
 namespace {
 
@@ -15,7 +17,10 @@ Vector3 StretchedPosition(const EquatorialPosition& body) {
 
 }  // namespace
 
-ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun) {
+UmbralCone UmbralConeOf(double lunarRadius) { return {2 * (kSunRadius - lunarRadius), 2 * lunarRadius}; }
+
+ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun,
+                                  const UmbralCone& cone) {
   const Vector3 m = StretchedPosition(moon);
   const Vector3 s = StretchedPosition(sun);
   const Vector3 d{m.x - s.x, m.y - s.y, m.z - s.z};
@@ -27,8 +32,8 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
 
   // Distance from the Moon to the fundamental plane, and the cones there.
   const double planeDistance = -DotProduct(m, e);
-  shadow.Umbra = kCentralLineUmbraSlope * planeDistance / sunToMoon - kCentralLineMoonDiameter;
-  shadow.Penumbra = kCentralLinePenumbraSlope * planeDistance / sunToMoon + kCentralLineMoonDiameter;
+  shadow.Umbra = cone.Slope * planeDistance / sunToMoon - cone.MoonDiameter;
+  shadow.Penumbra = kCentralLinePenumbraSlope * planeDistance / sunToMoon + kCentralLineCone.MoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
   // passes the centre at distance w. An axis through the very centre may
@@ -37,7 +42,7 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   const double w = std::sqrt(std::max(0.0, 1 - q));
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
-    shadow.SurfaceUmbra = kCentralLineUmbraSlope * ground / sunToMoon - kCentralLineMoonDiameter;
+    shadow.SurfaceUmbra = cone.Slope * ground / sunToMoon - cone.MoonDiameter;
     shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kCentralLinePolarAxisRatio};
     shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
   } else if (w < 1 + std::abs(shadow.Umbra) / 2) {

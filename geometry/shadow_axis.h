@@ -31,8 +31,22 @@ struct ShadowAxis {
   double Penumbra = 0;      // penumbra diameter P on the fundamental plane
 };
 
+// The umbral cone of the central line: twice the difference of the Sun's and
+// the Moon's radii, and the Moon's diameter, in Earth radii.
+struct UmbralCone {
+  double Slope;
+  double MoonDiameter;
+};
+
+// The central line's own rounded cone (a Moon of radius 0.2725).
+inline constexpr UmbralCone kCentralLineCone{kCentralLineUmbraSlope, kCentralLineMoonDiameter};
+
+// The cone of a Moon of the given radius under the Sun of the shadow elements.
+UmbralCone UmbralConeOf(double lunarRadius);
+
 // Moon and Sun as right ascension and declination (degrees) and distance, both
 // distances in Earth radii.
-ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun);
+ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const EquatorialPosition& sun,
+                                  const UmbralCone& cone = kCentralLineCone);
 
 }  // namespace vellmora

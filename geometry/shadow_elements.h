@@ -2,6 +2,7 @@
 
 #include "ephem/constants.h"
 #include "ephem/deltat.h"
+#include "ephem/ephemeris.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
 #include "ephem/sphlib.h"
@@ -11,6 +12,12 @@
 // in equatorial Earth radii, angles in degrees, no flattening of the frame.
 
 namespace vellmora {
+
+// The Moon's radius for the umbra with an ephemeris: the precise one goes with
+// the published predictions' smaller umbra (their mean lunar limb).
+constexpr double UmbralLunarRadiusOf(Ephemeris ephemeris) {
+  return ephemeris == Ephemeris::Precise ? kPublishedUmbralLunarRadius : kLunarRadius;
+}
 
 struct ShadowElements {
   Vector3 i{};   // in the equator plane

@@ -172,8 +172,9 @@ double CentralDuration(const ZoneModel& model, const GeographicPoint& central, d
 
 }  // namespace
 
-std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius) {
-  const ZoneModel model{FitsAroundListedInstant(listed), deltaT, umbralLunarRadius};
+std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
+                                 Ephemeris ephemeris) {
+  const ZoneModel model{FitsAroundListedInstant(listed, ephemeris), deltaT, umbralLunarRadius};
   const double start = ScanCentre(listed) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;

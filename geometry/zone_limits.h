@@ -16,7 +16,7 @@ namespace vellmora {
 // central-line scan (universal time), one step for every 15-second instant at
 // which the shadow axis meets the Earth; umbralLunarRadius (Earth radii)
 // sizes the umbra, as in ComputeShadowElements.
-std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT,
-                                 double umbralLunarRadius = kLunarRadius);
+std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius = kLunarRadius,
+                                 Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

@@ -10,14 +10,16 @@
 
 // The path of a central eclipse as a file for other programs: CSV (the
 // columns of the zone table), KML 2.2 (the central line and both limits as
-// LineStrings, the zone as Polygons, cut at the 180th meridian) or GPX 1.1
-// (the three lines as tracks). Files are UTF-8 text.
+// LineStrings, the zone as Polygons, cut at the 180th meridian), GPX 1.1
+// (the three lines as tracks) or GeoJSON (one FeatureCollection of the lines,
+// the zone and, when asked, the curves of the map of visibility). Files are
+// UTF-8 text.
 
 namespace vellmora {
 
-enum class PathFormat { Csv, Kml, Gpx };
+enum class PathFormat { Csv, Kml, Gpx, GeoJson };
 
-// The format of a name "csv", "kml" or "gpx" (also the file suffix).
+// The format of a name "csv", "kml", "gpx" or "geojson" (also the file suffix).
 std::optional<PathFormat> PathFormatNamed(std::string_view name);
 std::string_view PathFormatName(PathFormat format);
 
@@ -27,14 +29,18 @@ struct ExportedPath {
   std::string Kind;  // Windows-1252, e.g. "total" or "ringf\xF6rmig"
   std::string Date;  // DD.MM.YYYY
   std::vector<ZoneStep> Steps;
+  // The curves of the map of visibility, for the formats that carry them.
+  std::optional<VisibilityMap> Visibility;
 };
 
-// The path of the selected eclipse, its zone as the selection keeps it.
-ExportedPath ExportedPathOf(const Selection& selection);
+// The path of the selected eclipse, its zone as the selection keeps it, and
+// with the map of visibility when asked.
+ExportedPath ExportedPathOf(const Selection& selection, bool withVisibility = false);
 
 std::string WritePathCsv(const ExportedPath& path);
 std::string WritePathKml(const ExportedPath& path);
 std::string WritePathGpx(const ExportedPath& path);
+std::string WritePathGeoJson(const ExportedPath& path);
 std::string WritePath(const ExportedPath& path, PathFormat format);
 
 // Names of the eclipse and of its lines in KML and GPX, UTF-8:
@@ -49,6 +55,11 @@ inline constexpr std::string_view kSouthernLimitName =
     "S\xFC"
     "dliche Grenze";
 inline constexpr std::string_view kZoneName = "Zone der zentralen Finsternis";
+inline constexpr std::string_view kGreatestEclipseName = "Punkt der gr\xF6\xDFten Finsternis";
+
+// The name of a curve of the map of visibility, Windows-1252 ("Nördliche
+// Grenze der partiellen Finsternis", ..., "Größte Phase 0.4").
+std::string VisibilityCurveName(const VisibilityCurve& curve);
 
 // Text with &, <, > and " written as XML entities.
 std::string XmlEscaped(std::string_view text);

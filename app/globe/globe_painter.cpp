@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstddef>
 
+#include "app/globe/globe_stroke.h"
+#include "app/globe/shadow_painter.h"
+#include "app/globe/visibility_painter.h"
+
 namespace vellmora {
 namespace {
 
@@ -130,21 +134,8 @@ void DrawPath(Canvas& canvas, const GlobeView& view, const CentralLineResults& p
 void DrawZoneLimit(Canvas& canvas, const GlobeView& view, const std::vector<ZoneStep>& steps,
                    std::optional<GeographicPoint> ZoneStep::*limit) {
   canvas.SetPen(kPathYellow, 1);
-  bool strokeOpen = false;
-  for (const ZoneStep& step : steps) {
-    const std::optional<GeographicPoint>& point = step.*limit;
-    const DiscPoint disc = point ? ProjectToDisc(view, point->Latitude, point->LongitudeEast) : DiscPoint{0, 0, 0};
-    if (disc.CosC <= 0) {
-      strokeOpen = false;
-      continue;
-    }
-    if (strokeOpen) {
-      canvas.LineTo(disc.X, disc.Y);
-    } else {
-      canvas.MoveTo(disc.X, disc.Y);
-      strokeOpen = true;
-    }
-  }
+  GlobeStroke stroke(canvas, view);
+  for (const ZoneStep& step : steps) stroke.Add(step.*limit);
 }
 
 void DrawSelectedPoint(Canvas& canvas, const GlobeView& view, const CentralLineResults& path, int selectedRow) {
@@ -199,6 +190,8 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
   DrawGraticule(canvas, view);
   DrawCoastlines(canvas, view, coastline);
 
+  if (scene.Visibility != nullptr) DrawVisibilityMap(canvas, view, *scene.Visibility, scene.Height);
+
   const std::size_t pathPoints = PathPointCount(scene.CentralLine);
   if (pathPoints > 0) {
     DrawPath(canvas, view, scene.CentralLine, scene.Height);
@@ -211,6 +204,7 @@ void PaintGlobe(const GlobeScene& scene, std::span<const CoastlineVertex> coastl
     }
   }
 
+  if (scene.Shadow != nullptr) DrawShadow(canvas, view, *scene.Shadow);
   DrawObservingPlace(canvas, view, scene.ObserverLatitude, scene.ObserverLongitude);
   if (scene.ShowFoundPlaces) DrawFoundPlaces(canvas, view, scene.FoundPlaces);
 

@@ -9,6 +9,8 @@
 #include "app/globe/coastline_cache.h"
 #include "app/globe/globe_projection.h"
 #include "geometry/central_line.h"
+#include "geometry/shadow_on_earth.h"
+#include "geometry/visibility_map.h"
 #include "geometry/zone_limits.h"
 
 // The globe map: disc, 15-degree graticule, coastlines, the central line of
@@ -46,6 +48,10 @@ struct GlobeScene {
   const FoundPlaceTable& FoundPlaces;
   // The zone's northern and southern limits, drawn over the path when given.
   const std::vector<ZoneStep>* ZoneLimits = nullptr;
+  // The map of visibility of the whole eclipse, drawn over the globe when given.
+  const VisibilityMap* Visibility = nullptr;
+  // The Moon's shadow at one instant, drawn over the globe when given.
+  const ShadowOnEarth* Shadow = nullptr;
 };
 
 // Draws found place `number` when it is on the visible side (cos c >= 0): a lime

@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QSaveFile>
+#include <QSettings>
 #include <array>
 
 #include "app/qt/about_dialog.h"
+#include "app/qt/elements_dialog.h"
 #include "app/qt/qt_text.h"
 
 namespace vellmora {
@@ -14,6 +16,13 @@ namespace {
 
 constexpr const char* kObserveHere = "Beobachtungsort hierher";
 constexpr const char* kShowZoneLimits = "Zonengrenzen zeigen";
+constexpr const char* kPreciseEphemeris = "Genaue Ephemeride (ELP/MPP02, VSOP87)";
+// The one choice kept between runs, once the user has made it.
+constexpr const char* kSettingsOwner = "Vellmora";
+constexpr const char* kPreciseEphemerisSetting = "globe/preciseEphemeris";
+constexpr const char* kShowVisibility = "Sichtbarkeit zeigen";
+constexpr const char* kShadowCourse = "Schattenverlauf\x85";
+constexpr const char* kElements = "Besselsche Elemente\x85";
 constexpr const char* kSaveMap = "Karte speichern\x85";
 constexpr const char* kExportPath = "Pfad exportieren\x85";
 constexpr const char* kVisibleEclipses = "Finsternisse am Beobachtungsort\x85";
@@ -25,9 +34,9 @@ struct ExportChoice {
   PathFormat Format;
   const char* Filter;
 };
-constexpr std::array kExportChoices = {ExportChoice{PathFormat::Csv, "CSV (*.csv)"},
-                                       ExportChoice{PathFormat::Kml, "KML (*.kml)"},
-                                       ExportChoice{PathFormat::Gpx, "GPX (*.gpx)"}};
+constexpr std::array kExportChoices = {
+    ExportChoice{PathFormat::Csv, "CSV (*.csv)"}, ExportChoice{PathFormat::Kml, "KML (*.kml)"},
+    ExportChoice{PathFormat::Gpx, "GPX (*.gpx)"}, ExportChoice{PathFormat::GeoJson, "GeoJSON (*.geojson)"}};
 
 // The dialog's title: the entry without its ellipsis.
 QString DialogTitle(const char* entry) { return ToQString(entry).chopped(1); }
@@ -48,6 +57,8 @@ GlobeMenu::GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorRepor
   window_->addAction(about_);
   QObject::connect(about_, &QAction::triggered, [this] { ShowAbout(); });
   map_.OnContextMenu = [this](QPoint position, QPoint globalPosition) { Show(position, globalPosition); };
+  if (QSettings(kSettingsOwner, kSettingsOwner).value(kPreciseEphemerisSetting, false).toBool())
+    form_.EphemerisChoice = Ephemeris::Precise;
 }
 
 GlobeMenu::~GlobeMenu() = default;
@@ -65,6 +76,25 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
   limits->setChecked(form_.ShowZoneLimits);
   QObject::connect(limits, &QAction::toggled,
                    [this](bool show) { form_.Dispatch([this, show] { form_.SetShowZoneLimits(show); }); });
+  QAction* visibility = menu->addAction(ToQString(kShowVisibility));
+  visibility->setCheckable(true);
+  visibility->setChecked(form_.ShowVisibility);
+  QObject::connect(visibility, &QAction::toggled,
+                   [this](bool show) { form_.Dispatch([this, show] { form_.SetShowVisibility(show); }); });
+  QAction* shadow = menu->addAction(ToQString(kShadowCourse));
+  shadow->setEnabled(form_.Selected.has_value());
+  QObject::connect(shadow, &QAction::triggered, [this] { ShowShadowWindow(); });
+  QAction* elements = menu->addAction(ToQString(kElements));
+  elements->setEnabled(form_.Selected.has_value());
+  QObject::connect(elements, &QAction::triggered, [this] { ShowElements(); });
+
+  QAction* precise = menu->addAction(ToQString(kPreciseEphemeris));
+  precise->setCheckable(true);
+  precise->setChecked(form_.EphemerisChoice == Ephemeris::Precise);
+  QObject::connect(precise, &QAction::toggled, [this](bool on) {
+    QSettings(kSettingsOwner, kSettingsOwner).setValue(kPreciseEphemerisSetting, on);
+    form_.Dispatch([this, on] { form_.SetEphemeris(on ? Ephemeris::Precise : Ephemeris::Standard); });
+  });
 
   menu->addSeparator();
   QObject::connect(menu->addAction(ToQString(kSaveMap)), &QAction::triggered, [this] { AskAndSaveMap(); });
@@ -90,6 +120,17 @@ bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {
   std::optional<std::string> text;
   form_.Dispatch([&] { text = form_.PathExportText(format); });
   return text && WriteFile(file, QByteArray::fromStdString(*text));
+}
+
+void GlobeMenu::ShowElements() {
+  if (!form_.Selected) return;
+  if (elementsDialog_ == nullptr) elementsDialog_ = new ElementsDialog(window_);
+  elementsDialog_->Show(form_.Selected->Elements());
+}
+
+void GlobeMenu::ShowShadowWindow() {
+  if (shadowWindow_ == nullptr) shadowWindow_ = new ShadowWindow(window_, form_);
+  shadowWindow_->Open();
 }
 
 void GlobeMenu::ShowAbout() {

@@ -11,15 +11,19 @@
 #include "app/controls/controls.h"
 #include "app/export/path_export.h"
 #include "app/qt/qt_paint_box.h"
+#include "app/qt/shadow_window.h"
 #include "app/window/form37.h"
 
 namespace vellmora {
 
 class AboutDialog;
+class ElementsDialog;
 
 // The globe's context menu: "Beobachtungsort hierher" (the point under the
-// right click as the observing place), "Zonengrenzen zeigen", "Karte
-// speichern…", "Pfad exportieren…", "Finsternisse am Beobachtungsort…" and "Über Vellmora…", which F1 opens too.
+// right click as the observing place), "Zonengrenzen zeigen", "Sichtbarkeit
+// zeigen" (the map of visibility of the whole eclipse), "Schattenverlauf…",
+// "Besselsche Elemente…", "Karte speichern…", "Pfad exportieren…",
+// "Finsternisse am Beobachtungsort…" and "Über Vellmora…", which F1 opens too.
 class GlobeMenu {
  public:
   GlobeMenu(QWidget* window, TForm37& form, QtPaintBox& map, ErrorReport& errors);
@@ -35,6 +39,12 @@ class GlobeMenu {
   // The chosen eclipse's path in a file; false when there is none or the file cannot be written.
   bool ExportPath(const QString& file, PathFormat format);
   void ShowAbout();
+  // "Schattenverlauf…": the tool window of the shadow's course, made on first use.
+  void ShowShadowWindow();
+  ShadowWindow* Shadow() const { return shadowWindow_; }
+  // "Besselsche Elemente…": the selected eclipse's elements in a dialog.
+  void ShowElements();
+  ElementsDialog* Elements() const { return elementsDialog_; }
 
   QAction* AboutAction() const { return about_; }
 
@@ -51,6 +61,8 @@ class GlobeMenu {
   ErrorReport& errors_;
   QAction* about_;
   AboutDialog* aboutDialog_ = nullptr;
+  ShadowWindow* shadowWindow_ = nullptr;
+  ElementsDialog* elementsDialog_ = nullptr;
 };
 
 }  // namespace vellmora

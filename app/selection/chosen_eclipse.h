@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/moon.h"
+#include "ephem/ephemeris.h"
 #include "ephem/instant.h"
 
 // The values a selection is made of: the eclipse chosen from the list and the
@@ -18,6 +19,8 @@ namespace vellmora {
 struct ChosenEclipse {
   EclipseKind Kind = EclipseKind::NoEclipse;
   CalendarInstant DynamicalTime{};
+  // The source of the Sun's and the Moon's places it is computed with.
+  Ephemeris Source = Ephemeris::Standard;
 
   // The same instant as the geometry takes it.
   InstantTD Listed() const {

@@ -8,15 +8,21 @@
 namespace vellmora {
 
 Selection::Selection(ChosenEclipse eclipse, ChosenPlace place)
-    : eclipse_(std::move(eclipse)), place_(std::move(place)), deltaT_(DeltaTOfYear(eclipse_.DynamicalTime.Year)) {}
+    : eclipse_(std::move(eclipse)),
+      place_(std::move(place)),
+      deltaT_(EclipseDeltaT(eclipse_.Source, eclipse_.DynamicalTime.Day, eclipse_.DynamicalTime.Month,
+                            eclipse_.DynamicalTime.Year)) {}
 
 const CentralLineResults& Selection::CentralLine() const {
-  if (!centralLine_) CentralLineScan(eclipse_.Listed(), deltaT_, centralLine_.emplace());
+  if (!centralLine_) CentralLineScan(eclipse_.Listed(), deltaT_, centralLine_.emplace(), eclipse_.Source);
   return *centralLine_;
 }
 
 const std::vector<ZoneStep>& Selection::ZoneLimits() const {
-  if (!zoneLimits_) zoneLimits_ = vellmora::ZoneLimits(eclipse_.Listed(), deltaT_);
+  if (!zoneLimits_) {
+    zoneLimits_ =
+        vellmora::ZoneLimits(eclipse_.Listed(), deltaT_, UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
+  }
   return *zoneLimits_;
 }
 
@@ -40,7 +46,8 @@ const std::optional<LocalCircumstancesResult>& Selection::LocalCircumstances() c
 
 const LocalCircumstancesResult& Selection::SeenAtPlace() const {
   if (!seenAtPlace_) {
-    seenAtPlace_ = vellmora::LocalCircumstances(eclipse_.Listed(), place_.Latitude, place_.LongitudeEast, deltaT_);
+    seenAtPlace_ = vellmora::LocalCircumstances(eclipse_.Listed(), place_.Latitude, place_.LongitudeEast, deltaT_,
+                                                eclipse_.Source);
   }
   return *seenAtPlace_;
 }
@@ -48,7 +55,7 @@ const LocalCircumstancesResult& Selection::SeenAtPlace() const {
 const LocalDetails& Selection::Details() const {
   if (!details_) {
     const ObservingPlace place{place_.Latitude, place_.LongitudeEast, place_.ZoneOffsetHours};
-    details_ = ComputeLocalDetails(eclipse_.Listed(), place, deltaT_, PathLinesOfZone(ZoneLimits()));
+    details_ = ComputeLocalDetails(eclipse_.Listed(), place, deltaT_, PathLinesOfZone(ZoneLimits()), eclipse_.Source);
   }
   return *details_;
 }
@@ -61,6 +68,18 @@ const DetailsClocks& Selection::Clocks() const {
     for (const HorizonEvent& event : Details().HorizonEvents) clocks.HorizonEvents.push_back(at(event.Instant));
   }
   return *clocks_;
+}
+
+const BesselianElements& Selection::Elements() const {
+  if (!elements_) {
+    elements_ = ComputeBesselianElements(eclipse_.Listed(), deltaT_);
+  }
+  return *elements_;
+}
+
+const VisibilityMap& Selection::Visibility() const {
+  if (!visibility_) visibility_ = ComputeVisibilityMap(Elements());
+  return *visibility_;
 }
 
 }  // namespace vellmora

@@ -5,9 +5,11 @@
 
 #include "app/selection/chosen_eclipse.h"
 #include "civil/place_clocks.h"
+#include "geometry/besselian_elements.h"
 #include "geometry/central_line.h"
 #include "geometry/local_circumstances.h"
 #include "geometry/local_details.h"
+#include "geometry/visibility_map.h"
 #include "geometry/zone_limits.h"
 
 // The chosen eclipse seen from the observing place, and everything computed
@@ -37,7 +39,8 @@ class Selection {
 
   const ChosenEclipse& Eclipse() const { return eclipse_; }
   const ChosenPlace& Place() const { return place_; }
-  // Delta-T of the eclipse's year, its parts and uncertainty.
+  // Delta-T of the eclipse (of its year for the standard ephemeris), its
+  // parts and uncertainty.
   const DeltaTFigures& DeltaT() const { return deltaT_; }
 
   // The rows of the central line and their extreme latitudes.
@@ -55,6 +58,10 @@ class Selection {
   const LocalDetails& Details() const;
   // The place's civil and solar clocks at the instants of Details().
   const DetailsClocks& Clocks() const;
+  // The eclipse's Besselian elements with the year's Delta-T and ephemeris lag.
+  const BesselianElements& Elements() const;
+  // Where the eclipse is seen and how much: the curves of the map of visibility.
+  const VisibilityMap& Visibility() const;
 
  private:
   ChosenEclipse eclipse_;
@@ -68,6 +75,8 @@ class Selection {
   mutable std::optional<LocalCircumstancesResult> seenAtPlace_;
   mutable std::optional<LocalDetails> details_;
   mutable std::optional<DetailsClocks> clocks_;
+  mutable std::optional<BesselianElements> elements_;
+  mutable std::optional<VisibilityMap> visibility_;
 };
 
 }  // namespace vellmora

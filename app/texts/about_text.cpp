@@ -24,7 +24,13 @@ constexpr const char* kSources =
     "\x95 Delta-T: L. V. Morrison, F. R. Stephenson, C. Y. Hohenkerk, M. Zawilski (2021), Addendum 2020 to "
     "'Measurement of the Earth's rotation: 720 BC to AD 2015', Proc. R. Soc. A 477: 20200776; F. R. Stephenson, "
     "L. V. Morrison, C. Y. Hohenkerk (2016), Proc. R. Soc. A 472: 20160404; HM Nautical Almanac Office. "
-    "Gemessene Werte 2019 bis 2025: IERS (Internationaler Dienst f\xFCr Erdrotation und Referenzsysteme).";
+    "Gemessene Werte 2019 bis 2025: IERS (Internationaler Dienst f\xFCr Erdrotation und Referenzsysteme).\n"
+    "\x95 Genaue Ephemeride (Men\xFC des Globus): Mond nach ELP/MPP02, J. Chapront und G. Francou (2003), mit den "
+    "Konstanten nach DE405/DE406; Erde nach VSOP87, P. Bretagnon und G. Francou (1988); Pr\xE4zession nach "
+    "J. Vondr\xE1k, N. Capitaine und P. Wallace (2011), Nutation IAU 2000B. Gegen\xFC"
+    "ber NASAs Vorhersagen: Kontaktzeiten "
+    "auf etwa 1 s, Punkt der gr\xF6\xDFten Finsternis auf etwa 1 km. Ohne sie rechnet Vellmora mit eigenen Reihen "
+    "und einer Korrektur der Ephemeride (Kontaktzeiten auf etwa 10 s).";
 
 // The project has not chosen the licence under which it gives the program out yet.
 constexpr const char* kProgramLicence = "Lizenz des Programms: MIT (Expat), siehe /usr/share/doc/vellmora/copyright.";

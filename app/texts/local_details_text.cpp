@@ -13,6 +13,10 @@
 namespace vellmora {
 namespace {
 
+// Names the precise source and its measured accuracy; the standard one is
+// the program's own and says nothing.
+constexpr const char* kPreciseEphemerisLine = "Ephemeride: ELP/MPP02 und VSOP87 (Kontaktzeiten auf etwa 1 s genau)";
+
 struct RoundedInstant {
   CalendarInstant Date;  // at 0 h of the day
   long SecondOfDay;
@@ -173,6 +177,7 @@ LocalDetailsText FormatLocalDetails(const Selection& selection) {
                     FormatNumber(deltaT.EphemerisLagSeconds, 1, 2) + " s), Unsicherheit \xB1" +
                     FormatNumber(deltaT.UncertaintySeconds, 1, 2) + " s");
   figures.push_back("Zentrale Phase am Beobachtungsort: " + CertaintyText(details));
+  if (details.Source == Ephemeris::Precise) figures.push_back(kPreciseEphemerisLine);
   return text;
 }
 

@@ -59,6 +59,14 @@ class TForm37 {
   void CB6Enter();
   // "Zonengrenzen zeigen": the limits of the selected eclipse's zone on the map or not.
   void SetShowZoneLimits(bool show);
+  // "Genaue Ephemeride (ELP/MPP02, VSOP87)": computes the selected eclipse
+  // anew with the chosen source of the Sun's and the Moon's places.
+  void SetEphemeris(Ephemeris ephemeris);
+  // "Sichtbarkeit zeigen": the map of visibility of the selected eclipse on the globe or not.
+  void SetShowVisibility(bool show);
+  // "Schattenverlauf": the Moon's shadow at t hours from the selected
+  // eclipse's T0 on the globe, or none.
+  void ShowShadowAt(std::optional<double> t);
   // "Pfad exportieren…": the selected eclipse's path as a file's text (UTF-8);
   // none while no eclipse is selected.
   std::optional<std::string> PathExportText(PathFormat format) const;
@@ -79,6 +87,8 @@ class TForm37 {
   bool SuppressLatitudeRepaint = false;
   bool ShowFoundPlaces = false;
   bool ShowZoneLimits = false;  // "Zonengrenzen zeigen" of the globe's menu
+  Ephemeris EphemerisChoice = Ephemeris::Standard;
+  bool ShowVisibility = false;  // "Sichtbarkeit zeigen" of the globe's menu
 
   // The eclipses of LB1, row by row beside the rows' texts.
   std::vector<ChosenEclipse> ListedEclipses;
@@ -97,12 +107,15 @@ class TForm37 {
   const CentralLineResults& CentralLine() const;
   // The places found near the central line.
   FoundPlaceTable FoundPlaces{};
+  // The Moon's shadow at the instant "Schattenverlauf" shows, none while it is closed.
+  std::optional<ShadowOnEarth> Shadow;
 
  private:
   void SetUpObservingPlace();
   void ForgetSelection();
   std::string ZoneOfPlace(int index) const;
   void TurnGlobeToPath();
+  void ObserveClickedPoint(const GeoPoint& point);
   void TurnGlobeTo(const GlobeCentre& centre);
   GlobeView CurrentView() const;
 
@@ -110,6 +123,9 @@ class TForm37 {
   bool dispatching_ = false;
   GlobeDrag globeDrag_;
   std::vector<std::string> placeZones_;  // "zones", one per line of lb9
+  // Set while a click on the globe chooses the place: the selection then
+  // repaints the globe as it is instead of turning it to the path.
+  bool keepGlobeTurn_ = false;
 };
 
 }  // namespace vellmora

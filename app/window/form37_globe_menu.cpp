@@ -10,6 +10,11 @@ void TForm37::SetShowZoneLimits(bool show) {
   PB3P();
 }
 
+void TForm37::SetEphemeris(Ephemeris ephemeris) {
+  EphemerisChoice = ephemeris;
+  LB1C();
+}
+
 std::optional<std::string> TForm37::PathExportText(PathFormat format) const {
   if (!Selected) return std::nullopt;
   return WritePath(ExportedPathOf(*Selected), format);

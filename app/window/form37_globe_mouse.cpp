@@ -15,7 +15,14 @@ void TForm37::PB3MouseMove(double x, double y) {
 }
 
 void TForm37::PB3MouseUp(double x, double y) {
-  if (const std::optional<GeoPoint> clicked = globeDrag_.Release(x, y)) ObserveAnywhere(*clicked);
+  if (const std::optional<GeoPoint> clicked = globeDrag_.Release(x, y)) ObserveClickedPoint(*clicked);
+}
+
+// The point clicked stays under the hand: the globe keeps its turn.
+void TForm37::ObserveClickedPoint(const GeoPoint& point) {
+  keepGlobeTurn_ = true;
+  ObserveAnywhere(point);
+  keepGlobeTurn_ = false;
 }
 
 // One paint per step: T1 moves without a paint, T2 paints; when only T1
@@ -34,7 +41,7 @@ std::optional<GeoPoint> TForm37::MapPointAt(double x, double y) const { return P
 
 bool TForm37::ObserveFromMapPoint(double x, double y) {
   const std::optional<GeoPoint> point = MapPointAt(x, y);
-  if (point) ObserveAnywhere(*point);
+  if (point) ObserveClickedPoint(*point);
   return point.has_value();
 }
 

@@ -16,8 +16,9 @@ void TForm37::PB3P() {
   const GlobeScene scene{controls_.T1.Value(), MapCentreLongitude, controls_.PB3.Width(), controls_.PB3.Height(),
                          CentralLine(), controls_.LB5.SelectedIndex(), ObserverLatitude, ObserverLongitude,
                          ShowFoundPlaces, FoundPlaces,
-                         // The zone is computed at the first paint that shows its limits.
-                         ShowZoneLimits && Selected ? &Selected->ZoneLimits() : nullptr};
+                         // The zone and the map of visibility are computed at the first paint that shows them.
+                         ShowZoneLimits && Selected ? &Selected->ZoneLimits() : nullptr,
+                         ShowVisibility && Selected ? &Selected->Visibility() : nullptr, Shadow ? &*Shadow : nullptr};
   const std::unique_ptr<OffscreenImage> image = controls_.PB3.CreateImage();
   PaintGlobe(scene, EmbeddedCoastline(), image->Surface());
   controls_.PB3.Present(*image);

@@ -64,13 +64,19 @@ void TForm37::LB1C() {
   if (row < 0 || row >= static_cast<int>(ListedEclipses.size())) return;
   SuppressLatitudeRepaint = true;
   ShowFoundPlaces = false;
+  ChosenEclipse eclipse = ListedEclipses[static_cast<std::size_t>(row)];
+  eclipse.Source = EphemerisChoice;
   const Selection& selection = Selected.emplace(
-      ListedEclipses[static_cast<std::size_t>(row)],
-      ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
+      eclipse, ChosenPlace{ObserverLatitude, ObserverLongitude, TimeZoneOffsetHours, std::nullopt, TimeZoneName});
 
   controls_.LB5.Clear();
   for (const std::string& line : CentralLineRows(selection.CentralLine())) controls_.LB5.Add(line);
-  TurnGlobeToPath();
+  Shadow.reset();
+  if (keepGlobeTurn_) {
+    PB3P();
+  } else {
+    TurnGlobeToPath();
+  }
 
   controls_.LB6.Clear();
   if (const std::optional<LocalCircumstancesResult>& seen = selection.LocalCircumstances()) {

@@ -19,7 +19,7 @@ double InstantOf(int day, int month, int year, double hours) {
 // A short made-up path: five steps a minute apart from 12:00 UT, the
 // northern limit missing at the third.
 ExportedPath MadeUpPath() {
-  ExportedPath path{"total", "08.04.2024", {}};
+  ExportedPath path{"total", "08.04.2024", {}, std::nullopt};
   for (int n = 0; n < 5; ++n) {
     ZoneStep step;
     step.Instant = InstantOf(8, 4, 2024, 12 + n / 60.0);

@@ -121,6 +121,22 @@ TEST(WindowGlobeMouse, AClickInsideThe2024PathMakesItTheObservingPlace) {
   EXPECT_TRUE(window.Errors.Messages().empty());
 }
 
+TEST(WindowGlobeMouse, AClickLeavesTheGlobeWhereItIs) {
+  MemoryWindow window(kToday);
+  ASSERT_NO_FATAL_FAILURE(SelectEclipse(window, "08.04.2024"));
+  window.T1.SetValue(window.T1.Value() + 20);
+  window.T2.SetValue(window.T2.Value() + 40);
+  const int latitude = window.T1.Value(), setting = window.T2.Value();
+
+  const DiscPoint clicked = PixelOf(window, 50, -60);
+  Click(window, clicked.X, clicked.Y);
+  EXPECT_EQ(window.T1.Value(), latitude);
+  EXPECT_EQ(window.T2.Value(), setting);
+  const DiscPoint place = PixelOf(window, window.Form.ObserverLatitude, window.Form.ObserverLongitude);
+  EXPECT_NEAR(place.X, clicked.X, 1);
+  EXPECT_NEAR(place.Y, clicked.Y, 1);
+}
+
 TEST(WindowGlobeMouse, TypedCoordinatesAreAPlaceAndGarbageChangesNothing) {
   MemoryWindow window(kToday);
   ASSERT_NO_FATAL_FAILURE(SelectEclipse(window, "08.04.2024"));

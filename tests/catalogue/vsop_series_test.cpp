@@ -7,7 +7,7 @@
 #include <span>
 
 #include "catalogue/vsop.h"
-#include "catalogue/vsop87d_earth.h"
+#include "series/vsop87d_earth.h"
 
 namespace vellmora {
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -146,7 +147,8 @@ TEST(ExportCommand, WrongArguments) {
                                              {"export", "08.04.2024", "--format", "shp"},
                                              {"export", "08.04.2024", "--format", "kml", "-o"},
                                              {"export", "08.04.2024", "--format", "kml", "--zone"},
-                                             {"export", "08.04.2024", "--format", "kml", "--format", "gpx"}}) {
+                                             {"export", "08.04.2024", "--format", "kml", "--format", "gpx"},
+                                             {"export", "08.04.2024", "--format", "kml", "--visibility"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args.back();
     EXPECT_TRUE(run.Out.empty());
@@ -210,6 +212,56 @@ TEST_F(ExportFiles, AZoneThatHoldsAPoleIsClosedOverIt) {
     EXPECT_LE(std::abs(std::stod(word.substr(0, comma))), 180) << word;
   }
   EXPECT_EQ(RunTool("xmllint --noout '" + (folder_ / "10.06.2021.kml").string() + "'").Status, 0);
+}
+
+// The path and the map of visibility as one GeoJSON FeatureCollection: the
+// curves by their German names, positions within range (13 November 2012
+// crosses the 180th meridian), outer rings anticlockwise and closed, and
+// gpsbabel reads every point of the lines back.
+TEST_F(ExportFiles, GeoJsonCarriesThePathAndTheMapOfVisibility) {
+  for (const std::string date : {"08.04.2024", "13.11.2012"}) {
+    const std::filesystem::path file = folder_ / (date + ".geojson");
+    const CliResult run = RunCliWith({"export", date, "--format", "geojson", "--visibility", "-o", file.string()});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const nlohmann::json collection = nlohmann::json::parse(ReadFile(file));
+    EXPECT_EQ(collection["type"], "FeatureCollection");
+    std::vector<std::string> names;
+    std::size_t linePositions = 0;
+    for (const nlohmann::json& feature : collection["features"]) {
+      names.push_back(feature["properties"]["name"]);
+      const nlohmann::json& geometry = feature["geometry"];
+      auto inRange = [&](const nlohmann::json& position) {
+        EXPECT_LE(std::abs(position[0].get<double>()), 180) << names.back();
+        EXPECT_LE(std::abs(position[1].get<double>()), 90) << names.back();
+      };
+      if (geometry["type"] == "MultiLineString") {
+        for (const nlohmann::json& line : geometry["coordinates"]) {
+          linePositions += line.size();
+          for (const nlohmann::json& position : line) inRange(position);
+        }
+      } else if (geometry["type"] == "MultiPolygon") {
+        for (const nlohmann::json& polygon : geometry["coordinates"]) {
+          const nlohmann::json& ring = polygon[0];
+          EXPECT_EQ(ring.front(), ring.back());
+          double area = 0;
+          for (std::size_t n = 0; n + 1 < ring.size(); ++n) {
+            inRange(ring[n]);
+            area += ring[n][0].get<double>() * ring[n + 1][1].get<double>() -
+                    ring[n + 1][0].get<double>() * ring[n][1].get<double>();
+          }
+          EXPECT_GT(area, 0) << "anticlockwise";
+        }
+      }
+    }
+    const std::string title = "Sonnenfinsternis " + date + " (total): ";
+    for (const char* part : {"Zentrallinie", "Zone der zentralen Finsternis", "Größte Phase 0.6",
+                             "Punkt der größten Finsternis", "Maximum bei Sonnenuntergang"}) {
+      EXPECT_NE(std::find(names.begin(), names.end(), title + part), names.end()) << date << ": " << part;
+    }
+    const ToolRun back = RunTool("gpsbabel -t -i geojson -f '" + file.string() + "' -o unicsv -F -");
+    ASSERT_EQ(back.Status, 0) << back.Out;
+    EXPECT_EQ(OutputLines(back.Out).size(), linePositions + 1) << date;
+  }
 }
 
 }  // namespace

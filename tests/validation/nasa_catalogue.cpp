@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <numbers>
 #include <sstream>
 
 #include "tests/support/text_fields.h"
@@ -61,6 +62,15 @@ void Report(const std::string& name, const std::string& unit, const DifferenceSu
             << summary.Largest << ' ' << unit << '\n';
   testing::Test::RecordProperty(name + "_median", std::to_string(summary.Median));
   testing::Test::RecordProperty(name + "_largest", std::to_string(summary.Largest));
+}
+
+double DistanceKm(double latitude1, double longitude1, double latitude2, double longitude2) {
+  constexpr double kEarthRadiusKm = 6371.0;
+  constexpr double kRadians = std::numbers::pi / 180;
+  const double a = std::pow(std::sin((latitude2 - latitude1) * kRadians / 2), 2) +
+                   std::cos(latitude1 * kRadians) * std::cos(latitude2 * kRadians) *
+                       std::pow(std::sin((longitude2 - longitude1) * kRadians / 2), 2);
+  return 2 * kEarthRadiusKm * std::asin(std::sqrt(a));
 }
 
 }  // namespace vellmora

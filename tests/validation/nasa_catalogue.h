@@ -29,6 +29,10 @@ const std::vector<CatalogueEclipse>& NasaCatalogue();
 // A, T or H without the qualifiers + and - of the eclipses whose axis misses the Earth.
 bool IsCentralEclipse(const CatalogueEclipse& eclipse);
 
+// Great-circle distance on the mean sphere, km, between two points (degrees,
+// latitude north and longitude east).
+double DistanceKm(double latitude1, double longitude1, double latitude2, double longitude2);
+
 // Median and largest of a list of (absolute) differences.
 struct DifferenceSummary {
   double Median;

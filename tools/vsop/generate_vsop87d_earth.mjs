@@ -1,5 +1,5 @@
 // Turns the published VSOP87D Earth file into the compiled-in table of the
-// catalogue: catalogue/vsop87d_earth.h and catalogue/vsop87d_earth.cpp.
+// series library: series/vsop87d_earth.h and series/vsop87d_earth.cpp.
 //
 //   node tools/vsop/generate_vsop87d_earth.mjs PATH/TO/VSOP87D.ear OUTPUT_FOLDER
 //
@@ -136,7 +136,7 @@ function headerText(input) {
 
 #include <span>
 
-#include "catalogue/vsop.h"
+#include "series/vsop_term.h"
 
 // The complete VSOP87D series of the Earth: heliocentric longitude and
 // latitude (10^-8 radian) and radius vector (10^-8 AU), referred to the
@@ -165,7 +165,7 @@ function sourceText(input, series) {
   });
   return `${banner(input)}
 
-#include "catalogue/vsop87d_earth.h"
+#include "series/vsop87d_earth.h"
 
 namespace vellmora {
 namespace {

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "app/qt/main_window.h"
+#include "tests/app/qt/choose_eclipse.h"
 
 namespace vellmora {
 namespace {
@@ -26,17 +27,6 @@ QStringList Column(const QTableWidget* table, int column) {
   QStringList cells;
   for (int row = 0; row < table->rowCount(); ++row) cells.append(table->item(row, column)->text());
   return cells;
-}
-
-void ChooseEclipse(MainWindow& window, const QString& date) {
-  qobject_cast<QLineEdit*>(window.Control("E1"))->setText(date.right(4));
-  qobject_cast<QLineEdit*>(window.Control("E2"))->setText(QString::number(date.right(4).toInt() + 1));
-  qobject_cast<QPushButton*>(window.Control("D1"))->click();
-  auto* lb1 = qobject_cast<QListWidget*>(window.Control("LB1"));
-  const QList<QListWidgetItem*> rows = lb1->findItems(date, Qt::MatchContains);
-  ASSERT_EQ(rows.size(), 1);
-  lb1->setCurrentItem(rows.front());
-  emit lb1->itemClicked(rows.front());
 }
 
 // Opening the dialog from LB6 and following the window's choices: the table

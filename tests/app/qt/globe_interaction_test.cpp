@@ -113,6 +113,9 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
   }
   EXPECT_EQ(entries,
             (QStringList{QString::fromUtf8("Beobachtungsort hierher"), QString::fromUtf8("Zonengrenzen zeigen"),
+                         QString::fromUtf8("Sichtbarkeit zeigen"), QString::fromUtf8("Schattenverlauf…"),
+                         QString::fromUtf8("Besselsche Elemente…"),
+                         QString::fromUtf8("Genaue Ephemeride (ELP/MPP02, VSOP87)"),
                          QString::fromUtf8("Karte speichern…"), QString::fromUtf8("Pfad exportieren…"),
                          QString::fromUtf8("Finsternisse am Beobachtungsort…"), QString::fromUtf8("Über Vellmora…")}));
   QAction* observeHere = Entry(*menu, "Beobachtungsort hierher");
@@ -129,6 +132,20 @@ TEST(GlobeInteraction, DragClickMenuAndAboutInTheRealWindow) {
   EXPECT_TRUE(window.Form().ShowZoneLimits);
   EXPECT_NE(window.Map().Shown(), withoutLimits);
   EXPECT_TRUE(window.MapMenu().MenuAt(QPoint(texas.X, texas.Y))->actions().at(1)->isChecked());
+
+  // The precise ephemeris computes the eclipse anew, and is kept for the next start.
+  QAction* precise = Entry(*menu, "Genaue Ephemeride (ELP/MPP02, VSOP87)");
+  ASSERT_NE(precise, nullptr);
+  EXPECT_FALSE(precise->isChecked());
+  QStringList standardLines;
+  for (int i = 0; i < lb6->count(); ++i) standardLines.append(lb6->item(i)->text());
+  precise->trigger();
+  EXPECT_EQ(window.Form().EphemerisChoice, Ephemeris::Precise);
+  ASSERT_EQ(lb6->count(), standardLines.size());
+  EXPECT_NE(lb6->item(lb6->count() - 1)->text(), standardLines.back()) << "fourth contact";
+  EXPECT_EQ(MainWindow().Form().EphemerisChoice, Ephemeris::Precise);
+  Entry(*window.MapMenu().MenuAt(QPoint(texas.X, texas.Y)), "Genaue Ephemeride (ELP/MPP02, VSOP87)")->trigger();
+  for (int i = 0; i < lb6->count(); ++i) EXPECT_EQ(lb6->item(i)->text(), standardLines[i]);
 
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "catalogue/vsop.h"
+#include "series/vsop_term.h"
 
 // The complete VSOP87D series of the Earth: heliocentric longitude and
 // latitude (10^-8 radian) and radius vector (10^-8 AU), referred to the

@@ -1,0 +1,149 @@
+#include "geometry/elements_local.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ephem/constants.h"
+#include "geometry/local_phase.h"
+
+namespace vellmora {
+namespace {
+
+constexpr int kIterations = 8;
+constexpr double kConvergedHours = 1e-8;
+
+// The observer relative to the shadow axis at t: offset (u, v) from the axis
+// and its rate (a, b) per hour.
+struct RelativeMotion {
+  ElementsAtInstant Elements;
+  PlaneObserver Observer;
+  double U = 0, V = 0, A = 0, B = 0;
+};
+
+RelativeMotion MotionAt(const BesselianElements& elements, const SiteCoordinates& site, double longitudeEast,
+                        double t) {
+  RelativeMotion r;
+  r.Elements = EvaluateElements(elements, t);
+  r.Observer = ObserverOnPlane(r.Elements, site, longitudeEast);
+  r.U = r.Elements.X - r.Observer.Xi;
+  r.V = r.Elements.Y - r.Observer.Eta;
+  r.A = r.Elements.XRate - r.Observer.XiRate;
+  r.B = r.Elements.YRate - r.Observer.EtaRate;
+  return r;
+}
+
+double PenumbraAt(const RelativeMotion& r) { return r.Elements.L1 - r.Observer.Zeta * r.Elements.TanF1; }
+double UmbraAt(const RelativeMotion& r) { return r.Elements.L2 - r.Observer.Zeta * r.Elements.TanF2; }
+
+// The instant at which the observer's distance from the axis equals the
+// radius `radiusAt` gives, before (sign -1) or after (+1) the maximum.
+template <typename Radius>
+std::optional<double> ContactHour(const BesselianElements& elements, const SiteCoordinates& site, double longitudeEast,
+                                  double maximumHour, int sign, Radius radiusAt) {
+  double t = maximumHour;
+  for (int n = 0; n < kIterations; ++n) {
+    const RelativeMotion r = MotionAt(elements, site, longitudeEast, t);
+    const double speed = std::hypot(r.A, r.B);
+    const double across = (r.U * r.B - r.V * r.A) / speed;
+    const double radius = std::abs(radiusAt(r));
+    if (radius < std::abs(across)) return std::nullopt;
+    const double step =
+        -(r.U * r.A + r.V * r.B) / (speed * speed) + sign * std::sqrt(radius * radius - across * across) / speed;
+    t += step;
+    if (std::abs(step) < kConvergedHours) return t;
+  }
+  return t;
+}
+
+}  // namespace
+
+PlaneObserver ObserverOnPlane(const ElementsAtInstant& e, const SiteCoordinates& site, double longitudeEast) {
+  const double h = e.HourAngle + longitudeEast;
+  const double sinH = SinD(h), cosH = CosD(h), sinD = SinD(e.D), cosD = CosD(e.D);
+  PlaneObserver o;
+  o.Xi = site.RhoCosPhi * sinH;
+  o.Eta = site.RhoSinPhi * cosD - site.RhoCosPhi * cosH * sinD;
+  o.Zeta = site.RhoSinPhi * sinD + site.RhoCosPhi * cosH * cosD;
+  const double muRate = e.MuRate * kRadiansPerDegree;
+  const double dRate = e.DRate * kRadiansPerDegree;
+  o.XiRate = muRate * site.RhoCosPhi * cosH;
+  o.EtaRate = muRate * o.Xi * sinD - dRate * o.Zeta;
+  o.ZetaRate = -muRate * o.Xi * cosD + dRate * o.Eta;
+  return o;
+}
+
+std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double xi, double eta) {
+  // The frame in Earth-fixed axes: the axis points to the east longitude -mu.
+  const double a = -e.HourAngle;
+  const Vector3 i{-SinD(a), CosD(a), 0};
+  const Vector3 j{-SinD(e.D) * CosD(a), -SinD(e.D) * SinD(a), CosD(e.D)};
+  const Vector3 k{CosD(e.D) * CosD(a), CosD(e.D) * SinD(a), SinD(e.D)};
+  // r = xi i + eta j + zeta k on the ellipsoid x^2 + y^2 + z^2 / (1 - e^2) = 1:
+  // a quadratic in zeta, whose larger root is on the side facing the Sun.
+  const Vector3 p{xi * i.x + eta * j.x, xi * i.y + eta * j.y, xi * i.z + eta * j.z};
+  const double w = 1 / kPolarRadiusRatioSquared;
+  const double qa = k.x * k.x + k.y * k.y + w * k.z * k.z;
+  const double qb = 2 * (p.x * k.x + p.y * k.y + w * p.z * k.z);
+  const double qc = p.x * p.x + p.y * p.y + w * p.z * p.z - 1;
+  const double discriminant = qb * qb - 4 * qa * qc;
+  if (discriminant < 0) return std::nullopt;
+  const double zeta = (-qb + std::sqrt(discriminant)) / (2 * qa);
+  return PlaceBelow({p.x + zeta * k.x, p.y + zeta * k.y, p.z + zeta * k.z});
+}
+
+ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const SiteCoordinates& site,
+                                      double longitudeEast, double startHour, bool withContacts) {
+  const double earliest = elements.FirstHour - 1, latest = elements.LastHour + 1;
+  double t = std::clamp(startHour, earliest, latest);
+  RelativeMotion r = MotionAt(elements, site, longitudeEast, t);
+  for (int n = 0; n < kIterations; ++n) {
+    const double step = -(r.U * r.A + r.V * r.B) / (r.A * r.A + r.B * r.B);
+    t = std::clamp(t + step, earliest, latest);
+    r = MotionAt(elements, site, longitudeEast, t);
+    if (std::abs(step) < kConvergedHours) break;
+  }
+  ElementsEclipseAtPlace eclipse;
+  eclipse.MaximumHour = t;
+  eclipse.DistanceFromAxis = std::hypot(r.U, r.V);
+  eclipse.PenumbraRadius = PenumbraAt(r);
+  eclipse.UmbraRadius = UmbraAt(r);
+  eclipse.SunHeightAtMaximum = r.Observer.Zeta;
+  eclipse.SunHeightRateAtMaximum = r.Observer.ZetaRate;
+  eclipse.NorthOfAxis = -r.V;
+  if (!withContacts || eclipse.DistanceFromAxis >= eclipse.PenumbraRadius) return eclipse;
+  auto contact = [&](int sign) -> std::optional<ElementsEclipseAtPlace::Contact> {
+    const std::optional<double> hour = ContactHour(elements, site, longitudeEast, t, sign, PenumbraAt);
+    if (!hour) return std::nullopt;
+    const RelativeMotion at = MotionAt(elements, site, longitudeEast, *hour);
+    return ElementsEclipseAtPlace::Contact{*hour, at.Observer.Zeta, at.Observer.ZetaRate};
+  };
+  eclipse.First = contact(-1);
+  eclipse.Last = contact(+1);
+  return eclipse;
+}
+
+LocalCircumstancesResult LocalCircumstancesFromElements(const BesselianElements& elements, double latitude,
+                                                        double longitudeEast) {
+  const SiteCoordinates site = GeocentricSite(latitude);
+  const ElementsEclipseAtPlace eclipse = EclipseAtPlace(elements, site, longitudeEast);
+  LocalCircumstancesResult result;
+  result.Maximum = UniversalTimeAt(elements, eclipse.MaximumHour);
+  result.Contacts.fill(result.Maximum);
+  if (!eclipse.First || !eclipse.Last) return result;
+
+  const LocalPhase phase = PhaseAtMaximum(eclipse.DistanceFromAxis, eclipse.PenumbraRadius, eclipse.UmbraRadius);
+  result.Kind = phase.Kind;
+  result.Magnitude = phase.Magnitude;
+  result.Obscuration = phase.Obscuration;
+  result.Contacts[0] = UniversalTimeAt(elements, eclipse.First->Hour);
+  result.Contacts[3] = UniversalTimeAt(elements, eclipse.Last->Hour);
+  if (phase.Kind != LocalEclipseKind::Partial) {
+    for (int sign : {-1, +1}) {
+      const std::optional<double> hour = ContactHour(elements, site, longitudeEast, eclipse.MaximumHour, sign, UmbraAt);
+      if (hour) result.Contacts[sign < 0 ? 1 : 2] = UniversalTimeAt(elements, *hour);
+    }
+  }
+  return result;
+}
+
+}  // namespace vellmora
