@@ -13,7 +13,7 @@ namespace {
 void BM_CentralLineScan(benchmark::State& state) {
   CentralLineResults results;
   for (auto _ : state) {
-    CentralLineScan(11, 8, 1999, 11 + 4.0 / 60, results);
+    CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), DeltaTOfYear(1999), results);
     benchmark::DoNotOptimize(results.StepHours.data());
   }
 }
@@ -22,7 +22,8 @@ BENCHMARK(BM_CentralLineScan)->Unit(benchmark::kMillisecond);
 // Stuttgart inside the path: outer search and two inner contacts.
 void BM_LocalCircumstances(benchmark::State& state) {
   for (auto _ : state) {
-    LocalCircumstancesResult result = LocalCircumstances(11, 8, 1999, 11 + 4.0 / 60, 48.78, 9.18);
+    LocalCircumstancesResult result =
+        LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), 48.78, 9.18, DeltaTOfYear(1999));
     benchmark::DoNotOptimize(result.Contacts.data());
   }
 }
@@ -32,7 +33,7 @@ BENCHMARK(BM_LocalCircumstances)->Unit(benchmark::kMicrosecond);
 // "Zonengrenzen zeigen" and the export compute once per eclipse.
 void BM_ZoneLimits(benchmark::State& state) {
   for (auto _ : state) {
-    std::vector<ZoneStep> steps = ZoneLimits(11, 8, 1999, 11 + 4.0 / 60);
+    std::vector<ZoneStep> steps = ZoneLimits(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), DeltaTOfYear(1999));
     benchmark::DoNotOptimize(steps.data());
   }
 }
@@ -44,10 +45,11 @@ BENCHMARK(BM_ZoneLimits)->Unit(benchmark::kMillisecond);
 // eclipse and are made once, like the central line.
 void BM_LocalDetails(benchmark::State& state) {
   const double hours = 18 + 18 / 60.0 + 54 / 3600.0;
-  const DeltaTFigures deltaT = DeltaTFiguresOfYear(2024);
-  const PathLines path = PathLinesOfZone(ZoneLimits(8, 4, 2024, hours, deltaT.UsedDays));
+  const DeltaTFigures deltaT = DeltaTOfYear(2024);
+  const PathLines path = PathLinesOfZone(ZoneLimits(InstantTD::FromCalendar(8, 4, 2024, hours), deltaT));
   for (auto _ : state) {
-    LocalDetails details = ComputeLocalDetails(8, 4, 2024, hours, {32.78, -96.81, -6}, deltaT, path);
+    LocalDetails details =
+        ComputeLocalDetails(InstantTD::FromCalendar(8, 4, 2024, hours), {32.78, -96.81, -6}, deltaT, path);
     benchmark::DoNotOptimize(details.Events.data());
   }
 }
@@ -57,14 +59,14 @@ BENCHMARK(BM_LocalDetails)->Unit(benchmark::kMillisecond);
 // is uncertain by some seconds and the probability needs its root searches.
 void BM_LocalDetailsNearALimit(benchmark::State& state) {
   const double hours = 12 + 21 / 60.0 + 44 / 3600.0;
-  const DeltaTFigures deltaT = DeltaTFiguresOfYear(1133);
-  const std::vector<ZoneStep> zone = ZoneLimits(2, 8, 1133, hours, deltaT.UsedDays);
+  const DeltaTFigures deltaT = DeltaTOfYear(1133);
+  const std::vector<ZoneStep> zone = ZoneLimits(InstantTD::FromCalendar(2, 8, 1133, hours), deltaT);
   const PathLines path = PathLinesOfZone(zone);
   const ZoneStep& middle = zone[zone.size() / 2];
   const GeographicPoint limit = middle.NorthernLimit.value_or(middle.Central);
   for (auto _ : state) {
-    LocalDetails details =
-        ComputeLocalDetails(2, 8, 1133, hours, {limit.Latitude, limit.LongitudeEast, 1}, deltaT, path);
+    LocalDetails details = ComputeLocalDetails(InstantTD::FromCalendar(2, 8, 1133, hours),
+                                               {limit.Latitude, limit.LongitudeEast, 1}, deltaT, path);
     benchmark::DoNotOptimize(details.Events.data());
   }
 }
@@ -74,19 +76,19 @@ BENCHMARK(BM_LocalDetailsNearALimit)->Unit(benchmark::kMillisecond);
 // published umbra): the fits cost most.
 void BM_CentralLineScanPrecise(benchmark::State& state) {
   CentralLineResults results;
-  const double deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
   for (auto _ : state) {
-    CentralLineScan(11, 8, 1999, 11 + 4.0 / 60, deltaT, results, Ephemeris::Precise);
+    CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), deltaT, results, Ephemeris::Precise);
     benchmark::DoNotOptimize(results.StepHours.data());
   }
 }
 BENCHMARK(BM_CentralLineScanPrecise)->Unit(benchmark::kMillisecond);
 
 void BM_LocalCircumstancesPrecise(benchmark::State& state) {
-  const double deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 11, 8, 1999);
   for (auto _ : state) {
-    LocalCircumstancesResult result =
-        LocalCircumstances(11, 8, 1999, 11 + 4.0 / 60, 48.78, 9.18, deltaT, Ephemeris::Precise);
+    LocalCircumstancesResult result = LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, 11 + 4.0 / 60), 48.78,
+                                                         9.18, deltaT, Ephemeris::Precise);
     benchmark::DoNotOptimize(result.Contacts.data());
   }
 }
@@ -94,12 +96,12 @@ BENCHMARK(BM_LocalCircumstancesPrecise)->Unit(benchmark::kMicrosecond);
 
 void BM_LocalDetailsPrecise(benchmark::State& state) {
   const double hours = 18 + 18 / 60.0 + 54 / 3600.0;
-  const DeltaTFigures deltaT = DeltaTFiguresOf(Ephemeris::Precise, 8, 4, 2024);
-  const PathLines path = PathLinesOfZone(
-      ZoneLimits(8, 4, 2024, hours, deltaT.UsedDays, UmbralLunarRadiusOf(Ephemeris::Precise), Ephemeris::Precise));
+  const DeltaTFigures deltaT = EclipseDeltaT(Ephemeris::Precise, 8, 4, 2024);
+  const PathLines path = PathLinesOfZone(ZoneLimits(InstantTD::FromCalendar(8, 4, 2024, hours), deltaT,
+                                                    UmbralLunarRadiusOf(Ephemeris::Precise), Ephemeris::Precise));
   for (auto _ : state) {
-    LocalDetails details =
-        ComputeLocalDetails(8, 4, 2024, hours, {32.78, -96.81, -6}, deltaT, path, Ephemeris::Precise);
+    LocalDetails details = ComputeLocalDetails(InstantTD::FromCalendar(8, 4, 2024, hours), {32.78, -96.81, -6}, deltaT,
+                                               path, Ephemeris::Precise);
     benchmark::DoNotOptimize(details.Events.data());
   }
 }

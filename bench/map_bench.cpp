@@ -47,7 +47,9 @@ void BM_PaintWithLoadedCoastlines(benchmark::State& state) {
 BENCHMARK(BM_PaintWithLoadedCoastlines)->Unit(benchmark::kMillisecond);
 
 struct DragScene {
-  DragScene() { CentralLineScan(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0, Path); }
+  DragScene() {
+    CentralLineScan(InstantTD::FromCalendar(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0), DeltaTOfYear(2024), Path);
+  }
   CentralLineResults Path;
   FoundPlaceTable NoPlaces{};
   GlobeScene Scene{25, 260.0, kMapWidth, kMapHeight, Path, 300, 50.836667, 12.854444, false, NoPlaces};

@@ -20,10 +20,10 @@ void BM_VisibleEclipses1000To3000(benchmark::State& state) {
   std::size_t reached = 0;
   for (const EclipseListRow& eclipse : walk) {
     const ListDateTime shown = ListDateTimeOf(eclipse.Time);
-    const double mjd = ModifiedJulianDate(shown.Day, shown.Month, shown.Year, shown.Hours());
-    if (SunStaysDownAround(mjd, kChemnitz.Latitude, kChemnitz.LongitudeEast)) continue;
+    const InstantTD listed = InstantTD::FromCalendar(shown.Day, shown.Month, shown.Year, shown.Hours());
+    if (SunStaysDownAround(listed, kChemnitz.Latitude, kChemnitz.LongitudeEast)) continue;
     ++daytime;
-    const CoarseShadow shadow(CenturiesFromMJD(mjd), DeltaTFiguresOfYear(shown.Year).UsedDays);
+    const CoarseShadow shadow(listed, DeltaTOfYear(shown.Year));
     if (shadow.MayReach(kChemnitz.Latitude, kChemnitz.LongitudeEast)) ++reached;
   }
   state.counters["eclipses"] = static_cast<double>(walk.size());
@@ -51,9 +51,9 @@ BENCHMARK(BM_SightingSearchChangeOfPlace)->Unit(benchmark::kMillisecond);
 // The stages for one eclipse (12.08.2026): the test of the coarse shadow and
 // the whole computation of what Chemnitz sees.
 void BM_CoarseShadow(benchmark::State& state) {
-  const double t = CenturiesFromMJD(ModifiedJulianDate(12, 8, 2026, 17.77));
+  const InstantTD listed = InstantTD::FromCalendar(12, 8, 2026, 17.77);
   for (auto _ : state) {
-    const CoarseShadow shadow(t, DeltaTFiguresOfYear(2026).UsedDays);
+    const CoarseShadow shadow(listed, DeltaTOfYear(2026));
     benchmark::DoNotOptimize(shadow.MayReach(kChemnitz.Latitude, kChemnitz.LongitudeEast));
   }
 }

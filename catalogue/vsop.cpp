@@ -8,8 +8,8 @@
 
 #include "catalogue/date_serial.h"
 #include "catalogue/moon.h"
-#include "series/vsop87d_earth.h"
 #include "numeric/extended_trig.h"
+#include "series/vsop87d_earth.h"
 
 namespace vellmora {
 namespace {

@@ -57,10 +57,9 @@ int RunDeltaTCommand(std::span<const std::string> args, std::ostream& out, std::
     return kExitUsage;
   }
   for (int year = *first; year <= *last; ++year) {
-    const double middle = year + 0.5;
-    out << year << '\t' << TwoDecimals(DeltaTSeconds(middle)) << '\t' << TwoDecimals(EphemerisLagSeconds(middle))
-        << '\t' << TwoDecimals(DeltaT(year) * kSecondsPerDay) << '\t' << TwoDecimals(DeltaTUncertaintySeconds(middle))
-        << '\n';
+    const DeltaTFigures deltaT = DeltaTOfYear(year);
+    out << year << '\t' << TwoDecimals(deltaT.DataSeconds) << '\t' << TwoDecimals(deltaT.EphemerisLagSeconds) << '\t'
+        << TwoDecimals(deltaT.UsedSeconds()) << '\t' << TwoDecimals(deltaT.UncertaintySeconds) << '\n';
   }
   return 0;
 }

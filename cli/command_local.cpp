@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "app/selection/selection.h"
 #include "app/texts/local_circumstances_text.h"
 #include "cli/arguments.h"
 #include "cli/ephemeris_option.h"
-#include "geometry/local_circumstances.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -43,10 +43,11 @@ int RunLocalCommand(std::span<const std::string> allArgs, std::ostream& out, std
     err << "local: longitude must be a number from -180 to 180 (east positive): " << args[3] << "\n";
     return kExitUsage;
   }
-  const LocalCircumstancesResult result =
-      LocalCircumstances(date->Day, date->Month, date->Year, *hours, *latitude, *longitude,
-                         EclipseDeltaT(*ephemeris, date->Day, date->Month, date->Year), *ephemeris);
-  for (const std::string& line : LocalCircumstancesLines(result)) out << Windows1252ToUtf8(line) << "\n";
+  const Selection selection(
+      ChosenEclipse{EclipseKind::NoEclipse, {date->Day, date->Month, date->Year, *hours}, *ephemeris},
+      ChosenPlace{*latitude, *longitude, 0, std::nullopt});
+  for (const std::string& line : LocalCircumstancesLines(selection.SeenAtPlace()))
+    out << Windows1252ToUtf8(line) << "\n";
   return 0;
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "ephem/deltat_table.h"
-#include "ephem/timlib.h"
 
 namespace vellmora {
 namespace {
@@ -71,9 +70,9 @@ double DeltaTUncertaintySeconds(double decimalYear) {
   return next->Seconds;
 }
 
-double DeltaT(int year) {
+DeltaTFigures DeltaTOfYear(int year) {
   const double middle = year + 0.5;
-  return (DeltaTSeconds(middle) + EphemerisLagSeconds(middle)) / kSecondsPerDay;
+  return {DeltaTSeconds(middle), EphemerisLagSeconds(middle), DeltaTUncertaintySeconds(middle)};
 }
 
 }  // namespace vellmora

@@ -5,6 +5,8 @@
 // measurements since 2019, and the lag of the program's lunar and solar series
 // behind modern ephemerides.
 
+#include "ephem/instant.h"
+
 namespace vellmora {
 
 // Delta-T in SECONDS for a decimal year (2024.5 is 1 July 2024): the spline
@@ -18,8 +20,24 @@ double EphemerisLagSeconds(double decimalYear);
 // Standard uncertainty of DeltaTSeconds in seconds.
 double DeltaTUncertaintySeconds(double decimalYear);
 
-// The Delta-T the geometry uses for a whole year, in DAYS: Delta-T plus the
-// ephemeris lag at the middle of the year.
-double DeltaT(int year);
+// The Delta-T the geometry works with, in seconds, and its parts: the data's
+// value and the lag of the series, which the geometry adds to universal time
+// to evaluate the series, and the data's standard uncertainty.
+struct DeltaTFigures {
+  double DataSeconds = 0;
+  double EphemerisLagSeconds = 0;
+  double UncertaintySeconds = 0;  // one standard deviation of DataSeconds
+
+  double UsedSeconds() const { return DataSeconds + EphemerisLagSeconds; }
+  // The same in Julian centuries, as it is added to the time argument.
+  double UsedCenturies() const { return CenturiesOfSeconds(UsedSeconds()); }
+  // The figures with the data's value changed by `seconds`.
+  DeltaTFigures ShiftedBy(double seconds) const {
+    return {DataSeconds + seconds, EphemerisLagSeconds, UncertaintySeconds};
+  }
+};
+
+// The figures of a whole year, taken at its middle.
+DeltaTFigures DeltaTOfYear(int year);
 
 }  // namespace vellmora

@@ -19,9 +19,10 @@ EquatorialFit FitSun(Ephemeris ephemeris, double TA, double TB, int N) {
 
 double DecimalYearOf(int day, int month, int year) { return year + (month - 1 + (day - 0.5) / 31) / 12; }
 
-double EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year) {
-  if (ephemeris == Ephemeris::Standard) return DeltaT(year);
-  return DeltaTSeconds(DecimalYearOf(day, month, year)) / kSecondsPerDay;
+DeltaTFigures EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year) {
+  if (ephemeris == Ephemeris::Standard) return DeltaTOfYear(year);
+  const double decimalYear = DecimalYearOf(day, month, year);
+  return {DeltaTSeconds(decimalYear), 0, DeltaTUncertaintySeconds(decimalYear)};
 }
 
 }  // namespace vellmora

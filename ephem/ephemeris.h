@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/deltat.h"
 #include "ephem/equatorial_fit.h"
 
 // The two sources of the Sun's and the Moon's places that the eclipse
@@ -16,9 +17,9 @@ EquatorialFit FitSun(Ephemeris ephemeris, double TA, double TB, int N);
 // The decimal year of a date (2024.5 about 1 July 2024), for Delta-T.
 double DecimalYearOf(int day, int month, int year);
 
-// Delta-T in days for an eclipse date: the standard series take the year's
-// value with their lag behind modern ephemerides, the precise ones Delta-T
-// itself at the date.
-double EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year);
+// Delta-T for an eclipse date: the standard series take the year's value
+// with their lag behind modern ephemerides, the precise ones Delta-T itself
+// at the date.
+DeltaTFigures EclipseDeltaT(Ephemeris ephemeris, int day, int month, int year);
 
 }  // namespace vellmora

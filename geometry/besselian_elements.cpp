@@ -23,11 +23,10 @@ struct ElementSample {
   double X = 0, Y = 0, D = 0, Mu = 0, L1 = 0, L2 = 0, TanF1 = 0, TanF2 = 0;
 };
 
-ElementSample SampleAt(const LocalFits& fits, double dynamicalTime, double deltaTSeconds, double lagSeconds,
+ElementSample SampleAt(const LocalFits& fits, double dynamicalTime, const DeltaTFigures& deltaT,
                        double umbralLunarRadius) {
-  const double universalTime = dynamicalTime - deltaTSeconds / kSecondsPerJulianCentury;
-  const ShadowElements e = ComputeShadowElements(fits.Moon, fits.Sun, (deltaTSeconds + lagSeconds) / kSecondsPerDay,
-                                                 universalTime, umbralLunarRadius);
+  const double universalTime = dynamicalTime - deltaT.DataSeconds / kSecondsPerJulianCentury;
+  const ShadowElements e = ComputeShadowElements(fits.Moon, fits.Sun, deltaT, universalTime, umbralLunarRadius);
   ElementSample s;
   s.X = e.x;
   s.Y = e.y;
@@ -90,17 +89,18 @@ bool PenumbraOnEarth(const ElementSample& s) { return std::hypot(s.X, s.Y) < s.L
 
 }  // namespace
 
-BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSeconds, double ephemerisLagSeconds,
-                                           double umbralLunarRadius, Ephemeris ephemeris) {
-  const LocalFits fits = FitsAroundCatalogueTime(catalogueTime, ephemeris);
+BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
+                                           Ephemeris ephemeris) {
+  const double catalogueTime = listed.Centuries();
+  const double deltaTSeconds = deltaT.DataSeconds;
+  const LocalFits fits = FitsAroundListedInstant(listed, ephemeris);
   const double catalogueTd = catalogueTime + deltaTSeconds / kSecondsPerJulianCentury;
 
   // Samples over the hours around the catalogue instant; the fit takes those
   // with the penumbra on the Earth and one more on either side.
   std::vector<ElementSample> samples;
   for (double hour = -kSearchHalfSpanHours; hour <= kSearchHalfSpanHours + 1e-9; hour += kSampleStepHours) {
-    ElementSample s =
-        SampleAt(fits, catalogueTd + hour / kHoursPerCentury, deltaTSeconds, ephemerisLagSeconds, umbralLunarRadius);
+    ElementSample s = SampleAt(fits, catalogueTd + hour / kHoursPerCentury, deltaT, umbralLunarRadius);
     s.Hour = hour;
     if (!samples.empty()) s.Mu += 360 * std::round((samples.back().Mu - s.Mu) / 360);
     samples.push_back(s);
@@ -139,7 +139,7 @@ BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSe
   BesselianElements elements;
   elements.T0 = CenturiesFromMJD(t0Mjd);
   elements.DeltaTSeconds = deltaTSeconds;
-  elements.EphemerisLagSeconds = ephemerisLagSeconds;
+  elements.EphemerisLagSeconds = deltaT.EphemerisLagSeconds;
   elements.X = FitPolynomial<4>(t, x);
   elements.Y = FitPolynomial<4>(t, y);
   elements.D = FitPolynomial<3>(t, d);
@@ -147,7 +147,7 @@ BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSe
   elements.Mu[0] -= 360 * std::floor(elements.Mu[0] / 360);
   elements.L1 = FitPolynomial<3>(t, l1);
   elements.L2 = FitPolynomial<3>(t, l2);
-  const ElementSample atT0 = SampleAt(fits, elements.T0, deltaTSeconds, ephemerisLagSeconds, umbralLunarRadius);
+  const ElementSample atT0 = SampleAt(fits, elements.T0, deltaT, umbralLunarRadius);
   elements.TanF1 = atT0.TanF1;
   elements.TanF2 = atT0.TanF2;
   elements.FirstHour = t.front();
@@ -156,13 +156,9 @@ BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSe
 }
 
 BesselianElements ComputeBesselianElements(int day, int month, int year, double hours, Ephemeris ephemeris) {
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  if (ephemeris == Ephemeris::Precise) {
-    return ComputeBesselianElements(catalogueTime, DeltaTSeconds(DecimalYearOf(day, month, year)), 0.0,
-                                    UmbralLunarRadiusOf(ephemeris), ephemeris);
-  }
-  const double middle = year + 0.5;
-  return ComputeBesselianElements(catalogueTime, DeltaTSeconds(middle), EphemerisLagSeconds(middle));
+  return ComputeBesselianElements(InstantTD::FromCalendar(day, month, year, hours),
+                                  EclipseDeltaT(ephemeris, day, month, year), UmbralLunarRadiusOf(ephemeris),
+                                  ephemeris);
 }
 
 ElementsAtInstant EvaluateElements(const BesselianElements& elements, double t) {

@@ -45,11 +45,11 @@ struct ElementsAtInstant {
   double HourAngle = 0;  // of the axis at Greenwich at the universal time of the instant, degrees
 };
 
-// The elements of the eclipse near the catalogue instant (universal time,
-// Julian centuries since J2000) from the fits of the ephemeris the local
-// circumstances use, with Delta-T and the ephemeris lag in seconds and the
-// Moon's radius for the umbra (Earth radii).
-BesselianElements ComputeBesselianElements(double catalogueTime, double deltaTSeconds, double ephemerisLagSeconds,
+// The elements of the eclipse listed at `listed` (its clock reading taken as
+// universal time, as the local circumstances take it) from the fits of the
+// ephemeris the local circumstances use, with Delta-T and the ephemeris lag
+// and the Moon's radius for the umbra (Earth radii).
+BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures& deltaT,
                                            double umbralLunarRadius = kLunarRadius,
                                            Ephemeris ephemeris = Ephemeris::Standard);
 

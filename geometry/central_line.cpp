@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "ephem/deltat.h"
+#include "ephem/moolib.h"
+#include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/central_phase.h"
 #include "geometry/fit_position.h"
@@ -14,7 +15,7 @@ namespace vellmora {
 namespace {
 
 constexpr double kFitMargin = 1.14e-6;  // about one hour, in centuries
-constexpr double kSixSeconds = 6.0 / 86400 / kDaysPerJulianCentury;
+constexpr double kSixSeconds = CenturiesOfSeconds(6);
 // The largest difference of geodetic from geocentric latitude, degrees, at 45
 // degrees (times the sine of twice the latitude).
 constexpr double kGeodeticLatitudeExcess = 0.1924;
@@ -37,7 +38,7 @@ ScanFits FitsOver(double TA, double TB, Ephemeris ephemeris) {
 
 ShadowAxis ShadowAt(const ScanFits& fits, double ephemerisTime) {
   EquatorialPosition sun = PositionFromFit(fits.Sun, ephemerisTime);
-  sun.Distance *= kEarthRadiiPerAuForShadowAxis;
+  sun.Distance *= kCentralLineEarthRadiiPerAu;
   return ShadowAxisIntersection(PositionFromFit(fits.Moon, ephemerisTime), sun, fits.Cone);
 }
 
@@ -71,8 +72,7 @@ std::optional<CentralPoint> PointAt(const ScanFits& fits, double t, double delta
 
 }  // namespace
 
-void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results,
-                     Ephemeris ephemeris) {
+void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results, Ephemeris ephemeris) {
   results.StepHours.clear();
   results.CentralLatitudes.clear();
   results.CentralLongitudes.clear();
@@ -80,15 +80,14 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   results.CentralPhaseMinutes.clear();
 
   // The scan's grid is anchored at the catalogue hour rounded to 15 s.
-  const double centre = ScanCentre(day, month, year, hours);
+  const double centre = ScanCentre(listed);
   const double start = centre - kScanHalfSpan;
   const double end = centre + kScanHalfSpan;
-  const double deltaT = deltaTDays / kDaysPerJulianCentury;
   const ScanFits fits = FitsOver(start - kFitMargin, end + kFitMargin, ephemeris);
 
   double t = start;
   do {
-    if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT)) {
+    if (const std::optional<CentralPoint> point = PointAt(fits, t, deltaT.UsedCenturies())) {
       results.StepHours.push_back(CalendarFromMJD(MJDFromCenturies(t)).Hours);
       results.CentralLatitudes.push_back(point->Latitude);
       results.CentralLongitudes.push_back(point->LongitudeWest);
@@ -101,18 +100,12 @@ void CentralLineScan(int day, int month, int year, double hours, double deltaTDa
   } while (!(t > end));
 }
 
-void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results) {
-  CentralLineScan(day, month, year, hours, DeltaT(year), results);
-}
-
-std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays,
-                                           Ephemeris ephemeris) {
-  const double t = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const double deltaT = deltaTDays / kDaysPerJulianCentury;
+std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT, Ephemeris ephemeris) {
+  const double t = instant.Centuries();
   // Fitted around the dynamical time, where the series are evaluated.
-  const double ephemerisTime = t + deltaT;
+  const double ephemerisTime = t + deltaT.UsedCenturies();
   const ScanFits fits = FitsOver(ephemerisTime - kFitMargin, ephemerisTime + kFitMargin, ephemeris);
-  return PointAt(fits, t, deltaT);
+  return PointAt(fits, t, deltaT.UsedCenturies());
 }
 
 }  // namespace vellmora

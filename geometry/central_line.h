@@ -4,7 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "ephem/deltat.h"
 #include "ephem/ephemeris.h"
+#include "ephem/instant.h"
 
 // The central line of a solar eclipse: where the axis of the Moon's shadow
 // meets the Earth, in 15-second steps over the twelve hours around the
@@ -26,14 +28,13 @@ struct CentralLineResults {
   std::size_t Size() const { return StepHours.size(); }
 };
 
-// Scans the catalogue date and hour (universal time) with Delta-T in days.
-// Replaces the steps, lowers CentralLatitudeMin and raises
-// CentralLatitudeMax.
-void CentralLineScan(int day, int month, int year, double hours, double deltaTDays, CentralLineResults& results,
+// Scans the eclipse listed at `listed`. The scan's steps are universal time,
+// centred on the listed clock reading: the window has always taken the
+// listed instant as universal time there, which puts greatest eclipse
+// Delta-T before the middle of the twelve hours. Replaces the steps, lowers
+// CentralLatitudeMin and raises CentralLatitudeMax.
+void CentralLineScan(InstantTD listed, const DeltaTFigures& deltaT, CentralLineResults& results,
                      Ephemeris ephemeris = Ephemeris::Standard);
-
-// As above with the year's DeltaT.
-void CentralLineScan(int day, int month, int year, double hours, CentralLineResults& results);
 
 // Where the shadow axis meets the Earth at one instant, as a row of the scan.
 struct CentralPoint {
@@ -43,9 +44,8 @@ struct CentralPoint {
   double UmbraDiameter;    // Earth radii; negative total, positive annular
 };
 
-// The central point at the date and hour (universal time) with Delta-T in days;
-// none when the axis misses the Earth.
-std::optional<CentralPoint> CentralPointAt(int day, int month, int year, double hours, double deltaTDays,
+// The central point at one instant; none when the axis misses the Earth.
+std::optional<CentralPoint> CentralPointAt(InstantUT instant, const DeltaTFigures& deltaT,
                                            Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

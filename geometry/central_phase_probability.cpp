@@ -13,7 +13,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double kMinute = 60 / kSecondsPerJulianCentury;
+constexpr double kMinute = CenturiesOfSeconds(60);
 
 constexpr double kHalfWidthInSigma = 5;
 constexpr int kIntervals = 40;           // samples of the margin over +-5 sigma, 0.25 sigma apart
@@ -53,7 +53,7 @@ double ClosestApproach(const LocalEclipseSetting& setting, double t) {
 double CentralPhaseMargin(const LocalEclipseSetting& setting, double geodeticLatitude, double deltaTShiftSeconds,
                           double& timeGuess) {
   LocalEclipseSetting shifted = setting;
-  shifted.DeltaT += deltaTShiftSeconds / 86400;
+  shifted.DeltaT = setting.DeltaT.ShiftedBy(deltaTShiftSeconds);
   timeGuess = ClosestApproach(shifted, timeGuess);
   const ShadowAtObserver shadow = ShadowSeenBy(shifted, timeGuess);
   const double umbraMargin = shadow.DistanceFromAxis() - std::abs(shadow.RadiusAtObserver(ContactMode::Umbral));

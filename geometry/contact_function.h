@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/deltat.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/sphlib.h"
 #include "geometry/shadow_elements.h"
@@ -11,11 +12,11 @@ namespace vellmora {
 enum class ContactMode { Penumbral, Umbral };
 
 // Everything the contact function needs besides the instant: the fits of one
-// call, Delta-T (days), the observer and the Moon's radius for the umbra.
+// call, Delta-T, the observer and the Moon's radius for the umbra.
 struct LocalEclipseSetting {
   EquatorialFit Moon;
   EquatorialFit Sun;  // distance in AU
-  double DeltaT = 0;
+  DeltaTFigures DeltaT;
   double LongitudeWest = 0;
   SiteCoordinates Site{};
   double UmbralLunarRadius = kLunarRadius;

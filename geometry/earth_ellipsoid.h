@@ -8,10 +8,6 @@
 
 namespace vellmora {
 
-// The ellipsoid is that of the site coordinates (kPolarRadiusRatioSquared), as
-// in the local circumstances.
-inline constexpr double kEquatorialEarthRadiusKm = 6378.137;
-
 // A place on the Earth's ellipsoid.
 struct GeographicPoint {
   double Latitude = 0;       // geodetic, degrees, north positive

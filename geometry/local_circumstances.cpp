@@ -1,6 +1,7 @@
 #include "geometry/local_circumstances.h"
 
-#include "ephem/deltat.h"
+#include <cmath>
+
 #include "ephem/matlib.h"
 #include "ephem/timlib.h"
 #include "geometry/contact_function.h"
@@ -11,9 +12,9 @@
 namespace vellmora {
 namespace {
 
-constexpr double kSixMinutes = 0.1 / 876600;  // centuries
-constexpr int kSearchWindows = 51;            // 12-minute windows centred from T - 5 h to T + 5 h
-constexpr double kMaximumTolerance = 0.01 / kSecondsPerJulianCentury;
+constexpr double kSixMinutes = CenturiesOfSeconds(6 * 60);
+constexpr int kSearchWindows = 51;  // 12-minute windows centred from T - 5 h to T + 5 h
+constexpr double kMaximumTolerance = CenturiesOfSeconds(0.01);
 
 // Finds the first and fourth contacts and the time of maximum by fitting a
 // parabola to the penumbral contact function over consecutive 12-minute
@@ -52,31 +53,32 @@ double TimeOfLeastDistance(const LocalEclipseSetting& setting, double vertex) {
 
 }  // namespace
 
-LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast, Ephemeris ephemeris) {
-  return LocalCircumstancesSetting(FitsAroundCatalogueTime(catalogueTime, ephemeris), deltaTDays, observerLatitude,
+  return LocalCircumstancesSetting(FitsAroundListedInstant(listed, ephemeris), deltaT, observerLatitude,
                                    observerLongitudeEast, ephemeris);
 }
 
-LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast, Ephemeris ephemeris) {
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
+                                              double observerLatitude, double observerLongitudeEast,
+                                              Ephemeris ephemeris) {
   return {fits.Moon,
           fits.Sun,
-          deltaTDays,
+          deltaT,
           -observerLongitudeEast,
           GeocentricSite(observerLatitude),
           UmbralLunarRadiusOf(ephemeris)};
 }
 
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays, Ephemeris ephemeris) {
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
+                                            const DeltaTFigures& deltaT, Ephemeris ephemeris) {
   return LocalCircumstances(
-      LocalCircumstancesSetting(catalogueTime, deltaTDays, observerLatitude, observerLongitudeEast, ephemeris),
-      catalogueTime);
+      LocalCircumstancesSetting(listed, deltaT, observerLatitude, observerLongitudeEast, ephemeris), listed);
 }
 
-LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime) {
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed) {
+  // The search runs on universal time around the listed clock reading.
+  const double catalogueTime = listed.Centuries();
   LocalCircumstancesResult result;
   result.Maximum = catalogueTime;
   result.Contacts.fill(catalogueTime);
@@ -96,11 +98,6 @@ LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, 
     result.Contacts[2] = inner[1];
   }
   return result;
-}
-
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast) {
-  return LocalCircumstances(day, month, year, hours, observerLatitude, observerLongitudeEast, DeltaT(year));
 }
 
 }  // namespace vellmora

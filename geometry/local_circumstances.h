@@ -20,30 +20,22 @@ struct LocalCircumstancesResult {
                                      // only where the eclipse is annular or total (Kind above Partial)
 };
 
-// Catalogue date and hour (universal time, not rounded); observer's geodetic
-// latitude and EAST longitude in degrees; Delta-T in days.
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast, double deltaTDays,
-                                            Ephemeris ephemeris = Ephemeris::Standard);
+// The eclipse listed at `listed`, searched over universal time within five
+// hours of the listed clock reading, as the window has always taken it;
+// observer's geodetic latitude and EAST longitude in degrees.
+LocalCircumstancesResult LocalCircumstances(InstantTD listed, double observerLatitude, double observerLongitudeEast,
+                                            const DeltaTFigures& deltaT, Ephemeris ephemeris = Ephemeris::Standard);
 
-// The same for the fits and the observer of a setting.
-LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime);
+// The same for the fits and the observer of a setting made for `listed`.
+LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, InstantTD listed);
 
-// As above with the year's DeltaT.
-LocalCircumstancesResult LocalCircumstances(int day, int month, int year, double hours, double observerLatitude,
-                                            double observerLongitudeEast);
-
-// The same for the fits and the observer of a setting and the catalogue time
-// (Julian centuries since J2000, UT) they were made around.
-LocalCircumstancesResult LocalCircumstances(const LocalEclipseSetting& setting, double catalogueTime);
-
-// The fits and the observer the local circumstances work with, for the
-// catalogue time (Julian centuries since J2000, UT) and Delta-T in days.
-LocalEclipseSetting LocalCircumstancesSetting(double catalogueTime, double deltaTDays, double observerLatitude,
+// The fits and the observer the local circumstances work with.
+LocalEclipseSetting LocalCircumstancesSetting(InstantTD listed, const DeltaTFigures& deltaT, double observerLatitude,
                                               double observerLongitudeEast, Ephemeris ephemeris = Ephemeris::Standard);
 
-// The same with the fits made before (FitsAroundCatalogueTime).
-LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, double deltaTDays, double observerLatitude,
-                                              double observerLongitudeEast, Ephemeris ephemeris = Ephemeris::Standard);
+// The same with the fits made before (FitsAroundListedInstant).
+LocalEclipseSetting LocalCircumstancesSetting(const LocalFits& fits, const DeltaTFigures& deltaT,
+                                              double observerLatitude, double observerLongitudeEast,
+                                              Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

@@ -6,14 +6,15 @@
 namespace vellmora {
 namespace {
 
-constexpr double kFitHalfSpan = 5e-5;                      // centuries, about 43.8 hours
-constexpr double kFifteenMinutes = 2.8519279032626056e-7;  // centuries
-constexpr double kInnerContactTolerance = 1e-10;           // centuries, about 0.3 s
-constexpr int kFitDegree = 8;                              // of the Moon's and the Sun's fits over the 88 hours
+constexpr double kFitHalfSpan = 5e-5;  // centuries, about 43.8 hours
+constexpr double kFifteenMinutes = CenturiesOfSeconds(15 * 60);
+constexpr double kInnerContactTolerance = 1e-10;  // centuries, about 0.3 s
+constexpr int kFitDegree = 8;                     // of the Moon's and the Sun's fits over the 88 hours
 
 }  // namespace
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime, Ephemeris ephemeris) {
+LocalFits FitsAroundListedInstant(InstantTD listed, Ephemeris ephemeris) {
+  const double catalogueTime = listed.Centuries();
   return {FitMoon(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
           FitSun(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
 }

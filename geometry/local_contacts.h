@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ephem/ephemeris.h"
 #include "geometry/contact_function.h"
 
 // The parts of the local circumstances that the zone limits share with them.
@@ -9,14 +10,13 @@
 namespace vellmora {
 
 // The fits of the Moon and the Sun for one place and eclipse: degree 8 over
-// about 43.8 hours either side of the catalogue time (universal time, Julian
-// centuries since J2000).
+// about 43.8 hours either side of the listed clock reading.
 struct LocalFits {
   EquatorialFit Moon;
   EquatorialFit Sun;  // distance in AU
 };
 
-LocalFits FitsAroundCatalogueTime(double catalogueTime, Ephemeris ephemeris = Ephemeris::Standard);
+LocalFits FitsAroundListedInstant(InstantTD listed, Ephemeris ephemeris = Ephemeris::Standard);
 
 // Second and third contact: the roots of the umbral contact function within
 // 15 minutes before and after the time of maximum; a bracket without a sign

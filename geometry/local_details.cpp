@@ -11,8 +11,8 @@
 namespace vellmora {
 namespace {
 
-constexpr double kHorizonScanStep = 300 / kSecondsPerJulianCentury;  // the Sun's altitude changes little in 5 minutes
-constexpr double kHorizonTolerance = 0.1 / kSecondsPerJulianCentury;
+constexpr double kHorizonScanStep = CenturiesOfSeconds(300);  // the Sun's altitude changes little in 5 minutes
+constexpr double kHorizonTolerance = CenturiesOfSeconds(0.1);
 
 bool SeesCentralPhase(LocalEclipseKind kind) {
   return kind == LocalEclipseKind::Annular || kind == LocalEclipseKind::Total;
@@ -75,19 +75,6 @@ PathPosition PositionInPath(const GeographicPoint& place, const PathLines& path,
 
 }  // namespace
 
-DeltaTFigures DeltaTFiguresOfYear(int year) {
-  const double middleOfYear = year + 0.5;
-  return {DeltaT(year), DeltaTSeconds(middleOfYear), EphemerisLagSeconds(middleOfYear),
-          DeltaTUncertaintySeconds(middleOfYear)};
-}
-
-DeltaTFigures DeltaTFiguresOf(Ephemeris ephemeris, int day, int month, int year) {
-  if (ephemeris == Ephemeris::Standard) return DeltaTFiguresOfYear(year);
-  const double decimalYear = DecimalYearOf(day, month, year);
-  return {EclipseDeltaT(ephemeris, day, month, year), DeltaTSeconds(decimalYear), 0,
-          DeltaTUncertaintySeconds(decimalYear)};
-}
-
 std::vector<HorizonEvent> HorizonEventsDuring(const LocalEclipseSetting& setting, double latitude, double begin,
                                               double end) {
   auto upperLimb = [&](double t) {
@@ -133,21 +120,19 @@ PathLines PathLinesOfZone(const std::vector<ZoneStep>& steps) {
   return lines;
 }
 
-LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
-                                 const DeltaTFigures& deltaT, const PathLines& path, Ephemeris ephemeris) {
-  const double sigmaDays = deltaT.UncertaintySeconds / kSecondsPerDay;
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
+LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, const DeltaTFigures& deltaT,
+                                 const PathLines& path, Ephemeris ephemeris) {
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaT.UsedDays, place.Latitude, place.LongitudeEast, ephemeris);
+      LocalCircumstancesSetting(listed, deltaT, place.Latitude, place.LongitudeEast, ephemeris);
   // The fits do not depend on Delta-T: the three computations share them.
-  auto circumstances = [&](double deltaTDays) {
+  auto circumstances = [&](const DeltaTFigures& used) {
     LocalEclipseSetting shifted = setting;
-    shifted.DeltaT = deltaTDays;
-    return LocalCircumstances(shifted, catalogueTime);
+    shifted.DeltaT = used;
+    return LocalCircumstances(shifted, listed);
   };
-  const LocalCircumstancesResult nominal = circumstances(deltaT.UsedDays);
-  const LocalCircumstancesResult smaller = circumstances(deltaT.UsedDays - sigmaDays);
-  const LocalCircumstancesResult larger = circumstances(deltaT.UsedDays + sigmaDays);
+  const LocalCircumstancesResult nominal = circumstances(deltaT);
+  const LocalCircumstancesResult smaller = circumstances(deltaT.ShiftedBy(-deltaT.UncertaintySeconds));
+  const LocalCircumstancesResult larger = circumstances(deltaT.ShiftedBy(deltaT.UncertaintySeconds));
 
   LocalDetails details;
   details.Kind = nominal.Kind;

@@ -18,24 +18,6 @@
 
 namespace vellmora {
 
-// Delta-T of the computation: the value used is the one of the data plus the
-// correction of the ephemeris's time argument.
-struct DeltaTFigures {
-  double UsedDays = 0;  // as the geometry takes it
-  double DataSeconds = 0;
-  double EphemerisLagSeconds = 0;
-  double UncertaintySeconds = 0;  // one standard deviation
-
-  double UsedSeconds() const { return UsedDays * 86400; }
-};
-
-// The figures of the year, as the local circumstances take them.
-DeltaTFigures DeltaTFiguresOfYear(int year);
-
-// The figures of an eclipse date with an ephemeris: the precise one takes
-// Delta-T at the date without the lag.
-DeltaTFigures DeltaTFiguresOf(Ephemeris ephemeris, int day, int month, int year);
-
 enum class LocalEventKind { FirstContact, SecondContact, Maximum, ThirdContact, FourthContact };
 
 struct LocalEvent {
@@ -105,8 +87,7 @@ struct ObservingPlace {
 };
 
 // For the catalogue date and hour (universal time) of the local circumstances.
-LocalDetails ComputeLocalDetails(int day, int month, int year, double hours, const ObservingPlace& place,
-                                 const DeltaTFigures& deltaT, const PathLines& path,
-                                 Ephemeris ephemeris = Ephemeris::Standard);
+LocalDetails ComputeLocalDetails(InstantTD listed, const ObservingPlace& place, const DeltaTFigures& deltaT,
+                                 const PathLines& path, Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

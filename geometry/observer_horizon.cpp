@@ -29,7 +29,7 @@ HorizonFrame ObserverHorizon(const LocalEclipseSetting& setting, double geodetic
 }
 
 SunInSky SunSeenFrom(const LocalEclipseSetting& setting, const HorizonFrame& horizon, double t) {
-  const EquatorialPosition sun = PositionFromFit(setting.Sun, t + setting.DeltaT / kDaysPerJulianCentury);
+  const EquatorialPosition sun = PositionFromFit(setting.Sun, t + setting.DeltaT.UsedCenturies());
   const double distance = sun.Distance * kEarthRadiiPerAu;
   const Vector3 towardsSun = Difference(PolarToCartesian(distance, sun.Declination, sun.RightAscension), horizon.Site);
   const double range = VectorNorm(towardsSun);

@@ -8,18 +8,10 @@
 namespace vellmora {
 namespace {
 
-// Ratio of the Earth's polar to its equatorial radius: dividing z by it turns
-// the ellipsoid into the unit sphere.
-constexpr double kPolarAxisRatio = 0.996633;
-
-// Twice the sum of the Sun's and the Moon's radii, in Earth radii: the central
-// line's own rounded value (with kCentralLineCone), deliberately not twice that
-// of the shadow elements (the Moon's radius 0.2725076 there).
-constexpr double kPenumbraSlope = 218.795;
-
+// Dividing z by the polar axis ratio turns the ellipsoid into the unit sphere.
 Vector3 StretchedPosition(const EquatorialPosition& body) {
   Vector3 v = PolarToCartesian(body.Distance, body.Declination, body.RightAscension);
-  v.z /= kPolarAxisRatio;
+  v.z /= kCentralLinePolarAxisRatio;
   return v;
 }
 
@@ -41,7 +33,7 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   // Distance from the Moon to the fundamental plane, and the cones there.
   const double planeDistance = -DotProduct(m, e);
   shadow.Umbra = cone.Slope * planeDistance / sunToMoon - cone.MoonDiameter;
-  shadow.Penumbra = kPenumbraSlope * planeDistance / sunToMoon + kCentralLineCone.MoonDiameter;
+  shadow.Penumbra = kCentralLinePenumbraSlope * planeDistance / sunToMoon + kCentralLineCone.MoonDiameter;
 
   // q is the squared half chord of the unit sphere along the axis; the axis
   // passes the centre at distance w. An axis through the very centre may
@@ -51,7 +43,7 @@ ShadowAxis ShadowAxisIntersection(const EquatorialPosition& moon, const Equatori
   if (w < 1) {
     const double ground = planeDistance - std::sqrt(q);
     shadow.SurfaceUmbra = cone.Slope * ground / sunToMoon - cone.MoonDiameter;
-    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kPolarAxisRatio};
+    shadow.SurfacePoint = {m.x + ground * e.x, m.y + ground * e.y, (m.z + ground * e.z) * kCentralLinePolarAxisRatio};
     shadow.Class = shadow.SurfaceUmbra > 0 ? ShadowClass::CentralAnnular : ShadowClass::CentralTotal;
   } else if (w < 1 + std::abs(shadow.Umbra) / 2) {
     shadow.Class = shadow.Umbra > 0 ? ShadowClass::NonCentralAnnular : ShadowClass::NonCentralTotal;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephem/constants.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
 
@@ -8,10 +9,6 @@
 // perpendicular to the axis). Lengths in equatorial Earth radii.
 
 namespace vellmora {
-
-// Astronomical units to equatorial Earth radii for the Sun's distance, as the
-// central line rounds it (the shadow elements use 23454.77992).
-inline constexpr double kEarthRadiiPerAuForShadowAxis = 23454.78;
 
 // What the Earth gets of the shadow at one instant; only 4 and 5 are central.
 enum class ShadowClass {
@@ -42,7 +39,7 @@ struct UmbralCone {
 };
 
 // The central line's own rounded cone (a Moon of radius 0.2725).
-inline constexpr UmbralCone kCentralLineCone{217.705, 0.545};
+inline constexpr UmbralCone kCentralLineCone{kCentralLineUmbraSlope, kCentralLineMoonDiameter};
 
 // The cone of a Moon of the given radius under the Sun of the shadow elements.
 UmbralCone UmbralConeOf(double lunarRadius);

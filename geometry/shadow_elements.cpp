@@ -14,9 +14,9 @@ Vector3 EquatorialVector(const EquatorialPosition& body) {
 
 }  // namespace
 
-ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
-                                     double umbralLunarRadius) {
-  const double ephemerisTime = t + deltaT / kDaysPerJulianCentury;
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, const DeltaTFigures& deltaT,
+                                     double t, double umbralLunarRadius) {
+  const double ephemerisTime = t + deltaT.UsedCenturies();
   EquatorialPosition sunPosition = PositionFromFit(sun, ephemerisTime);
   sunPosition.Distance *= kEarthRadiiPerAu;
   const Vector3 m = EquatorialVector(PositionFromFit(moon, ephemerisTime));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ephem/constants.h"
+#include "ephem/deltat.h"
 #include "ephem/ephemeris.h"
 #include "ephem/equatorial_fit.h"
 #include "ephem/matlib.h"
@@ -11,28 +13,11 @@
 
 namespace vellmora {
 
-// The Moon's radius in Earth radii, for the edges of both the penumbra and the
-// umbra. Published predictions often take a smaller radius for the umbra
-// (0.272281), which the umbral cone can be given instead.
-inline constexpr double kLunarRadius = 0.2725076;
-inline constexpr double kPublishedUmbralLunarRadius = 0.272281;
-
 // The Moon's radius for the umbra with an ephemeris: the precise one goes with
 // the published predictions' smaller umbra (their mean lunar limb).
 constexpr double UmbralLunarRadiusOf(Ephemeris ephemeris) {
   return ephemeris == Ephemeris::Precise ? kPublishedUmbralLunarRadius : kLunarRadius;
 }
-
-// Astronomical units to equatorial Earth radii, to more digits than the
-// central line's kEarthRadiiPerAuForShadowAxis: each computation keeps the
-// value it was made with.
-inline constexpr double kEarthRadiiPerAu = 23454.77992;
-// Sum and difference of the Sun's and the Moon's radii (kLunarRadius), in Earth
-// radii (the central line rounds them: its Moon's diameter is 0.545); the Sun's
-// radius is their mean.
-inline constexpr double kRadiiSum = 109.3952076;
-inline constexpr double kRadiiDifference = 108.8501924;
-inline constexpr double kSunRadius = (kRadiiSum + kRadiiDifference) / 2;
 
 struct ShadowElements {
   Vector3 i{};   // in the equator plane
@@ -56,9 +41,9 @@ struct ObserverPosition {
 
 // Elements at the universal time t (Julian centuries since J2000) from the
 // fits of the Moon (distance in Earth radii) and the Sun (distance in AU);
-// deltaT in days; the umbral cone is that of a Moon of radius umbralLunarRadius.
-ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, double deltaT, double t,
-                                     double umbralLunarRadius = kLunarRadius);
+// the umbral cone is that of a Moon of radius umbralLunarRadius.
+ShadowElements ComputeShadowElements(const EquatorialFit& moon, const EquatorialFit& sun, const DeltaTFigures& deltaT,
+                                     double t, double umbralLunarRadius = kLunarRadius);
 
 // An observer at geocentric site coordinates and WEST longitude (degrees) at
 // the universal time t, projected onto the frame of the elements.

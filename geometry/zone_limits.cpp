@@ -17,7 +17,7 @@ namespace {
 
 // Half the span of the central differences that give the rate of change of a
 // place's contact function.
-constexpr double kRateHalfSpan = 10.0 / kSecondsPerDay / kDaysPerJulianCentury;
+constexpr double kRateHalfSpan = CenturiesOfSeconds(10);
 
 // How far either side of the first guess the position angle of a limit point
 // is sought, and how precisely (degrees).
@@ -65,7 +65,7 @@ GeographicPoint PlaceAt(const Vector3& equatorial, double t) {
 // take them, so that both see the same shadow, and the umbra's lunar radius.
 struct ZoneModel {
   LocalFits Fits;
-  double DeltaT;
+  DeltaTFigures DeltaT;
   double UmbralLunarRadius;
 
   ShadowElements At(double t) const { return ComputeShadowElements(Fits.Moon, Fits.Sun, DeltaT, t, UmbralLunarRadius); }
@@ -172,11 +172,10 @@ double CentralDuration(const ZoneModel& model, const GeographicPoint& central, d
 
 }  // namespace
 
-std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
-                                 double umbralLunarRadius, Ephemeris ephemeris) {
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-  const ZoneModel model{FitsAroundCatalogueTime(catalogueTime, ephemeris), deltaTDays, umbralLunarRadius};
-  const double start = ScanCentre(day, month, year, hours) - kScanHalfSpan;
+std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
+                                 Ephemeris ephemeris) {
+  const ZoneModel model{FitsAroundListedInstant(listed, ephemeris), deltaT, umbralLunarRadius};
+  const double start = ScanCentre(listed) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;
   for (int n = 0; n < kScanSteps; ++n) {
@@ -196,10 +195,6 @@ std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, dou
   }
   MeasureWidths(steps);
   return steps;
-}
-
-std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours) {
-  return ZoneLimits(day, month, year, hours, DeltaT(year));
 }
 
 }  // namespace vellmora

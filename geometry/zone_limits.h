@@ -12,15 +12,11 @@
 
 namespace vellmora {
 
-// The path of the eclipse whose catalogue date and hour (universal time) are
-// given, over the twelve hours of the central-line scan, one step for every
-// 15-second instant at which the shadow axis meets the Earth. deltaTDays is
-// ephemeris time minus universal time; umbralLunarRadius (Earth radii) sizes
-// the umbra, as in ComputeShadowElements.
-std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours, double deltaTDays,
-                                 double umbralLunarRadius = kLunarRadius, Ephemeris ephemeris = Ephemeris::Standard);
-
-// The same with the program's Delta-T of the year.
-std::vector<ZoneStep> ZoneLimits(int day, int month, int year, double hours);
+// The path of the eclipse listed at `listed`, over the twelve hours of the
+// central-line scan (universal time), one step for every 15-second instant at
+// which the shadow axis meets the Earth; umbralLunarRadius (Earth radii)
+// sizes the umbra, as in ComputeShadowElements.
+std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius = kLunarRadius,
+                                 Ephemeris ephemeris = Ephemeris::Standard);
 
 }  // namespace vellmora

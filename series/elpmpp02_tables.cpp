@@ -35956,8 +35956,15 @@ constexpr ElpPerturbationTerm kElpDistancePerturbationsT3[2] = {
 const ElpMainSeries ElpMainLongitude{kElpMainLongitudeTerms, 452};
 const ElpMainSeries ElpMainLatitude{kElpMainLatitudeTerms, 401};
 const ElpMainSeries ElpMainDistance{kElpMainDistanceTerms, 313};
-const ElpPerturbationSeries ElpLongitudePerturbations[4] = {{kElpLongitudePerturbationsT0, 1524}, {kElpLongitudePerturbationsT1, 462}, {kElpLongitudePerturbationsT2, 83}, {kElpLongitudePerturbationsT3, 2}};
-const ElpPerturbationSeries ElpLatitudePerturbations[3] = {{kElpLatitudePerturbationsT0, 676}, {kElpLatitudePerturbationsT1, 188}, {kElpLatitudePerturbationsT2, 19}};
-const ElpPerturbationSeries ElpDistancePerturbations[4] = {{kElpDistancePerturbationsT0, 753}, {kElpDistancePerturbationsT1, 219}, {kElpDistancePerturbationsT2, 33}, {kElpDistancePerturbationsT3, 0}};
+const ElpPerturbationSeries ElpLongitudePerturbations[4] = {{kElpLongitudePerturbationsT0, 1524},
+                                                            {kElpLongitudePerturbationsT1, 462},
+                                                            {kElpLongitudePerturbationsT2, 83},
+                                                            {kElpLongitudePerturbationsT3, 2}};
+const ElpPerturbationSeries ElpLatitudePerturbations[3] = {
+    {kElpLatitudePerturbationsT0, 676}, {kElpLatitudePerturbationsT1, 188}, {kElpLatitudePerturbationsT2, 19}};
+const ElpPerturbationSeries ElpDistancePerturbations[4] = {{kElpDistancePerturbationsT0, 753},
+                                                           {kElpDistancePerturbationsT1, 219},
+                                                           {kElpDistancePerturbationsT2, 33},
+                                                           {kElpDistancePerturbationsT3, 0}};
 
 }  // namespace vellmora

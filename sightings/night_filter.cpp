@@ -33,7 +33,8 @@ SunDirection ShortSolarSeries(double mjd) {
 
 }  // namespace
 
-bool SunStaysDownAround(double catalogueMJD, double latitude, double longitudeEast) {
+bool SunStaysDownAround(InstantTD listed, double latitude, double longitudeEast) {
+  const double catalogueMJD = listed.Mjd;
   const SunDirection sun = ShortSolarSeries(catalogueMJD);
   // The hour angle at the instant, in (-180, 180], and the one nearest the
   // meridian within the span: the altitude is highest there.

@@ -10,7 +10,7 @@
 namespace vellmora {
 namespace {
 
-constexpr double kMinute = 60 / kSecondsPerJulianCentury;
+constexpr double kMinute = CenturiesOfSeconds(60);
 constexpr double kSearchHalfSpanMinutes = 306;  // the contact search's span about the catalogue time
 constexpr double kFitHalfSpan = (kSearchHalfSpanMinutes + 60) * kMinute;
 // A first pass an hour apart drops the eclipses whose shadow passes far
@@ -34,9 +34,9 @@ constexpr double kLowestVisibleHeight = -0.017;
 
 }  // namespace
 
-CoarseShadow::CoarseShadow(double catalogueTime, double deltaTDays)
-    : catalogueTime_(catalogueTime), deltaTDays_(deltaTDays) {
-  const double ephemerisCentre = catalogueTime + deltaTDays / kDaysPerJulianCentury;
+CoarseShadow::CoarseShadow(InstantTD listed, const DeltaTFigures& deltaT)
+    : catalogueTime_(listed.Centuries()), deltaT_(deltaT) {
+  const double ephemerisCentre = catalogueTime_ + deltaT.UsedCenturies();
   moon_ = FitMoonChebyshev(ephemerisCentre - kFitHalfSpan, ephemerisCentre + kFitHalfSpan, 1);
   sun_ = FitSunChebyshev(ephemerisCentre - kFitHalfSpan, ephemerisCentre + kFitHalfSpan, 1);
 }
@@ -54,7 +54,7 @@ bool CoarseShadow::SampleNear(const SiteCoordinates& site, double longitudeEast,
   const int steps = static_cast<int>(std::ceil(kSearchHalfSpanMinutes / stepMinutes));
   for (int step = -steps; step <= steps; ++step) {
     const double t = catalogueTime_ + step * stepMinutes * kMinute;
-    const ShadowElements shadow = ComputeShadowElements(moon_, sun_, deltaTDays_, t);
+    const ShadowElements shadow = ComputeShadowElements(moon_, sun_, deltaT_, t);
     const ObserverPosition observer = ObserverCoordinates(shadow, t, -longitudeEast, site);
     if (observer.zeta >= lowest && std::hypot(shadow.x - observer.xi, shadow.y - observer.eta) <= shadow.l1 + margin) {
       return true;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ephem/deltat.h"
 #include "ephem/equatorial_fit.h"
+#include "ephem/instant.h"
 #include "ephem/sphlib.h"
 
 // A cheap test that keeps every eclipse whose penumbra can reach a place while
@@ -14,8 +16,8 @@ namespace vellmora {
 // The shadow of one eclipse as the test takes it; made once, tried at many places.
 class CoarseShadow {
  public:
-  // Around the catalogue time (universal time, Julian centuries since J2000) with Delta-T in days.
-  CoarseShadow(double catalogueTime, double deltaTDays);
+  // Around the listed clock reading, as the local circumstances search it.
+  CoarseShadow(InstantTD listed, const DeltaTFigures& deltaT);
 
   // False only when the place cannot be in the penumbra with the Sun's upper
   // limb above the horizon at any instant within 5 h 6 min of the catalogue time.
@@ -27,7 +29,7 @@ class CoarseShadow {
   bool SampleNear(const SiteCoordinates& site, double longitudeEast, double stepMinutes) const;
 
   double catalogueTime_;
-  double deltaTDays_;
+  DeltaTFigures deltaT_;
   EquatorialFit moon_;
   EquatorialFit sun_;
 };

@@ -42,7 +42,7 @@ bool LimitWithinReach(const LocalEclipseSetting& setting, double maximum, double
 struct SightingSearch::Eclipse {
   EclipseListRow Row;
   CalendarInstant ListInstant;
-  double CatalogueMJD;
+  InstantTD Listed;
   Ephemeris Source;
   DeltaTFigures DeltaT;
   std::optional<CoarseShadow> Coarse;  // made for the first place in daylight
@@ -51,22 +51,21 @@ struct SightingSearch::Eclipse {
   Eclipse(const EclipseListRow& row, Ephemeris ephemeris)
       : Row(row),
         ListInstant(ListInstantOf(row)),
-        CatalogueMJD(ModifiedJulianDate(ListInstant.Day, ListInstant.Month, ListInstant.Year, ListInstant.Hours)),
+        Listed(InstantTD::FromCalendar(ListInstant.Day, ListInstant.Month, ListInstant.Year, ListInstant.Hours)),
         Source(ephemeris),
-        DeltaT(DeltaTFiguresOf(ephemeris, ListInstant.Day, ListInstant.Month, ListInstant.Year)) {}
+        DeltaT(EclipseDeltaT(ephemeris, ListInstant.Day, ListInstant.Month, ListInstant.Year)) {}
 
   std::optional<VisibleEclipse> SeenFrom(const ObservingPlace& place);
 };
 
 std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingPlace& place) {
-  if (SunStaysDownAround(CatalogueMJD, place.Latitude, place.LongitudeEast)) return std::nullopt;
-  const double catalogueTime = CenturiesFromMJD(CatalogueMJD);
-  if (!Coarse) Coarse.emplace(catalogueTime, DeltaT.UsedDays);
+  if (SunStaysDownAround(Listed, place.Latitude, place.LongitudeEast)) return std::nullopt;
+  if (!Coarse) Coarse.emplace(Listed, DeltaT);
   if (!Coarse->MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Fits) Fits = FitsAroundCatalogueTime(catalogueTime, Source);
+  if (!Fits) Fits = FitsAroundListedInstant(Listed, Source);
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(*Fits, DeltaT.UsedDays, place.Latitude, place.LongitudeEast, Source);
-  const LocalCircumstancesResult result = LocalCircumstances(setting, catalogueTime);
+      LocalCircumstancesSetting(*Fits, DeltaT, place.Latitude, place.LongitudeEast, Source);
+  const LocalCircumstancesResult result = LocalCircumstances(setting, Listed);
   if (result.Kind == LocalEclipseKind::NotVisible) return std::nullopt;
 
   const bool upAtFirst = IsAboveHorizon(SunAt(setting, place.Latitude, result.Contacts[0]));

@@ -5,7 +5,7 @@
 
 #include "catalogue/moon.h"
 #include "ephem/ephemeris.h"
-#include "ephem/timlib.h"
+#include "ephem/instant.h"
 
 // The values a selection is made of: the eclipse chosen from the list and the
 // place it is seen from.
@@ -21,6 +21,11 @@ struct ChosenEclipse {
   CalendarInstant DynamicalTime{};
   // The source of the Sun's and the Moon's places it is computed with.
   Ephemeris Source = Ephemeris::Standard;
+
+  // The same instant as the geometry takes it.
+  InstantTD Listed() const {
+    return InstantTD::FromCalendar(DynamicalTime.Day, DynamicalTime.Month, DynamicalTime.Year, DynamicalTime.Hours);
+  }
 };
 
 // The eclipse of kind `kind` at the date serial of greatest eclipse, cut to

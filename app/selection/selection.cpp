@@ -10,22 +10,18 @@ namespace vellmora {
 Selection::Selection(ChosenEclipse eclipse, ChosenPlace place)
     : eclipse_(std::move(eclipse)),
       place_(std::move(place)),
-      deltaT_(DeltaTFiguresOf(eclipse_.Source, eclipse_.DynamicalTime.Day, eclipse_.DynamicalTime.Month,
-                              eclipse_.DynamicalTime.Year)) {}
+      deltaT_(EclipseDeltaT(eclipse_.Source, eclipse_.DynamicalTime.Day, eclipse_.DynamicalTime.Month,
+                            eclipse_.DynamicalTime.Year)) {}
 
 const CentralLineResults& Selection::CentralLine() const {
-  if (!centralLine_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
-    CentralLineScan(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays, centralLine_.emplace(), eclipse_.Source);
-  }
+  if (!centralLine_) CentralLineScan(eclipse_.Listed(), deltaT_, centralLine_.emplace(), eclipse_.Source);
   return *centralLine_;
 }
 
 const std::vector<ZoneStep>& Selection::ZoneLimits() const {
   if (!zoneLimits_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
-    zoneLimits_ = vellmora::ZoneLimits(t.Day, t.Month, t.Year, t.Hours, deltaT_.UsedDays,
-                                       UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
+    zoneLimits_ =
+        vellmora::ZoneLimits(eclipse_.Listed(), deltaT_, UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
   }
   return *zoneLimits_;
 }
@@ -43,21 +39,23 @@ bool Selection::SunAboveHorizon() const {
 const std::optional<LocalCircumstancesResult>& Selection::LocalCircumstances() const {
   if (!localCircumstances_) {
     std::optional<LocalCircumstancesResult>& seen = localCircumstances_.emplace();
-    if (SunAboveHorizon()) {
-      const CalendarInstant& t = eclipse_.DynamicalTime;
-      seen = vellmora::LocalCircumstances(t.Day, t.Month, t.Year, t.Hours, place_.Latitude, place_.LongitudeEast,
-                                          deltaT_.UsedDays, eclipse_.Source);
-    }
+    if (SunAboveHorizon()) seen = SeenAtPlace();
   }
   return *localCircumstances_;
 }
 
+const LocalCircumstancesResult& Selection::SeenAtPlace() const {
+  if (!seenAtPlace_) {
+    seenAtPlace_ = vellmora::LocalCircumstances(eclipse_.Listed(), place_.Latitude, place_.LongitudeEast, deltaT_,
+                                                eclipse_.Source);
+  }
+  return *seenAtPlace_;
+}
+
 const LocalDetails& Selection::Details() const {
   if (!details_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
     const ObservingPlace place{place_.Latitude, place_.LongitudeEast, place_.ZoneOffsetHours};
-    details_ = ComputeLocalDetails(t.Day, t.Month, t.Year, t.Hours, place, deltaT_, PathLinesOfZone(ZoneLimits()),
-                                   eclipse_.Source);
+    details_ = ComputeLocalDetails(eclipse_.Listed(), place, deltaT_, PathLinesOfZone(ZoneLimits()), eclipse_.Source);
   }
   return *details_;
 }
@@ -74,10 +72,8 @@ const DetailsClocks& Selection::Clocks() const {
 
 const BesselianElements& Selection::Elements() const {
   if (!elements_) {
-    const CalendarInstant& t = eclipse_.DynamicalTime;
-    elements_ = ComputeBesselianElements(CenturiesFromMJD(ModifiedJulianDate(t.Day, t.Month, t.Year, t.Hours)),
-                                         deltaT_.DataSeconds, deltaT_.EphemerisLagSeconds,
-                                         UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
+    elements_ =
+        ComputeBesselianElements(eclipse_.Listed(), deltaT_, UmbralLunarRadiusOf(eclipse_.Source), eclipse_.Source);
   }
   return *elements_;
 }

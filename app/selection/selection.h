@@ -51,6 +51,9 @@ class Selection {
   bool SunAboveHorizon() const;
   // What the place sees; none while the Sun is below its horizon.
   const std::optional<LocalCircumstancesResult>& LocalCircumstances() const;
+  // What the place sees, whether or not the Sun stands above its horizon at
+  // greatest eclipse (a place may see the eclipse rise or set).
+  const LocalCircumstancesResult& SeenAtPlace() const;
   // Contacts, the Sun's position, the path distances and the uncertainty at the place.
   const LocalDetails& Details() const;
   // The place's civil and solar clocks at the instants of Details().
@@ -69,6 +72,7 @@ class Selection {
   mutable std::optional<std::vector<ZoneStep>> zoneLimits_;
   mutable std::optional<bool> sunAboveHorizon_;
   mutable std::optional<std::optional<LocalCircumstancesResult>> localCircumstances_;
+  mutable std::optional<LocalCircumstancesResult> seenAtPlace_;
   mutable std::optional<LocalDetails> details_;
   mutable std::optional<DetailsClocks> clocks_;
   mutable std::optional<BesselianElements> elements_;

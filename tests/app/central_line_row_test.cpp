@@ -105,7 +105,7 @@ TEST(CentralLineRows, PastMidnightTheRowsStartTheNextDayAtZeroHours) {
   // 13.10.1064: the path begins shortly before midnight UT; the rows step on by
   // 15 s across it, from 23 h to 0 h, never through an hour 24.
   CentralLineResults results;
-  CentralLineScan(13, 10, 1064, 43 / 60.0 + 29 / 3600.0, results);
+  CentralLineScan(InstantTD::FromCalendar(13, 10, 1064, 43 / 60.0 + 29 / 3600.0), DeltaTOfYear(1064), results);
   const std::vector<std::string> rows = CentralLineRows(results);
   ASSERT_GT(rows.size(), 2U);
   bool crossedMidnight = false;

@@ -44,7 +44,8 @@ TEST(LocalCircumstancesText, ContactLineCarriesDateAndTime) {
 TEST(LocalCircumstancesLines, FollowTheKindOfTheResult) {
   // 11 August 1999, catalogue time 11:04: total at Stuttgart, partial at Berlin, not seen at Cape Town.
   const double catalogueHours = 11 + 4 / 60.0;
-  const LocalCircumstancesResult stuttgart = LocalCircumstances(11, 8, 1999, catalogueHours, 48.78, 9.18);
+  const LocalCircumstancesResult stuttgart =
+      LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, catalogueHours), 48.78, 9.18, DeltaTOfYear(1999));
   const std::vector<std::string> total = LocalCircumstancesLines(stuttgart);
   ASSERT_EQ(total.size(), 6u);
   EXPECT_EQ(total[0], FormatKindLine(LocalEclipseKind::Total, stuttgart.Magnitude, 1));
@@ -54,7 +55,8 @@ TEST(LocalCircumstancesLines, FollowTheKindOfTheResult) {
   for (int n = 1; n <= 4; ++n) EXPECT_EQ(total[1 + n], FormatContactLine(n, stuttgart.Contacts[n - 1]));
   EXPECT_EQ(total[2].rfind("1. Kontakt: 11. 8.1999   9: ", 0), 0u);
 
-  const LocalCircumstancesResult berlin = LocalCircumstances(11, 8, 1999, catalogueHours, 52.52, 13.40);
+  const LocalCircumstancesResult berlin =
+      LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, catalogueHours), 52.52, 13.40, DeltaTOfYear(1999));
   const std::vector<std::string> partial = LocalCircumstancesLines(berlin);
   ASSERT_EQ(partial.size(), 4u);
   EXPECT_EQ(partial[0], FormatKindLine(LocalEclipseKind::Partial, berlin.Magnitude, berlin.Obscuration));
@@ -63,11 +65,13 @@ TEST(LocalCircumstancesLines, FollowTheKindOfTheResult) {
   EXPECT_EQ(partial[2], FormatContactLine(1, berlin.Contacts[0]));
   EXPECT_EQ(partial[3], FormatContactLine(4, berlin.Contacts[3]));
 
-  EXPECT_EQ(LocalCircumstancesLines(LocalCircumstances(11, 8, 1999, catalogueHours, -33.92, 18.42)),
+  EXPECT_EQ(LocalCircumstancesLines(LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, catalogueHours), -33.92,
+                                                       18.42, DeltaTOfYear(1999))),
             std::vector<std::string>{"Am Beobachtungsort nicht zu sehen"});
 
   // 3 October 2005 in Madrid: annular, with all four contacts.
-  const LocalCircumstancesResult madrid = LocalCircumstances(3, 10, 2005, 10 + 32 / 60.0, 40.42, -3.70);
+  const LocalCircumstancesResult madrid =
+      LocalCircumstances(InstantTD::FromCalendar(3, 10, 2005, 10 + 32 / 60.0), 40.42, -3.70, DeltaTOfYear(2005));
   const std::vector<std::string> annular = LocalCircumstancesLines(madrid);
   ASSERT_EQ(annular.size(), 6u);
   EXPECT_EQ(annular[0].rfind("Ringfoermige Finsternis mit M=0.9", 0), 0u);

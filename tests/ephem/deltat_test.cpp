@@ -97,8 +97,8 @@ TEST(DeltaT, YearValueIsDeltaTPlusTheEphemerisLagAtMidYear) {
   // L(2024.5) = -2.053 + 1.614 u - 4.772 u^2 with u = 0.245: -1.944 s.
   EXPECT_NEAR(EphemerisLagSeconds(2024.5), -1.94401, 1e-5);
   EXPECT_NEAR(EphemerisLagSeconds(2000), -2.053, 1e-12);
-  EXPECT_NEAR(DeltaT(2024) * 86400, 69.1879 - 1.94401, 1e-5);
-  EXPECT_NEAR(DeltaT(1000) * 86400, 1647.88 - 494.91, 0.01);
+  EXPECT_NEAR(DeltaTOfYear(2024).UsedSeconds(), 69.1879 - 1.94401, 1e-5);
+  EXPECT_NEAR(DeltaTOfYear(1000).UsedSeconds(), 1647.88 - 494.91, 0.01);
 }
 
 TEST(DeltaT, NoStepFromOneYearToTheNext) {
@@ -106,11 +106,11 @@ TEST(DeltaT, NoStepFromOneYearToTheNext) {
   // yearly change varies smoothly (by at most 0.35 s from one year to the next, in
   // the 19th-century spline) and is largest at 3000, where the long-term parabola
   // rises 8.2 s a year and the lag falls 0.9 s a year.
-  double previousChange = DeltaT(1001) - DeltaT(1000);
+  double previousChange = DeltaTOfYear(1001).UsedSeconds() - DeltaTOfYear(1000).UsedSeconds();
   for (int year = 1002; year <= 3000; ++year) {
-    const double change = DeltaT(year) - DeltaT(year - 1);
-    EXPECT_LT(std::fabs(change) * 86400, 7.3) << year;
-    EXPECT_LT(std::fabs(change - previousChange) * 86400, 0.4) << year;
+    const double change = DeltaTOfYear(year).UsedSeconds() - DeltaTOfYear(year - 1).UsedSeconds();
+    EXPECT_LT(std::fabs(change), 7.3) << year;
+    EXPECT_LT(std::fabs(change - previousChange), 0.4) << year;
     previousChange = change;
   }
 }

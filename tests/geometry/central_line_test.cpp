@@ -10,6 +10,7 @@
 #include "ephem/sunlib.h"
 #include "ephem/timlib.h"
 #include "geometry/fit_position.h"
+#include "geometry/scan_grid.h"
 #include "geometry/shadow_axis.h"
 
 namespace vellmora {
@@ -28,7 +29,9 @@ std::size_t StepAt(const CentralLineResults& results, double stepHours) {
 
 class TotalEclipse1999 : public testing::Test {
  protected:
-  static void SetUpTestSuite() { CentralLineScan(11, 8, 1999, HoursOf(11, 4, 0), Results); }
+  static void SetUpTestSuite() {
+    CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4, 0)), DeltaTOfYear(1999), Results);
+  }
   static inline CentralLineResults Results;
 };
 
@@ -84,11 +87,11 @@ TEST_F(TotalEclipse1999, FirstAndLastEntriesAreTheFirstAndLastStepsOnTheEarth) {
   const double margin = 6.844626967830253e-6 + 1.14e-6;
   const EquatorialFit moon = FitMoonChebyshev(t0 - margin, t0 + margin, 8);
   const EquatorialFit sun = FitSunChebyshev(t0 - margin, t0 + margin, 3);
-  const double deltaT = DeltaT(1999) / 36525;
+  const double deltaT = DeltaTOfYear(1999).UsedCenturies();
   auto classAt = [&](double stepHours) {
     const double t = (ModifiedJulianDate(11, 8, 1999, stepHours) - 51544.5) / 36525 + deltaT;
     EquatorialPosition sunPosition = PositionFromFit(sun, t);
-    sunPosition.Distance *= kEarthRadiiPerAuForShadowAxis;
+    sunPosition.Distance *= kCentralLineEarthRadiiPerAu;
     return ShadowAxisIntersection(PositionFromFit(moon, t), sunPosition).Class;
   };
   const double first = Results.StepHours.front();
@@ -105,7 +108,8 @@ TEST_F(TotalEclipse1999, FirstAndLastEntriesAreTheFirstAndLastStepsOnTheEarth) {
 
 TEST_F(TotalEclipse1999, PointAtOneInstantIsTheRowOfThatStep) {
   const std::size_t greatest = StepAt(Results, HoursOf(11, 3, 0));
-  const std::optional<CentralPoint> point = CentralPointAt(11, 8, 1999, HoursOf(11, 3, 0), DeltaT(1999));
+  const std::optional<CentralPoint> point =
+      CentralPointAt(InstantUT::FromCalendar(11, 8, 1999, HoursOf(11, 3, 0)), DeltaTOfYear(1999));
   ASSERT_TRUE(point.has_value());
   // Fitted over two hours instead of the scan's fourteen: the same point to 0.4 m.
   EXPECT_NEAR(point->Latitude, Results.CentralLatitudes[greatest], 4e-6);
@@ -113,7 +117,30 @@ TEST_F(TotalEclipse1999, PointAtOneInstantIsTheRowOfThatStep) {
   EXPECT_NEAR(point->UmbraDiameter, Results.UmbraDiameters[greatest], 1e-6);
   EXPECT_NEAR(point->DurationMinutes, Results.CentralPhaseMinutes[greatest], 1e-4);
   EXPECT_NEAR(point->DurationMinutes, 2.4, 0.05);
-  EXPECT_FALSE(CentralPointAt(11, 8, 1999, HoursOf(9, 0, 0), DeltaT(1999)).has_value());
+  EXPECT_FALSE(CentralPointAt(InstantUT::FromCalendar(11, 8, 1999, HoursOf(9, 0, 0)), DeltaTOfYear(1999)).has_value());
+}
+
+TEST(CentralLine, ScanIsCentredOnTheListedReadingRoundedTo15Seconds) {
+  // The listed instant comes as one MJD; the centre must be exactly the
+  // date's MJD plus the rounded hours, in the Julian and Gregorian calendars,
+  // before 1858 (negative MJD) and across midnight.
+  const struct {
+    int Day, Month, Year;
+    double Listed;
+    int CentreDay;
+    double Centre;
+  } cases[] = {
+      {7, 4, 1000, HoursOf(9, 17, 49), 7, HoursOf(9, 17, 45)},
+      {4, 10, 1582, HoursOf(12, 0, 8), 4, HoursOf(12, 0, 15)},
+      {15, 10, 1582, HoursOf(0, 0, 7), 15, 0},
+      {11, 8, 1999, HoursOf(11, 3, 52), 11, HoursOf(11, 3, 45)},
+      {20, 1, 2968, HoursOf(23, 59, 53), 21, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScanCentre(InstantTD::FromCalendar(c.Day, c.Month, c.Year, c.Listed)),
+              CenturiesFromMJD(ModifiedJulianDate(c.CentreDay, c.Month, c.Year, c.Centre)))
+        << c.Day << "." << c.Month << "." << c.Year;
+  }
 }
 
 TEST(CentralLine, DeltaTMovesTheShadowAgainstTheRotatingEarth) {
@@ -121,30 +148,31 @@ TEST(CentralLine, DeltaTMovesTheShadowAgainstTheRotatingEarth) {
   // stood 60 s later before: the same point of the sky-fixed frame, seen from an
   // Earth that has turned 60 s x 15.041"/s = 0.2507 deg less.
   const double later = HoursOf(11, 4, 0);
-  const double deltaT = DeltaT(1999);
-  const std::optional<CentralPoint> shifted = CentralPointAt(11, 8, 1999, later - 1.0 / 60, deltaT + 60.0 / 86400);
-  const std::optional<CentralPoint> plain = CentralPointAt(11, 8, 1999, later, deltaT);
+  const DeltaTFigures deltaT = DeltaTOfYear(1999);
+  const std::optional<CentralPoint> shifted =
+      CentralPointAt(InstantUT::FromCalendar(11, 8, 1999, later - 1.0 / 60), deltaT.ShiftedBy(60));
+  const std::optional<CentralPoint> plain = CentralPointAt(InstantUT::FromCalendar(11, 8, 1999, later), deltaT);
   ASSERT_TRUE(shifted && plain);
   EXPECT_NEAR(shifted->Latitude, plain->Latitude, 1e-6);
   EXPECT_NEAR(plain->LongitudeWest - shifted->LongitudeWest, 0.2507, 1e-4);
 
-  // The scan takes the same Delta-T: the rows of DeltaT(1999) given explicitly are the default rows.
+  // The scan takes the same Delta-T: the rows of the year's Delta-T given explicitly are the default rows.
   CentralLineResults byYear;
   CentralLineResults explicitDeltaT;
-  CentralLineScan(11, 8, 1999, later, byYear);
-  CentralLineScan(11, 8, 1999, later, deltaT, explicitDeltaT);
+  CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, later), DeltaTOfYear(1999), byYear);
+  CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, later), deltaT, explicitDeltaT);
   EXPECT_EQ(explicitDeltaT.CentralLongitudes, byYear.CentralLongitudes);
-  CentralLineScan(11, 8, 1999, later, deltaT + 60.0 / 86400, explicitDeltaT);
+  CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, later), deltaT.ShiftedBy(60), explicitDeltaT);
   EXPECT_NE(explicitDeltaT.CentralLongitudes, byYear.CentralLongitudes);
 }
 
 TEST(CentralLine, ScanGridIsTheCatalogueTimeRoundedTo15Seconds) {
   // 11:04:05 rounds to 11:04:00 and 11:04:07.4 as well: the same steps.
   CentralLineResults anchored;
-  CentralLineScan(11, 8, 1999, HoursOf(11, 4, 0), anchored);
+  CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4, 0)), DeltaTOfYear(1999), anchored);
   for (const double hours : {HoursOf(11, 4, 5), HoursOf(11, 4, 7) + 0.4 / 3600}) {
     CentralLineResults shifted;
-    CentralLineScan(11, 8, 1999, hours, shifted);
+    CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, hours), DeltaTOfYear(1999), shifted);
     EXPECT_EQ(shifted.StepHours, anchored.StepHours) << hours;
     EXPECT_EQ(shifted.CentralPhaseMinutes, anchored.CentralPhaseMinutes) << hours;
   }
@@ -154,11 +182,11 @@ TEST(CentralLine, PartialEclipseLeavesListAndExtremesEmpty) {
   // Refill a results record from a central scan, then scan the partial
   // eclipse of 21 May 1993: everything cleared, extremes untouched.
   CentralLineResults results;
-  CentralLineScan(11, 8, 1999, HoursOf(11, 4, 0), results);
+  CentralLineScan(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4, 0)), DeltaTOfYear(1999), results);
   ASSERT_GT(results.Size(), 0u);
   results.CentralLatitudeMin = 1000;
   results.CentralLatitudeMax = -1000;
-  CentralLineScan(21, 5, 1993, HoursOf(14, 20, 0), results);
+  CentralLineScan(InstantTD::FromCalendar(21, 5, 1993, HoursOf(14, 20, 0)), DeltaTOfYear(1993), results);
   EXPECT_TRUE(results.StepHours.empty());
   EXPECT_TRUE(results.CentralLatitudes.empty());
   EXPECT_TRUE(results.CentralLongitudes.empty());
@@ -172,7 +200,7 @@ TEST(CentralLine, AnnularEclipseOf2005) {
   // Greatest eclipse 3 October 2005 10:31:42 UT at 12 deg 52' N, 28 deg 45' E;
   // the path crossed Madrid (40.42 N, 3.70 W) near 08:58 UT.
   CentralLineResults results;
-  CentralLineScan(3, 10, 2005, HoursOf(10, 32, 0), results);
+  CentralLineScan(InstantTD::FromCalendar(3, 10, 2005, HoursOf(10, 32, 0)), DeltaTOfYear(2005), results);
   ASSERT_GT(results.Size(), 0u);
   EXPECT_GT(*std::min_element(results.UmbraDiameters.begin(), results.UmbraDiameters.end()), 0);
   const std::size_t greatest = StepAt(results, HoursOf(10, 31, 45));
@@ -189,7 +217,7 @@ TEST(CentralLine, AnnularEclipseOf2005) {
 TEST(CentralLine, LongitudesAreFoldedAcrossTheDateLine) {
   // 13 November 2012: from northern Australia across the South Pacific.
   CentralLineResults results;
-  CentralLineScan(13, 11, 2012, HoursOf(22, 12, 0), results);
+  CentralLineScan(InstantTD::FromCalendar(13, 11, 2012, HoursOf(22, 12, 0)), DeltaTOfYear(2012), results);
   ASSERT_GT(results.Size(), 0u);
   bool westOfDateLine = false;
   bool eastOfDateLine = false;

@@ -22,12 +22,11 @@ constexpr Eclipse Total1133{2, 8, 1133, 12 + 21 / 60.0 + 44 / 3600.0};
 constexpr Eclipse Total2504{14, 6, 2504, 1 + 30 / 60.0 + 12 / 3600.0};
 
 double ProbabilityAt(const Eclipse& e, const GeographicPoint& place, double sigmaSeconds) {
-  const double deltaT = DeltaT(e.Year);
-  const LocalCircumstancesResult seen =
-      LocalCircumstances(e.Day, e.Month, e.Year, e.Hours, place.Latitude, place.LongitudeEast, deltaT);
-  const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(e.Day, e.Month, e.Year, e.Hours));
-  const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(catalogueTime, deltaT, place.Latitude, place.LongitudeEast);
+  const DeltaTFigures deltaT = DeltaTOfYear(e.Year);
+  const LocalCircumstancesResult seen = LocalCircumstances(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours),
+                                                           place.Latitude, place.LongitudeEast, deltaT);
+  const LocalEclipseSetting setting = LocalCircumstancesSetting(
+      InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours), deltaT, place.Latitude, place.LongitudeEast);
   return CentralPhaseProbability(setting, place.Latitude, seen.Maximum, sigmaSeconds);
 }
 
@@ -43,7 +42,8 @@ struct LimitCrossing {
 };
 
 LimitCrossing SteepestLimit(const Eclipse& e) {
-  const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, e.Hours, DeltaT(e.Year));
+  const std::vector<ZoneStep> steps =
+      ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours), DeltaTOfYear(e.Year));
   const std::size_t first = steps.size() / 5;
   const std::size_t last = steps.size() - first;
   LimitCrossing best{};

@@ -57,8 +57,8 @@ TEST(LocalCircumstancesFromElements, AgreeWithTheFitsAtRandomPlaces) {
     const ElementsAtInstant atT0 = EvaluateElements(elements, 0);
     const auto place = PlaceOnPlane(atT0, atT0.X + (2 * unit(random) - 1) * 0.5, atT0.Y + (2 * unit(random) - 1) * 0.5);
     if (!place) continue;
-    const LocalCircumstancesResult fromFits =
-        LocalCircumstances(day, month, year, hours, place->Latitude, place->LongitudeEast);
+    const LocalCircumstancesResult fromFits = LocalCircumstances(
+        InstantTD::FromCalendar(day, month, year, hours), place->Latitude, place->LongitudeEast, DeltaTOfYear(year));
     const LocalCircumstancesResult fromElements =
         LocalCircumstancesFromElements(elements, place->Latitude, place->LongitudeEast);
     ASSERT_EQ(fromElements.Kind, fromFits.Kind)
@@ -73,9 +73,8 @@ TEST(LocalCircumstancesFromElements, AgreeWithTheFitsAtRandomPlaces) {
     }
     largestMagnitude = std::max(largestMagnitude, std::abs(fromElements.Magnitude - fromFits.Magnitude));
     EXPECT_NEAR(fromElements.Magnitude, fromFits.Magnitude, 0.001) << day << '.' << month << '.' << year;
-    const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(day, month, year, hours));
-    const LocalEclipseSetting setting =
-        LocalCircumstancesSetting(catalogueTime, DeltaT(year), place->Latitude, place->LongitudeEast);
+    const LocalEclipseSetting setting = LocalCircumstancesSetting(
+        InstantTD::FromCalendar(day, month, year, hours), DeltaTOfYear(year), place->Latitude, place->LongitudeEast);
     EXPECT_NEAR(fromElements.Maximum, LeastDistanceOnFits(setting, fromFits.Maximum), 1 / kSecondsPerCentury);
     ++compared;
   }

@@ -31,7 +31,8 @@ double ObscurationFromMagnitude(double magnitude, double r) {
 
 // The total eclipse of 11 August 1999, catalogue time 11:04.
 LocalCircumstancesResult Eclipse1999At(double latitude, double longitudeEast) {
-  return LocalCircumstances(11, 8, 1999, HoursOf(11, 4), latitude, longitudeEast);
+  return LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4)), latitude, longitudeEast,
+                            DeltaTOfYear(1999));
 }
 
 TEST(LocalCircumstances, TotalInsideThePathAtStuttgart) {
@@ -55,10 +56,11 @@ TEST(LocalCircumstances, LargerDeltaTBringsTheContactsEarlier) {
   // 60 s more Delta-T: the shadow stands at each universal time where it stood 60 s
   // later before, and the Earth under it has turned 0.25 deg less, which puts
   // Stuttgart some 17 km further back along the eastbound path: about 85 s earlier.
-  const double deltaT = DeltaT(1999);
-  const LocalCircumstancesResult plain = LocalCircumstances(11, 8, 1999, HoursOf(11, 4), 48.78, 9.18, deltaT);
+  const DeltaTFigures deltaT = DeltaTOfYear(1999);
+  const LocalCircumstancesResult plain =
+      LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4)), 48.78, 9.18, deltaT);
   const LocalCircumstancesResult later =
-      LocalCircumstances(11, 8, 1999, HoursOf(11, 4), 48.78, 9.18, deltaT + 60.0 / 86400);
+      LocalCircumstances(InstantTD::FromCalendar(11, 8, 1999, HoursOf(11, 4)), 48.78, 9.18, deltaT.ShiftedBy(60));
   EXPECT_EQ(plain.Contacts, Eclipse1999At(48.78, 9.18).Contacts);
   for (int n = 0; n < 4; ++n) {
     const double seconds = (plain.Contacts[n] - later.Contacts[n]) / kMinute * 60;
@@ -91,7 +93,8 @@ TEST(LocalCircumstances, FarAwayNothingIsSeen) {
 TEST(LocalCircumstances, AnnularInsideThePath) {
   // 3 October 2005 in Madrid: annular from about 08:56 to 09:00 UT (4 min
   // 11 s), the Moon 0.95 of the Sun's diameter.
-  const LocalCircumstancesResult madrid = LocalCircumstances(3, 10, 2005, HoursOf(10, 32), 40.42, -3.70);
+  const LocalCircumstancesResult madrid =
+      LocalCircumstances(InstantTD::FromCalendar(3, 10, 2005, HoursOf(10, 32)), 40.42, -3.70, DeltaTOfYear(2005));
   ASSERT_EQ(madrid.Kind, LocalEclipseKind::Annular);
   EXPECT_NEAR(madrid.Contacts[1], CenturiesAt(3, 10, 2005, HoursOf(8, 56)), 2 * kMinute);
   EXPECT_NEAR((madrid.Contacts[2] - madrid.Contacts[1]) / kMinute, 4.18, 0.2);
@@ -99,7 +102,8 @@ TEST(LocalCircumstances, AnnularInsideThePath) {
   EXPECT_NEAR(madrid.Obscuration, madrid.Magnitude * madrid.Magnitude, 1e-12);
 
   // 15 January 2010 in Male, Maldives: about ten minutes of annularity.
-  const LocalCircumstancesResult male = LocalCircumstances(15, 1, 2010, HoursOf(7, 7), 4.17, 73.51);
+  const LocalCircumstancesResult male =
+      LocalCircumstances(InstantTD::FromCalendar(15, 1, 2010, HoursOf(7, 7)), 4.17, 73.51, DeltaTOfYear(2010));
   ASSERT_EQ(male.Kind, LocalEclipseKind::Annular);
   EXPECT_NEAR((male.Contacts[2] - male.Contacts[1]) / kMinute, 10.5, 0.6);
   for (int i = 1; i < 4; ++i) EXPECT_LT(male.Contacts[i - 1], male.Contacts[i]);

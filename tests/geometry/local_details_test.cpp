@@ -28,9 +28,10 @@ constexpr Case Stuttgart1999{11, 8, 1999, 11 + 4 / 60.0 + 21 / 3600.0, {48.78, 9
 constexpr Case Albuquerque2023{14, 10, 2023, 18 + 1 / 60.0 + 4 / 3600.0, {35.08, -106.65, -7}};
 
 LocalDetails DetailsOf(const Case& c) {
-  const DeltaTFigures deltaT = DeltaTFiguresOfYear(c.Year);
-  return ComputeLocalDetails(c.Day, c.Month, c.Year, c.Hours, c.Place, deltaT,
-                             PathLinesOfZone(ZoneLimits(c.Day, c.Month, c.Year, c.Hours, deltaT.UsedDays)));
+  const DeltaTFigures deltaT = DeltaTOfYear(c.Year);
+  return ComputeLocalDetails(
+      InstantTD::FromCalendar(c.Day, c.Month, c.Year, c.Hours), c.Place, deltaT,
+      PathLinesOfZone(ZoneLimits(InstantTD::FromCalendar(c.Day, c.Month, c.Year, c.Hours), deltaT)));
 }
 
 double AngleDifference(double a, double b) { return std::remainder(a - b, 360.0); }
@@ -57,8 +58,8 @@ struct IndependentAngles {
   double Separation;  // degrees
 };
 
-IndependentAngles Independently(const Case& c, double deltaTDays, double t, bool awayFromMoon) {
-  const double ephemerisTime = t + deltaTDays / 36525;
+IndependentAngles Independently(const Case& c, const DeltaTFigures& deltaT, double t, bool awayFromMoon) {
+  const double ephemerisTime = t + deltaT.UsedCenturies();
   const SiteCoordinates site = GeocentricSite(c.Place.Latitude);
   const double sidereal = 15 * LocalSiderealTime(MJDFromCenturies(t), -c.Place.LongitudeEast);
   const Vector3 r{site.RhoCosPhi * CosD(sidereal), site.RhoCosPhi * SinD(sidereal), site.RhoSinPhi};
@@ -90,7 +91,7 @@ TEST(LocalDetails, ContactAnglesAgreeWithTopocentricPositionsOfMoonAndSun) {
     ASSERT_FALSE(details.Events.empty()) << c.Year;
     for (const LocalEvent& event : details.Events) {
       const bool away = IsInnerContact(event.Kind) && details.Kind == LocalEclipseKind::Total;
-      const IndependentAngles expected = Independently(c, details.DeltaT.UsedDays, event.Instant, away);
+      const IndependentAngles expected = Independently(c, details.DeltaT, event.Instant, away);
       // The direction of the Moon's centre is only defined well away from the Sun's.
       if (event.Kind == LocalEventKind::Maximum && expected.Separation < 0.05) continue;
       EXPECT_NEAR(AngleDifference(event.Angles.PositionAngle, expected.PositionAngle), 0, 0.2)
@@ -147,7 +148,7 @@ TEST(LocalDetails, TotalityAtDallas) {
   ASSERT_TRUE(dallas.Path->NearerLimit);
   double halfWidth = 0;
   double nearest = 1e9;
-  for (const ZoneStep& step : ZoneLimits(8, 4, 2024, Dallas2024.Hours, dallas.DeltaT.UsedDays)) {
+  for (const ZoneStep& step : ZoneLimits(InstantTD::FromCalendar(8, 4, 2024, Dallas2024.Hours), dallas.DeltaT)) {
     const double d = GroundDistanceKm(step.Central, {32.78, -96.81});
     if (d < nearest && step.WidthKm) {
       nearest = d;

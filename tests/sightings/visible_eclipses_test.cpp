@@ -24,8 +24,8 @@ TEST(FindVisibleEclipses, AgreesWithTheDetailsAtThePlace) {
       const CalendarInstant& at = eclipse.ListInstant;
       SCOPED_TRACE(std::to_string(at.Day) + "." + std::to_string(at.Month) + "." + std::to_string(at.Year));
       const LocalDetails details =
-          ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place,
-                              DeltaTFiguresOf(ephemeris, at.Day, at.Month, at.Year), PathLines{}, ephemeris);
+          ComputeLocalDetails(InstantTD::FromCalendar(at.Day, at.Month, at.Year, at.Hours), place,
+                              EclipseDeltaT(ephemeris, at.Day, at.Month, at.Year), PathLines{}, ephemeris);
       ASSERT_FALSE(details.Events.empty());
       EXPECT_DOUBLE_EQ(details.Events.front().Instant, eclipse.Contacts[0]);
       EXPECT_DOUBLE_EQ(details.Events.back().Instant, eclipse.Contacts[3]);
@@ -56,8 +56,8 @@ TEST(FindVisibleEclipses, KeepsEveryEclipseWithTheSunUpAtAContact) {
         const ListDateTime shown = ListDateTimeOf(row.Time);
         return CalendarInstant{shown.Day, shown.Month, shown.Year, shown.Hours()};
       }();
-      const LocalDetails details =
-          ComputeLocalDetails(at.Day, at.Month, at.Year, at.Hours, place, DeltaTFiguresOfYear(at.Year), PathLines{});
+      const LocalDetails details = ComputeLocalDetails(InstantTD::FromCalendar(at.Day, at.Month, at.Year, at.Hours),
+                                                       place, DeltaTOfYear(at.Year), PathLines{});
       const bool sunUp = std::any_of(details.Events.begin(), details.Events.end(),
                                      [](const LocalEvent& event) { return event.SunAboveHorizon; });
       EXPECT_EQ(sunUp || !details.HorizonEvents.empty(), SightingOf(row, place).has_value())

@@ -105,10 +105,10 @@ TEST_P(ElementsOfEachEphemeris, AgreeWithTheCanonAtEqualDynamicalTime) {
   std::vector<std::vector<double>> differences(checks.size());
   for (const PublishedElements& p : ReadPublishedElements()) {
     const double t0Jd = PublishedT0Jd(p);
-    const double universalTime = CenturiesFromMJD(t0Jd - kJulianDateOfMJDZero - p.DeltaT / kSecondsPerDay);
+    const InstantTD read = {t0Jd - kJulianDateOfMJDZero - p.DeltaT / kSecondsPerDay};
     const double lag = precise ? 0 : EphemerisLagSeconds(p.Year + 0.5);
     const BesselianElements ours =
-        ComputeBesselianElements(universalTime, p.DeltaT, lag, kCatalogueUmbralLunarRadius, ephemeris);
+        ComputeBesselianElements(read, DeltaTFigures{p.DeltaT, lag, 0}, kCatalogueUmbralLunarRadius, ephemeris);
     const double offsetHours = (t0Jd - (MJDFromCenturies(ours.T0) + kJulianDateOfMJDZero)) * 24;
     for (double t = -2; t <= 2; t += 1) {
       if (t + offsetHours < ours.FirstHour || t + offsetHours > ours.LastHour) continue;

@@ -53,8 +53,9 @@ TEST(ValidationLocalCircumstances, DallasContactsOf2024) {
   };
   for (const Case& c :
        {Case{Ephemeris::Standard, "dallas_contacts", 15}, Case{Ephemeris::Precise, "precise_dallas_contacts", 2}}) {
-    const LocalCircumstancesResult dallas = LocalCircumstances(
-        8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0, 32.78306, -96.80667, EclipseDeltaT(c.Source, 8, 4, 2024), c.Source);
+    const LocalCircumstancesResult dallas =
+        LocalCircumstances(InstantTD::FromCalendar(8, 4, 2024, 18 + 18 / 60.0 + 54 / 3600.0), 32.78306, -96.80667,
+                           EclipseDeltaT(c.Source, 8, 4, 2024), c.Source);
     ASSERT_EQ(dallas.Kind, LocalEclipseKind::Total);
     const double second = SecondOfDay(dallas.Contacts[1]) - (18 * 3600 + 40 * 60 + 43);
     const double third = SecondOfDay(dallas.Contacts[2]) - (18 * 3600 + 44 * 60 + 34);

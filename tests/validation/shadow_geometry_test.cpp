@@ -41,8 +41,9 @@ TEST(ValidationShadowGeometry, GreatestEclipsePointAndDurationAtNasasDynamicalTi
       const double universalHours = eclipse.DynamicalHours - eclipse.DeltaTSeconds / 3600;
       const double lagSeconds =
           c.Source == Ephemeris::Standard ? EphemerisLagSeconds(eclipse.Year + (eclipse.Month - 0.5) / 12) : 0;
-      const std::optional<CentralPoint> point = CentralPointAt(eclipse.Day, eclipse.Month, eclipse.Year, universalHours,
-                                                               (eclipse.DeltaTSeconds + lagSeconds) / 86400, c.Source);
+      const std::optional<CentralPoint> point =
+          CentralPointAt(InstantUT::FromCalendar(eclipse.Day, eclipse.Month, eclipse.Year, universalHours),
+                         DeltaTFigures{eclipse.DeltaTSeconds, lagSeconds, 0}, c.Source);
       ASSERT_TRUE(point.has_value()) << date << ": the shadow axis misses the Earth";
       const double longitude = -point->LongitudeWest;
       const double km = DistanceKm(point->Latitude, longitude, eclipse.Latitude, eclipse.LongitudeEast);

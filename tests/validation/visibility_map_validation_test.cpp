@@ -50,7 +50,7 @@ TEST(VisibilityMap, PlacesOnTheCurvesSeeTheirMagnitude) {
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (e.Year % 10 != 4) continue;  // two eclipses or so a decade keep it quick
     const double hours = e.DynamicalHours - e.DeltaTSeconds / 3600;
-    const double catalogueTime = CenturiesFromMJD(ModifiedJulianDate(e.Day, e.Month, e.Year, hours));
+    const InstantTD listed = InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours);
     const BesselianElements elements = ElementsOf(e);
     const VisibilityMap map = ComputeVisibilityMap(elements);
     for (const VisibilityCurve& curve : map.Curves) {
@@ -62,11 +62,11 @@ TEST(VisibilityMap, PlacesOnTheCurvesSeeTheirMagnitude) {
         double magnitude = 0;
         if (limit) {
           const LocalEclipseSetting setting =
-              LocalCircumstancesSetting(catalogueTime, DeltaT(e.Year), p.Latitude, p.LongitudeEast);
+              LocalCircumstancesSetting(listed, DeltaTOfYear(e.Year), p.Latitude, p.LongitudeEast);
           const double maximum = LocalCircumstancesFromElements(elements, p.Latitude, p.LongitudeEast).Maximum;
           magnitude = SignedMagnitudeOnFits(setting, maximum);
         } else {
-          magnitude = LocalCircumstances(e.Day, e.Month, e.Year, hours, p.Latitude, p.LongitudeEast).Magnitude;
+          magnitude = LocalCircumstances(listed, p.Latitude, p.LongitudeEast, DeltaTOfYear(e.Year)).Magnitude;
         }
         const double difference = std::abs(magnitude - curve.Magnitude);
         (limit ? limitDifferences : lineDifferences).push_back(difference);

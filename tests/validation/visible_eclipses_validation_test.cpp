@@ -31,7 +31,7 @@ constexpr double kEarthRotationDegreesPerSecond = 360 / 86164.1;
 // shadow (the shadow moves in dynamical time, the Earth turns in universal
 // time), so that the extrapolations of Delta-T in the future do not count.
 ObservingPlace UnderTheSameShadow(const CatalogueEclipse& nasa) {
-  const double ourDeltaTSeconds = DeltaTFiguresOfYear(nasa.Year).UsedSeconds();
+  const double ourDeltaTSeconds = DeltaTOfYear(nasa.Year).UsedSeconds();
   return {nasa.Latitude, nasa.LongitudeEast - (nasa.DeltaTSeconds - ourDeltaTSeconds) * kEarthRotationDegreesPerSecond,
           0};
 }

@@ -86,8 +86,8 @@ TEST(ZoneLimitsValidation, WidthAtGreatestEclipseWithin4KmOfTheCatalogue) {
   std::vector<double> differences;
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (!IsCentralEclipse(e) || e.SunAltitude < 30 || std::isnan(e.WidthKm)) continue;
-    const std::vector<ZoneStep> steps =
-        ZoneLimits(e.Day, e.Month, e.Year, UtHours(e), e.DeltaTSeconds / 86400, kCatalogueUmbralLunarRadius);
+    const std::vector<ZoneStep> steps = ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, UtHours(e)),
+                                                   DeltaTFigures{e.DeltaTSeconds, 0, 0}, kCatalogueUmbralLunarRadius);
     const std::optional<double> width = WidthAt(steps, CenturiesAt(e, UtHours(e)));
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     ASSERT_TRUE(width) << date;
@@ -105,12 +105,14 @@ TEST(ZoneLimitsValidation, MidwaySeesTheCentralPhaseAndThreeKmBeyondALimitDoesNo
   int checkedLimits = 0;
   for (const CatalogueEclipse& e : NasaCatalogue()) {
     if (!IsCentralEclipse(e)) continue;
-    const double hours = e.DynamicalHours - DeltaT(e.Year) * 24;
-    const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, hours);
+    const double hours = e.DynamicalHours - DeltaTOfYear(e.Year).UsedSeconds() / 3600;
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours), DeltaTOfYear(e.Year));
     ASSERT_GE(steps.size(), 3u) << e.Year << "-" << e.Month;
     const std::size_t n = std::clamp<std::size_t>(StepNearest(steps, CenturiesAt(e, hours)), 1, steps.size() - 2);
     const auto seen = [&](const GeographicPoint& place) {
-      return LocalCircumstances(e.Day, e.Month, e.Year, hours, place.Latitude, place.LongitudeEast);
+      return LocalCircumstances(InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours), place.Latitude,
+                                place.LongitudeEast, DeltaTOfYear(e.Year));
     };
     const std::string date = std::to_string(e.Year) + "-" + std::to_string(e.Month) + "-" + std::to_string(e.Day);
     const ZoneStep& step = steps[n];
@@ -142,13 +144,16 @@ TEST(ZoneLimitsValidation, ShortCentralPhasesAreSeenOnTheLineAndJustInsideTheLim
     std::int16_t day = 0;
     JDToCalendar(DateSerialToJD(row.Time), year, month, day);
     const double hours = TimeOfDay(row.Time) * 24;
-    const std::optional<CentralPoint> greatest = CentralPointAt(day, month, year, hours, DeltaT(year));
+    const std::optional<CentralPoint> greatest =
+        CentralPointAt(InstantUT::FromCalendar(day, month, year, hours), DeltaTOfYear(year));
     if (!greatest || greatest->DurationMinutes >= 1) continue;
     ++eclipses;
-    const std::vector<ZoneStep> steps = ZoneLimits(day, month, year, hours);
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(day, month, year, hours), DeltaTOfYear(year));
     const std::string date = std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year);
     const auto seesCentralPhase = [&](const GeographicPoint& place) {
-      return SeesCentralPhase(LocalCircumstances(day, month, year, hours, place.Latitude, place.LongitudeEast));
+      return SeesCentralPhase(LocalCircumstances(InstantTD::FromCalendar(day, month, year, hours), place.Latitude,
+                                                 place.LongitudeEast, DeltaTOfYear(year)));
     };
     for (std::size_t n = 1; n + 1 < steps.size(); n += kEvery) {
       // Where the phase lasts under a second or the path is under 2 km wide,
@@ -178,15 +183,16 @@ TEST(ZoneLimitsValidation, DetailsAgreeWithThemselvesAboutTheZone) {
                   {8, 4, 2005, 20 + 37 / 60.0 + 7 / 3600.0},
                   {3, 11, 2013, 12 + 47 / 60.0 + 54 / 3600.0}};
   for (const auto& e : eclipses) {
-    const std::vector<ZoneStep> steps = ZoneLimits(e.Day, e.Month, e.Year, e.Hours);
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours), DeltaTOfYear(e.Year));
     const std::size_t n = StepNearest(steps, CenturiesAt(e.Day, e.Month, e.Year, e.Hours));
     const PathLines path = PathLinesOfZone(steps);
     for (const auto limit : {&ZoneStep::NorthernLimit, &ZoneStep::SouthernLimit}) {
       for (const double km : {-1.0, 1.0}) {
         const GeographicPoint place = BeyondLimit(steps, n, limit, km);
         const LocalDetails details =
-            ComputeLocalDetails(e.Day, e.Month, e.Year, e.Hours, {place.Latitude, place.LongitudeEast, 0},
-                                DeltaTFiguresOfYear(e.Year), path);
+            ComputeLocalDetails(InstantTD::FromCalendar(e.Day, e.Month, e.Year, e.Hours),
+                                {place.Latitude, place.LongitudeEast, 0}, DeltaTOfYear(e.Year), path);
         const std::string where = std::to_string(e.Year) + " " + std::to_string(km) + " km";
         ASSERT_TRUE(details.Path) << where;
         EXPECT_EQ(details.Path->InsidePath, km < 0) << where;
