@@ -7,10 +7,14 @@
 
 #include "app/texts/local_details_text.h"
 #include "app/texts/visible_eclipses_text.h"
+#include "catalogue/moon.h"
+#include "civil/civil_clock.h"
+#include "civil/iso_time.h"
 #include "cli/arguments.h"
 #include "cli/eclipse_selection.h"
 #include "cli/ephemeris_option.h"
 #include "cli/json_values.h"
+#include "ephem/timlib.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
@@ -98,28 +102,43 @@ std::optional<VisibleOptions> ReadOptions(std::span<const std::string> args, std
   return options;
 }
 
-nlohmann::ordered_json Instant(double t) { return Windows1252ToUtf8(FormatDateAndTime(t, 0)); }
-
-nlohmann::ordered_json InstantIf(bool present, double t) { return present ? Instant(t) : nullptr; }
+// An instant as the machines read it: `name`_ut in ISO 8601 (UTC), _civil_time
+// with the zone's offset, _jd_ut, and before 1582-10-15 _ut_julian_calendar,
+// the date of the list's calendar; all null where there is no such instant.
+void AddInstant(nlohmann::ordered_json& json, const std::string& name, std::optional<double> t, std::string_view zone) {
+  nlohmann::ordered_json ut, civil, jd, julian;
+  if (t) {
+    ut = IsoUtc(*t);
+    civil = IsoWithOffset(*t, CivilClockAt(zone, *t).OffsetSeconds);
+    jd = MJDFromCenturies(*t) + kJulianDateOfMJDZero;
+    if (jd.get<double>() < kGregorianSwitchJD) julian = IsoJulianCalendar(*t, 0);
+  }
+  json[name + "_ut"] = ut;
+  json[name + "_civil_time"] = civil;
+  json[name + "_jd_ut"] = jd;
+  json[name + "_ut_julian_calendar"] = julian;
+}
 
 // The fields of one eclipse with English names, units in the names; the CSV
 // has them as its columns.
-nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse) {
+nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse, std::string_view zone) {
   const bool central = eclipse.SeesCentralPhase();
   const std::vector<std::string> row = VisibleEclipseRow(eclipse);
+  const auto centralOnly = [central](double t) { return central ? std::optional<double>(t) : std::nullopt; };
   nlohmann::ordered_json json;
   json["date"] = row[0];
   json["kind"] = LocalKindJsonName(eclipse.Kind);
   json["magnitude"] = eclipse.Magnitude;
   json["obscuration"] = eclipse.Obscuration;
-  json["maximum_ut"] = Instant(eclipse.Maximum);
-  json["greatest_seen_ut"] = Instant(eclipse.GreatestSeen);
+  json["time_zone"] = zone;
+  AddInstant(json, "maximum", eclipse.Maximum, zone);
+  AddInstant(json, "greatest_seen", eclipse.GreatestSeen, zone);
   json["sun_alt_deg"] = eclipse.Sun.Altitude;
   json["sun_az_deg"] = eclipse.Sun.Azimuth;
-  json["first_contact_ut"] = Instant(eclipse.Contacts[0]);
-  json["second_contact_ut"] = InstantIf(central, eclipse.Contacts[1]);
-  json["third_contact_ut"] = InstantIf(central, eclipse.Contacts[2]);
-  json["fourth_contact_ut"] = Instant(eclipse.Contacts[3]);
+  AddInstant(json, "first_contact", eclipse.Contacts[0], zone);
+  AddInstant(json, "second_contact", centralOnly(eclipse.Contacts[1]), zone);
+  AddInstant(json, "third_contact", centralOnly(eclipse.Contacts[2]), zone);
+  AddInstant(json, "fourth_contact", eclipse.Contacts[3], zone);
   json["begins_before_sunrise"] = eclipse.BeginsBeforeSunrise;
   json["ends_after_sunset"] = eclipse.EndsAfterSunset;
   json["central_duration_s"] = central ? NumberOrNull<nlohmann::ordered_json>(eclipse.CentralDurationSeconds) : nullptr;
@@ -143,9 +162,9 @@ void PrintCsvLine(const nlohmann::ordered_json& fields, bool names, std::ostream
   out << '\n';
 }
 
-void PrintCsv(const std::vector<VisibleEclipse>& eclipses, std::ostream& out) {
-  PrintCsvLine(EclipseAsJson(VisibleEclipse{}), true, out);
-  for (const VisibleEclipse& eclipse : eclipses) PrintCsvLine(EclipseAsJson(eclipse), false, out);
+void PrintCsv(const std::vector<VisibleEclipse>& eclipses, std::string_view zone, std::ostream& out) {
+  PrintCsvLine(EclipseAsJson(VisibleEclipse{}, zone), true, out);
+  for (const VisibleEclipse& eclipse : eclipses) PrintCsvLine(EclipseAsJson(eclipse, zone), false, out);
 }
 
 }  // namespace
@@ -169,12 +188,12 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
   switch (options->Form) {
     case OutputForm::Json: {
       nlohmann::ordered_json json = nlohmann::ordered_json::array();
-      for (const VisibleEclipse& eclipse : eclipses) json.push_back(EclipseAsJson(eclipse));
+      for (const VisibleEclipse& eclipse : eclipses) json.push_back(EclipseAsJson(eclipse, chosen->TimeZone));
       out << json.dump(2) << '\n';
       break;
     }
     case OutputForm::Csv:
-      PrintCsv(eclipses, out);
+      PrintCsv(eclipses, chosen->TimeZone, out);
       break;
     case OutputForm::Table: {
       std::vector<std::vector<std::string>> rows;

@@ -43,6 +43,19 @@ TEST(VisibleCommand, TheEclipsesOfTheComingYearsAtChemnitz) {
   EXPECT_EQ(parsed[1]["kind"], "partial");
   EXPECT_TRUE(parsed[1]["ends_after_sunset"].get<bool>());
   EXPECT_TRUE(parsed[1]["second_contact_ut"].is_null());
+  // The sunset of 12.08.2026 at Chemnitz falls in summer time.
+  EXPECT_EQ(parsed[1]["time_zone"], "Europe/Berlin");
+  EXPECT_EQ(parsed[1]["maximum_ut"].get<std::string>().substr(0, 11), "2026-08-12T");
+  EXPECT_EQ(parsed[1]["maximum_civil_time"].get<std::string>().substr(19), "+02:00");
+  EXPECT_TRUE(parsed[1]["maximum_ut_julian_calendar"].is_null());
+
+  // Before the calendar reform the list's Julian date comes beside the ISO date.
+  const CliResult old = RunCliWith({"visible", "1133", "1134", "--place", "Chemnitz, D", "--json"});
+  const nlohmann::json early = nlohmann::json::parse(old.Out);
+  ASSERT_FALSE(early.empty());
+  EXPECT_EQ(early[0]["date"], "02.08.1133");
+  EXPECT_EQ(early[0]["maximum_ut_julian_calendar"].get<std::string>().substr(0, 10), "1133-08-02");
+  EXPECT_EQ(early[0]["maximum_ut"].get<std::string>().substr(0, 10), "1133-08-09");
 
   const CliResult large = RunCliWith({"visible", "2024", "2030", "--place", "Chemnitz, D", "--min-magnitude", "0.5"});
   EXPECT_EQ(OutputLines(large.Out).size(), 3u);  // 12.08.2026 and 02.08.2027
