@@ -123,7 +123,7 @@ void AddInstant(nlohmann::ordered_json& json, const std::string& name, std::opti
 // has them as its columns.
 nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse, std::string_view zone) {
   const bool central = eclipse.SeesCentralPhase();
-  const std::vector<std::string> row = VisibleEclipseRow(eclipse);
+  const std::vector<std::string> row = VisibleEclipseRow(eclipse, zone);
   const auto centralOnly = [central](double t) { return central ? std::optional<double>(t) : std::nullopt; };
   nlohmann::ordered_json json;
   json["date"] = row[0];
@@ -197,7 +197,7 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
       break;
     case OutputForm::Table: {
       std::vector<std::vector<std::string>> rows;
-      for (const VisibleEclipse& eclipse : eclipses) rows.push_back(VisibleEclipseRow(eclipse));
+      for (const VisibleEclipse& eclipse : eclipses) rows.push_back(VisibleEclipseRow(eclipse, chosen->TimeZone));
       out << Windows1252ToUtf8(TabSeparated(VisibleEclipsesHeader(), rows));
       break;
     }

@@ -181,7 +181,7 @@ void VisibleEclipsesDialog::Fill() {
     if (!filter.Keeps(eclipse)) continue;
     const int row = table_->rowCount();
     table_->insertRow(row);
-    const std::vector<std::string> cells = VisibleEclipseRow(eclipse);
+    const std::vector<std::string> cells = VisibleEclipseRow(eclipse, form_.TimeZoneName);
     for (std::size_t column = 0; column < cells.size(); ++column) {
       auto* item = new SortableItem(ToQString(cells[column]));
       if (const std::optional<double> key = SortKey(eclipse, static_cast<int>(column))) item->setData(kSortKey, *key);

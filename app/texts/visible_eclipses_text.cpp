@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/texts/civil_time_text.h"
 #include "app/texts/eclipse_row.h"
 #include "app/texts/local_details_text.h"
 #include "text/format_number.h"
@@ -50,7 +51,8 @@ const std::vector<std::string>& VisibleEclipsesHeader() {
                                                "4. Kontakt",
                                                "Dauer",
                                                "Horizont",
-                                               "Zentral"};
+                                               "Zentral",
+                                               "Maximum (gesetzliche Zeit)"};
   return header;
 }
 
@@ -68,7 +70,7 @@ std::string LocalKindName(LocalEclipseKind kind) {
   return {};
 }
 
-std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse) {
+std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse, std::string_view zone) {
   const bool central = eclipse.SeesCentralPhase();
   return {ListDate(eclipse.ListInstant),
           LocalKindName(eclipse.Kind),
@@ -83,7 +85,8 @@ std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse) {
           Clock(eclipse.Contacts[3]),
           central && eclipse.CentralDurationSeconds ? FormatDuration(*eclipse.CentralDurationSeconds) : "",
           HorizonText(eclipse),
-          Probability(eclipse)};
+          Probability(eclipse),
+          FormatCivilTime(eclipse.Maximum, CivilClockAt(zone, eclipse.Maximum))};
 }
 
 std::string TabSeparated(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sightings/visible_eclipses.h"
@@ -14,8 +15,9 @@ namespace vellmora {
 // The column titles.
 const std::vector<std::string>& VisibleEclipsesHeader();
 
-// One row, as many cells as titles.
-std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse);
+// One row, as many cells as titles; the last gives the maximum in the civil
+// time of `zone` (an IANA name).
+std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse, std::string_view zone);
 
 // The window's name of the kind seen at the place.
 std::string LocalKindName(LocalEclipseKind kind);

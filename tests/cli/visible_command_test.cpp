@@ -34,6 +34,8 @@ TEST(VisibleCommand, TheEclipsesOfTheComingYearsAtChemnitz) {
     EXPECT_EQ(cells[1], "partiell");
     EXPECT_EQ(cells[12].rfind(expected[i].Horizon, 0), 0u) << cells[12];
   }
+  // The maximum of 12.08.2026 also in Chemnitz's summer time.
+  EXPECT_EQ(SplitFields(lines[2]).back(), "20:11:13 MESZ (UTC+2)");
 
   const CliResult json = RunCliWith({"visible", "2024", "2030", "--place", "Chemnitz, D", "--json"});
   ASSERT_EQ(json.Status, 0) << json.Err;
