@@ -132,7 +132,10 @@ std::optional<std::string_view> RepeatedOption(const CommandEntry& command, std:
 void PrintUsage(std::ostream& stream) {
   stream << "usage: vellmora-cli COMMAND ...\n";
   for (const CommandEntry& command : kCommands) stream << "  " << command.Synopsis << '\n';
-  stream << "  --help, -h, help                 this text\n"
+  stream << "  --ephemeris precise|standard     after central, local, details, limits, export, show, search,\n"
+            "                                     map, elements, visible: compute with ELP/MPP02 and VSOP87\n"
+            "                                     (precise) or the standard series (the default)\n"
+            "  --help, -h, help                 this text\n"
             "  --version                        the version of vellmora-cli\n";
 }
 
