@@ -1,5 +1,6 @@
 #include "app/qt/globe_menu.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -112,8 +113,11 @@ std::unique_ptr<QMenu> GlobeMenu::MenuAt(QPoint position) {
 void GlobeMenu::Show(QPoint position, QPoint globalPosition) { MenuAt(position)->exec(globalPosition); }
 
 bool GlobeMenu::SaveMap(const QString& file) {
-  QSaveFile out(file);
-  return out.open(QIODevice::WriteOnly) && map_.Shown().save(&out, "PNG") && out.commit();
+  // Encoded in memory first: a full disk then fails the write of the whole
+  // file, never the PNG encoder halfway (whose error path loses memory).
+  QByteArray png;
+  QBuffer buffer(&png);
+  return buffer.open(QIODevice::WriteOnly) && map_.Shown().save(&buffer, "PNG") && WriteFile(file, png);
 }
 
 bool GlobeMenu::ExportPath(const QString& file, PathFormat format) {

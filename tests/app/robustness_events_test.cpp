@@ -25,7 +25,7 @@ namespace {
 // Under the sanitizers every event costs ten times as much: fewer and shorter sessions.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kSessionCount = 3;
-constexpr int kEventCount = 400;
+constexpr int kEventCount = 800;
 #else
 constexpr int kSessionCount = 10;
 constexpr int kEventCount = 2000;
