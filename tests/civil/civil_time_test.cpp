@@ -76,7 +76,7 @@ TEST(IsoTime, ProlepticGregorianWithOffsets) {
   EXPECT_EQ(IsoJulianCalendar(medieval, 3600), "1433-06-18T00:30:00");
 }
 
-// Meeus, Astronomical Algorithms (2nd ed.), example 28.b: on 1992 October 13
+// A worked example of a standard astronomical textbook: on 1992 October 13
 // at 0h TD the equation of time is +13 min 42.6 s (Delta-T then about 59 s).
 TEST(SolarTime, EquationOfTimeOfAPublishedExample) {
   EXPECT_NEAR(EquationOfTimeSeconds(At(1992, 10, 12, 24 - 59 / 3600.0)), 13 * 60 + 42.6, 2);
