@@ -13,9 +13,7 @@ namespace {
 constexpr double kSecondsPerDegreeOfHourAngle = kSecondsPerDay / 360;
 
 // The date serial of an instant given in Julian centuries since J2000.
-double DateSerialOf(double t) {
-  return MJDFromCenturies(t) + kJulianDateOfMJDZero - static_cast<double>(DateSerialOffset);
-}
+double DateSerialOf(double t) { return JulianDateFromCenturies(t) - static_cast<double>(DateSerialOffset); }
 
 }  // namespace
 

@@ -76,7 +76,7 @@ void AddInstant(nlohmann::json& object, double t, const PlaceClocks& clocks) {
   object["local_mean_time_of_zone"] = civil.LocalMeanTime;
   object["local_apparent_solar_time"] = IsoLocalTime(t, clocks.ApparentSolarOffsetSeconds);
   object["local_mean_solar_time"] = IsoLocalTime(t, clocks.MeanSolarOffsetSeconds);
-  const double jd = MJDFromCenturies(t) + kJulianDateOfMJDZero;
+  const double jd = JulianDateFromCenturies(t);
   object["jd_ut"] = jd;
   if (jd < kGregorianSwitchJD) object["ut_julian_calendar"] = IsoJulianCalendar(t, 0);
 }

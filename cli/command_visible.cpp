@@ -110,7 +110,7 @@ void AddInstant(nlohmann::ordered_json& json, const std::string& name, std::opti
   if (t) {
     ut = IsoUtc(*t);
     civil = IsoWithOffset(*t, CivilClockAt(zone, *t).OffsetSeconds);
-    jd = MJDFromCenturies(*t) + kJulianDateOfMJDZero;
+    jd = JulianDateFromCenturies(*t);
     if (jd.get<double>() < kGregorianSwitchJD) julian = IsoJulianCalendar(*t, 0);
   }
   json[name + "_ut"] = ut;

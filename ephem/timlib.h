@@ -14,6 +14,7 @@ inline constexpr double kJulianDateOfMJDZero = 2400000.5;  // MJD = JD - 2400000
 // Julian centuries since J2000, the time argument of the ephemeris, and back.
 constexpr double CenturiesFromMJD(double mjd) { return (mjd - kMJDOfJ2000) / kDaysPerJulianCentury; }
 constexpr double MJDFromCenturies(double t) { return kDaysPerJulianCentury * t + kMJDOfJ2000; }
+constexpr double JulianDateFromCenturies(double t) { return MJDFromCenturies(t) + kJulianDateOfMJDZero; }
 
 // Integer part of x, rounded towards zero, as a double.
 double IntTowardZero(double x);

@@ -71,13 +71,6 @@ std::array<double, N> FitPolynomial(const std::vector<double>& t, const std::vec
 }
 
 template <std::size_t N>
-double Polynomial(const std::array<double, N>& c, double t) {
-  double sum = 0;
-  for (std::size_t p = N; p-- > 0;) sum = sum * t + c[p];
-  return sum;
-}
-
-template <std::size_t N>
 double PolynomialRate(const std::array<double, N>& c, double t) {
   double sum = 0;
   for (std::size_t p = N; p-- > 1;) sum = sum * t + static_cast<double>(p) * c[p];
@@ -163,12 +156,12 @@ BesselianElements ComputeBesselianElements(int day, int month, int year, double 
 
 ElementsAtInstant EvaluateElements(const BesselianElements& elements, double t) {
   ElementsAtInstant e;
-  e.X = Polynomial(elements.X, t);
-  e.Y = Polynomial(elements.Y, t);
-  e.D = Polynomial(elements.D, t);
-  e.Mu = Polynomial(elements.Mu, t);
-  e.L1 = Polynomial(elements.L1, t);
-  e.L2 = Polynomial(elements.L2, t);
+  e.X = PolynomialAt(elements.X, t);
+  e.Y = PolynomialAt(elements.Y, t);
+  e.D = PolynomialAt(elements.D, t);
+  e.Mu = PolynomialAt(elements.Mu, t);
+  e.L1 = PolynomialAt(elements.L1, t);
+  e.L2 = PolynomialAt(elements.L2, t);
   e.XRate = PolynomialRate(elements.X, t);
   e.YRate = PolynomialRate(elements.Y, t);
   e.DRate = PolynomialRate(elements.D, t);

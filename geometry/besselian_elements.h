@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "ephem/ephemeris.h"
 #include "geometry/shadow_elements.h"
@@ -13,6 +14,14 @@
 // angles in degrees.
 
 namespace vellmora {
+
+// The polynomial with coefficients c (from the constant term on) at t.
+template <std::size_t N>
+double PolynomialAt(const std::array<double, N>& c, double t) {
+  double sum = 0;
+  for (std::size_t p = N; p-- > 0;) sum = sum * t + c[p];
+  return sum;
+}
 
 struct BesselianElements {
   double T0 = 0;  // reference instant, dynamical time, Julian centuries since J2000 (a whole hour)

@@ -54,7 +54,7 @@ std::string ZoneTableRow(const ZoneStep& step, char separator) {
   row += separator;
   row += IsoUtc(step.Instant);
   row += separator;
-  row += FormatFixed(MJDFromCenturies(step.Instant) + kJulianDateOfMJDZero, kJulianDateDecimals);
+  row += FormatFixed(JulianDateFromCenturies(step.Instant), kJulianDateDecimals);
   return row;
 }
 

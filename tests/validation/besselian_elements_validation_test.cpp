@@ -55,13 +55,6 @@ std::vector<PublishedElements> ReadPublishedElements() {
   return rows;
 }
 
-template <std::size_t N>
-double Polynomial(const std::array<double, N>& c, double t) {
-  double sum = 0;
-  for (std::size_t p = N; p-- > 0;) sum = sum * t + c[p];
-  return sum;
-}
-
 // The canon's t0 as Julian Date (TD): the hour t0 of the day nearest greatest eclipse.
 double PublishedT0Jd(const PublishedElements& p) {
   double t0 = std::floor(p.Jd + 0.5) - 0.5 + p.T0Hours / 24;
@@ -82,15 +75,15 @@ struct ElementCheck {
 
 const std::vector<ElementCheck>& Checks() {
   static const std::vector<ElementCheck> checks = {
-      {"x", "Earth radii", 0.002, 0.0003, [](auto& p, double t) { return Polynomial(p.X, t); },
+      {"x", "Earth radii", 0.002, 0.0003, [](auto& p, double t) { return PolynomialAt(p.X, t); },
        [](auto& e) { return e.X; }},
-      {"y", "Earth radii", 0.002, 0.0003, [](auto& p, double t) { return Polynomial(p.Y, t); },
+      {"y", "Earth radii", 0.002, 0.0003, [](auto& p, double t) { return PolynomialAt(p.Y, t); },
        [](auto& e) { return e.Y; }},
-      {"d", "deg", 0.003, 0.0005, [](auto& p, double t) { return Polynomial(p.D, t); }, [](auto& e) { return e.D; }},
-      {"mu", "deg", 0.01, 0.002, [](auto& p, double t) { return Polynomial(p.Mu, t); }, [](auto& e) { return e.Mu; }},
-      {"l1", "Earth radii", 0.0002, 0.0002, [](auto& p, double t) { return Polynomial(p.L1, t); },
+      {"d", "deg", 0.003, 0.0005, [](auto& p, double t) { return PolynomialAt(p.D, t); }, [](auto& e) { return e.D; }},
+      {"mu", "deg", 0.01, 0.002, [](auto& p, double t) { return PolynomialAt(p.Mu, t); }, [](auto& e) { return e.Mu; }},
+      {"l1", "Earth radii", 0.0002, 0.0002, [](auto& p, double t) { return PolynomialAt(p.L1, t); },
        [](auto& e) { return e.L1; }},
-      {"l2", "Earth radii", 0.0003, 0.0003, [](auto& p, double t) { return Polynomial(p.L2, t); },
+      {"l2", "Earth radii", 0.0003, 0.0003, [](auto& p, double t) { return PolynomialAt(p.L2, t); },
        [](auto& e) { return e.L2; }},
   };
   return checks;
@@ -109,7 +102,7 @@ TEST_P(ElementsOfEachEphemeris, AgreeWithTheCanonAtEqualDynamicalTime) {
     const double lag = precise ? 0 : EphemerisLagSeconds(p.Year + 0.5);
     const BesselianElements ours =
         ComputeBesselianElements(read, DeltaTFigures{p.DeltaT, lag, 0}, kCatalogueUmbralLunarRadius, ephemeris);
-    const double offsetHours = (t0Jd - (MJDFromCenturies(ours.T0) + kJulianDateOfMJDZero)) * 24;
+    const double offsetHours = (t0Jd - JulianDateFromCenturies(ours.T0)) * 24;
     for (double t = -2; t <= 2; t += 1) {
       if (t + offsetHours < ours.FirstHour || t + offsetHours > ours.LastHour) continue;
       const ElementsAtInstant e = EvaluateElements(ours, t + offsetHours);
