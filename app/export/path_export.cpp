@@ -89,27 +89,4 @@ std::string PathPartTitle(const ExportedPath& path, std::string_view partWindows
   return PathTitle(path) + ": " + Windows1252ToUtf8(partWindows1252);
 }
 
-std::string XmlEscaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
-}
-
 }  // namespace vellmora

@@ -61,7 +61,4 @@ inline constexpr std::string_view kGreatestEclipseName = "Punkt der gr\xF6\xDFte
 // Grenze der partiellen Finsternis", ..., "Größte Phase 0.4").
 std::string VisibilityCurveName(const VisibilityCurve& curve);
 
-// Text with &, <, > and " written as XML entities.
-std::string XmlEscaped(std::string_view text);
-
 }  // namespace vellmora

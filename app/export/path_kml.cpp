@@ -1,5 +1,6 @@
 #include "app/export/path_export.h"
 #include "app/export/path_lines.h"
+#include "app/export/xml_writer.h"
 #include "app/export/zone_table.h"
 #include "civil/iso_time.h"
 #include "text/format_number.h"
@@ -23,61 +24,112 @@ std::string Coordinates(const PathLine& line) {
   return text;
 }
 
-// The time the shadow takes over the path, from its first to its last step.
-std::string TimeSpan(const ExportedPath& path) {
-  if (path.Steps.empty()) return "";
-  return "    <TimeSpan><begin>" + IsoUtc(path.Steps.front().Instant) + "</begin><end>" +
-         IsoUtc(path.Steps.back().Instant) + "</end></TimeSpan>\n";
-}
-
-std::string PlacemarkStart(const ExportedPath& path, std::string_view part, std::string_view style) {
-  return "  <Placemark>\n    <name>" + XmlEscaped(PathPartTitle(path, part)) + "</name>\n" + TimeSpan(path) +
-         "    <styleUrl>#" + std::string(style) + "</styleUrl>\n    <MultiGeometry>\n";
-}
-
-constexpr std::string_view kPlacemarkEnd = "    </MultiGeometry>\n  </Placemark>\n";
-
-std::string LinePlacemark(const ExportedPath& path, PathLineKind kind, std::string_view part, std::string_view style) {
-  std::string kml = PlacemarkStart(path, part, style);
-  for (const PathLine& line : PathLines(path.Steps, kind)) {
-    for (const PathLine& piece : SplitLineAtAntimeridian(line)) {
-      kml += "      <LineString><tessellate>1</tessellate><coordinates>" + Coordinates(piece) +
-             "</coordinates></LineString>\n";
-    }
+// Colours aabbggrr: the yellow of the path on the globe, the zone translucent.
+void WriteStyles(XmlWriter& kml) {
+  for (const auto& [id, width] : {std::pair{"central", "2"}, std::pair{"limit", "1"}}) {
+    kml.NewLine(2);
+    kml.Open("Style");
+    kml.Attribute("id", id);
+    kml.Open("LineStyle");
+    kml.Element("color", "ff00ffff");
+    kml.Element("width", width);
+    kml.Close();
+    kml.Close();
   }
-  return kml + std::string(kPlacemarkEnd);
+  kml.NewLine(2);
+  kml.Open("Style");
+  kml.Attribute("id", "zone");
+  kml.Open("LineStyle");
+  kml.Element("width", "0");
+  kml.Close();
+  kml.Open("PolyStyle");
+  kml.Element("color", "5000ffff");
+  kml.Close();
+  kml.Close();
 }
 
-std::string ZonePlacemark(const ExportedPath& path) {
-  std::string kml = PlacemarkStart(path, kZoneName, "zone");
+// A Placemark with its name, the time the shadow takes over the path (from
+// its first to its last step), its style and an open MultiGeometry.
+void OpenPlacemark(XmlWriter& kml, const ExportedPath& path, std::string_view part, std::string_view style) {
+  kml.NewLine(2);
+  kml.Open("Placemark");
+  kml.NewLine(4);
+  kml.Element("name", PathPartTitle(path, part));
+  if (!path.Steps.empty()) {
+    kml.NewLine(4);
+    kml.Open("TimeSpan");
+    kml.Element("begin", IsoUtc(path.Steps.front().Instant));
+    kml.Element("end", IsoUtc(path.Steps.back().Instant));
+    kml.Close();
+  }
+  kml.NewLine(4);
+  kml.Element("styleUrl", std::string("#").append(style));
+  kml.NewLine(4);
+  kml.Open("MultiGeometry");
+}
+
+void ClosePlacemark(XmlWriter& kml) {
+  kml.NewLine(4);
+  kml.Close();
+  kml.NewLine(2);
+  kml.Close();
+}
+
+void WriteLineString(XmlWriter& kml, const PathLine& line) {
+  kml.NewLine(6);
+  kml.Open("LineString");
+  kml.Element("tessellate", "1");
+  kml.Element("coordinates", Coordinates(line));
+  kml.Close();
+}
+
+void WriteLinePlacemark(XmlWriter& kml, const ExportedPath& path, PathLineKind kind, std::string_view part,
+                        std::string_view style) {
+  OpenPlacemark(kml, path, part, style);
+  for (const PathLine& line : PathLines(path.Steps, kind)) {
+    for (const PathLine& piece : SplitLineAtAntimeridian(line)) WriteLineString(kml, piece);
+  }
+  ClosePlacemark(kml);
+}
+
+void WriteZonePlacemark(XmlWriter& kml, const ExportedPath& path) {
+  OpenPlacemark(kml, path, kZoneName, "zone");
   for (const PathLine& ring : ZoneRings(path.Steps)) {
     for (const PathLine& piece : SplitRingAtAntimeridian(ring)) {
-      kml += "      <Polygon><tessellate>1</tessellate><outerBoundaryIs><LinearRing><coordinates>" +
-             Coordinates(piece) + "</coordinates></LinearRing></outerBoundaryIs></Polygon>\n";
+      kml.NewLine(6);
+      kml.Open("Polygon");
+      kml.Element("tessellate", "1");
+      kml.Open("outerBoundaryIs");
+      kml.Open("LinearRing");
+      kml.Element("coordinates", Coordinates(piece));
+      kml.Close();
+      kml.Close();
+      kml.Close();
     }
   }
-  return kml + std::string(kPlacemarkEnd);
+  ClosePlacemark(kml);
 }
-
-// Colours aabbggrr: the yellow of the path on the globe, the zone translucent.
-constexpr std::string_view kStyles =
-    "  <Style id=\"central\"><LineStyle><color>ff00ffff</color><width>2</width></LineStyle></Style>\n"
-    "  <Style id=\"limit\"><LineStyle><color>ff00ffff</color><width>1</width></LineStyle></Style>\n"
-    "  <Style id=\"zone\"><LineStyle><width>0</width></LineStyle>"
-    "<PolyStyle><color>5000ffff</color></PolyStyle></Style>\n";
 
 }  // namespace
 
 std::string WritePathKml(const ExportedPath& path) {
-  std::string kml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n  <name>" +
-      XmlEscaped(PathTitle(path)) + "</name>\n" + std::string(kStyles);
-  kml += LinePlacemark(path, PathLineKind::Central, kCentralLineName, "central");
-  kml += LinePlacemark(path, PathLineKind::NorthernLimit, kNorthernLimitName, "limit");
-  kml += LinePlacemark(path, PathLineKind::SouthernLimit, kSouthernLimitName, "limit");
-  kml += ZonePlacemark(path);
-  return kml + "</Document>\n</kml>\n";
+  XmlWriter kml;
+  kml.Open("kml");
+  kml.Attribute("xmlns", "http://www.opengis.net/kml/2.2");
+  kml.NewLine(0);
+  kml.Open("Document");
+  kml.NewLine(2);
+  kml.Element("name", PathTitle(path));
+  WriteStyles(kml);
+  WriteLinePlacemark(kml, path, PathLineKind::Central, kCentralLineName, "central");
+  WriteLinePlacemark(kml, path, PathLineKind::NorthernLimit, kNorthernLimitName, "limit");
+  WriteLinePlacemark(kml, path, PathLineKind::SouthernLimit, kSouthernLimitName, "limit");
+  WriteZonePlacemark(kml, path);
+  kml.NewLine(0);
+  kml.Close();
+  kml.NewLine(0);
+  kml.Close();
+  return kml.Finish();
 }
 
 }  // namespace vellmora
