@@ -7,6 +7,7 @@
 #include "cli/ephemeris_option.h"
 #include "cli/listed_eclipse.h"
 #include "cli/output_file.h"
+#include "cli/solar_eclipse_of_date.h"
 
 namespace vellmora {
 namespace {
@@ -42,8 +43,8 @@ std::optional<ExportOptions> ReadExportOptions(std::span<const std::string> args
     }
   }
   if (!options.Format) return std::nullopt;
-  if (options.Visibility && *options.Format != PathFormat::GeoJson) {
-    err << "--visibility goes with --format geojson\n";
+  if (options.Visibility && *options.Format != PathFormat::GeoJson && *options.Format != PathFormat::Kml) {
+    err << "--visibility goes with --format geojson or kml\n";
     return std::nullopt;
   }
   return options;
@@ -61,8 +62,11 @@ int RunExportCommand(std::span<const std::string> allArgs, std::ostream& out, st
     err << kUsage;
     return kExitUsage;
   }
+  // The map of visibility is there for partial eclipses too, the path only for central ones.
   ChosenEclipse eclipse;
-  if (const int status = FindListedEclipse(options->Date, err, eclipse); status != 0) return status;
+  const int status = options->Visibility ? FindSolarEclipseOnDate(options->Date, err, eclipse)
+                                         : FindListedEclipse(options->Date, err, eclipse);
+  if (status != 0) return status;
   eclipse.Source = *ephemeris;
   const ExportedPath path = ExportedPathOf(Selection(eclipse, {}), options->Visibility);
   // Said as show, map and details say it; the file then holds no step.

@@ -70,7 +70,7 @@ constexpr CommandEntry kCommands[] = {
     {"export", RunExportCommand,
      "export DD.MM.YYYY --format csv|kml|gpx|geojson [--visibility] [-o FILE]\n"
      "                                     the path as CSV, KML, GPX or GeoJSON, to FILE or standard output;\n"
-     "                                     GeoJSON with the curves of the map of visibility on request",
+     "                                     KML and GeoJSON with the curves of the map of visibility on request",
      "--format= -o= --visibility --ephemeris="},
     {"elements", RunElementsCommand,
      "elements DD.MM.YYYY [--json]     the Besselian elements of the solar eclipse of that date (partial too)",

@@ -52,12 +52,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_STRIP_FILES ON)
-# Qt 6 (with its SVG module for the window icon) and zlib at run time, Qt's
-# platform plugins (xcb, offscreen), its German translations for its own
-# dialogs and a font that stands in for Verdana; the date library's time
-# zones, ICU and the tz database for civil time; C and C++ run-times of the
-# compiler it was built with.
+# Qt 6 (with its SVG module for the window icon), zlib and libxml2 (the KML
+# and GPX writer) at run time, Qt's platform plugins (xcb, offscreen), its
+# German translations for its own dialogs and a font that stands in for
+# Verdana; the date library's time zones, ICU and the tz database for civil
+# time; C and C++ run-times of the compiler it was built with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libqt6svg6 (>= 6.2), zlib1g, \
+    "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), libqt6svg6 (>= 6.2), zlib1g, libxml2, \
 qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, libdate-tz3, libicu72, tzdata, libc6, libstdc++6")
 include(CPack)

@@ -10,7 +10,7 @@ packages=(
   libhowardhinnant-date-dev libicu-dev tzdata
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libxml2-dev
   fonts-dejavu-core
   xvfb xauth x11-utils
   gpsbabel libxml2-utils

@@ -1,5 +1,7 @@
 #include "app/export/path_export.h"
 
+#include <algorithm>
+
 #include "app/export/zone_table.h"
 #include "app/texts/eclipse_row.h"
 #include "text/format_number.h"
@@ -61,6 +63,41 @@ std::string VisibilityCurveName(const VisibilityCurve& curve) {
   return "Gr\xF6\xDFte Phase " + FormatNumber(curve.Magnitude, 1, 1);
 }
 
+std::string_view VisibilityCurveKindName(VisibilityCurveKind kind) {
+  switch (kind) {
+    case VisibilityCurveKind::NorthernLimit:
+      return "northern_partial_limit";
+    case VisibilityCurveKind::SouthernLimit:
+      return "southern_partial_limit";
+    case VisibilityCurveKind::BeginsAtSunrise:
+      return "begins_at_sunrise";
+    case VisibilityCurveKind::BeginsAtSunset:
+      return "begins_at_sunset";
+    case VisibilityCurveKind::EndsAtSunrise:
+      return "ends_at_sunrise";
+    case VisibilityCurveKind::EndsAtSunset:
+      return "ends_at_sunset";
+    case VisibilityCurveKind::MaximumAtSunrise:
+      return "maximum_at_sunrise";
+    case VisibilityCurveKind::MaximumAtSunset:
+      return "maximum_at_sunset";
+    case VisibilityCurveKind::EqualMagnitude:
+      break;
+  }
+  return "equal_magnitude";
+}
+
+std::vector<NamedVisibilityCurve> VisibilityCurvesByName(const VisibilityMap& map) {
+  std::vector<NamedVisibilityCurve> named;
+  for (const VisibilityCurve& curve : map.Curves) {
+    std::string name = VisibilityCurveName(curve);
+    auto same = std::find_if(named.begin(), named.end(), [&](const auto& entry) { return entry.Name == name; });
+    if (same == named.end()) same = named.insert(named.end(), {std::move(name), curve.Kind, {}});
+    same->Lines.push_back(curve.Points);
+  }
+  return named;
+}
+
 std::string WritePathCsv(const ExportedPath& path) {
   std::string csv = ZoneTableHeader(',') + "\r\n";
   for (const ZoneStep& step : path.Steps) csv += ZoneTableRow(step, ',') + "\r\n";
@@ -87,29 +124,6 @@ std::string PathTitle(const ExportedPath& path) {
 
 std::string PathPartTitle(const ExportedPath& path, std::string_view partWindows1252) {
   return PathTitle(path) + ": " + Windows1252ToUtf8(partWindows1252);
-}
-
-std::string XmlEscaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += "&quot;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
 }
 
 }  // namespace vellmora

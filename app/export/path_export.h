@@ -11,9 +11,9 @@
 // The path of a central eclipse as a file for other programs: CSV (the
 // columns of the zone table), KML 2.2 (the central line and both limits as
 // LineStrings, the zone as Polygons, cut at the 180th meridian), GPX 1.1
-// (the three lines as tracks) or GeoJSON (one FeatureCollection of the lines,
-// the zone and, when asked, the curves of the map of visibility). Files are
-// UTF-8 text.
+// (the three lines as tracks) or GeoJSON (one FeatureCollection of the lines
+// and the zone). KML and GeoJSON also carry, when asked, the curves of the
+// map of visibility and the point of greatest eclipse. Files are UTF-8 text.
 
 namespace vellmora {
 
@@ -61,7 +61,18 @@ inline constexpr std::string_view kGreatestEclipseName = "Punkt der gr\xF6\xDFte
 // Grenze der partiellen Finsternis", ..., "Größte Phase 0.4").
 std::string VisibilityCurveName(const VisibilityCurve& curve);
 
-// Text with &, <, > and " written as XML entities.
-std::string XmlEscaped(std::string_view text);
+// The kind of a curve as the files name it: "northern_partial_limit",
+// "begins_at_sunrise", ..., "equal_magnitude".
+std::string_view VisibilityCurveKindName(VisibilityCurveKind kind);
+
+// The curves of the map of visibility gathered by name, in the map's order:
+// the pieces of one curve (broken at the antimeridian or at the horizon) go
+// together.
+struct NamedVisibilityCurve {
+  std::string Name;  // Windows-1252, as VisibilityCurveName gives it
+  VisibilityCurveKind Kind;
+  std::vector<std::vector<GeographicPoint>> Lines;
+};
+std::vector<NamedVisibilityCurve> VisibilityCurvesByName(const VisibilityMap& map);
 
 }  // namespace vellmora

@@ -53,41 +53,10 @@ Json ZoneMultiPolygon(const std::vector<ZoneStep>& steps) {
   return {{"type", "MultiPolygon"}, {"coordinates", std::move(polygons)}};
 }
 
-const char* CurveKind(VisibilityCurveKind kind) {
-  switch (kind) {
-    case VisibilityCurveKind::NorthernLimit:
-      return "northern_partial_limit";
-    case VisibilityCurveKind::SouthernLimit:
-      return "southern_partial_limit";
-    case VisibilityCurveKind::BeginsAtSunrise:
-      return "begins_at_sunrise";
-    case VisibilityCurveKind::BeginsAtSunset:
-      return "begins_at_sunset";
-    case VisibilityCurveKind::EndsAtSunrise:
-      return "ends_at_sunrise";
-    case VisibilityCurveKind::EndsAtSunset:
-      return "ends_at_sunset";
-    case VisibilityCurveKind::MaximumAtSunrise:
-      return "maximum_at_sunrise";
-    case VisibilityCurveKind::MaximumAtSunset:
-      return "maximum_at_sunset";
-    case VisibilityCurveKind::EqualMagnitude:
-      break;
-  }
-  return "equal_magnitude";
-}
-
 void AddVisibilityFeatures(const ExportedPath& path, Json& features) {
-  // One feature per curve name: the pieces of a curve go together.
-  std::vector<std::pair<std::string, std::pair<std::string, std::vector<PathLine>>>> named;
-  for (const VisibilityCurve& curve : path.Visibility->Curves) {
-    const std::string name = VisibilityCurveName(curve);
-    auto same = std::find_if(named.begin(), named.end(), [&](const auto& entry) { return entry.first == name; });
-    if (same == named.end()) same = named.insert(named.end(), {name, {CurveKind(curve.Kind), {}}});
-    same->second.second.push_back(curve.Points);
-  }
-  for (const auto& [name, kindAndLines] : named) {
-    features.push_back(Feature(PathPartTitle(path, name), kindAndLines.first, MultiLineString(kindAndLines.second)));
+  for (const NamedVisibilityCurve& curve : VisibilityCurvesByName(*path.Visibility)) {
+    features.push_back(Feature(PathPartTitle(path, curve.Name), std::string(VisibilityCurveKindName(curve.Kind)),
+                               MultiLineString(curve.Lines)));
   }
   const GeographicPoint& greatest = path.Visibility->Greatest.Place;
   features.push_back(Feature(PathPartTitle(path, kGreatestEclipseName), "greatest_eclipse",

@@ -1,5 +1,6 @@
 #include "app/export/path_export.h"
 #include "app/export/path_lines.h"
+#include "app/export/xml_writer.h"
 #include "app/export/zone_table.h"
 #include "civil/iso_time.h"
 #include "text/format_number.h"
@@ -13,38 +14,59 @@ namespace {
 
 constexpr int kCoordinateDecimals = 5;
 
-std::string Track(const ExportedPath& path, PathLineKind kind, std::string_view part) {
-  std::string gpx = "  <trk>\n    <name>" + XmlEscaped(PathPartTitle(path, part)) + "</name>\n";
+void WriteTrack(XmlWriter& gpx, const ExportedPath& path, PathLineKind kind, std::string_view part) {
+  gpx.NewLine(2);
+  gpx.Open("trk");
+  gpx.NewLine(4);
+  gpx.Element("name", PathPartTitle(path, part));
   bool inSegment = false;
+  const auto endSegment = [&] {
+    if (!inSegment) return;
+    gpx.NewLine(4);
+    gpx.Close();
+    inSegment = false;
+  };
   for (const ZoneStep& step : path.Steps) {
     const std::optional<GeographicPoint> point = PointOnLine(step, kind);
     if (!point) {
-      if (inSegment) gpx += "    </trkseg>\n";
-      inSegment = false;
+      endSegment();
       continue;
     }
-    if (!inSegment) gpx += "    <trkseg>\n";
+    if (!inSegment) {
+      gpx.NewLine(4);
+      gpx.Open("trkseg");
+    }
     inSegment = true;
-    gpx += "      <trkpt lat=\"" + FormatFixed(point->Latitude, kCoordinateDecimals) + "\" lon=\"" +
-           FormatFixed(point->LongitudeEast, kCoordinateDecimals) + "\"><time>" + IsoUtc(step.Instant) +
-           "</time></trkpt>\n";
+    gpx.NewLine(6);
+    gpx.Open("trkpt");
+    gpx.Attribute("lat", FormatFixed(point->Latitude, kCoordinateDecimals));
+    gpx.Attribute("lon", FormatFixed(point->LongitudeEast, kCoordinateDecimals));
+    gpx.Element("time", IsoUtc(step.Instant));
+    gpx.Close();
   }
-  if (inSegment) gpx += "    </trkseg>\n";
-  return gpx + "  </trk>\n";
+  endSegment();
+  gpx.NewLine(2);
+  gpx.Close();
 }
 
 }  // namespace
 
 std::string WritePathGpx(const ExportedPath& path) {
-  std::string gpx =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<gpx version=\"1.1\" creator=\"Vellmora\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-      "  <metadata><name>" +
-      XmlEscaped(PathTitle(path)) + "</name></metadata>\n";
-  gpx += Track(path, PathLineKind::Central, kCentralLineName);
-  gpx += Track(path, PathLineKind::NorthernLimit, kNorthernLimitName);
-  gpx += Track(path, PathLineKind::SouthernLimit, kSouthernLimitName);
-  return gpx + "</gpx>\n";
+  XmlWriter gpx;
+  gpx.Open("gpx");
+  gpx.Attribute("version", "1.1");
+  gpx.Attribute("creator", "Vellmora");
+  gpx.Attribute("xmlns", "http://www.topografix.com/GPX/1/1");
+  gpx.NewLine(2);
+  gpx.Open("metadata");
+  gpx.Element("name", PathTitle(path));
+  gpx.Close();
+  WriteTrack(gpx, path, PathLineKind::Central, kCentralLineName);
+  WriteTrack(gpx, path, PathLineKind::NorthernLimit, kNorthernLimitName);
+  WriteTrack(gpx, path, PathLineKind::SouthernLimit, kSouthernLimitName);
+  gpx.NewLine(0);
+  gpx.Close();
+  return gpx.Finish();
 }
 
 }  // namespace vellmora

@@ -14,7 +14,9 @@ constexpr Rgb kMaximumBrown{150, 90, 0};
 constexpr Rgb kMagnitudeOrange{255, 140, 0};
 constexpr Rgb kBlack{0, 0, 0};
 
-Rgb CurveColour(VisibilityCurveKind kind) {
+}  // namespace
+
+Rgb VisibilityCurveColour(VisibilityCurveKind kind) {
   switch (kind) {
     case VisibilityCurveKind::NorthernLimit:
     case VisibilityCurveKind::SouthernLimit:
@@ -34,8 +36,12 @@ Rgb CurveColour(VisibilityCurveKind kind) {
   return kMagnitudeOrange;
 }
 
+int VisibilityCurveWidth(VisibilityCurveKind kind) { return kind == VisibilityCurveKind::EqualMagnitude ? 1 : 2; }
+
+namespace {
+
 void DrawCurve(Canvas& canvas, const GlobeView& view, const VisibilityCurve& curve) {
-  canvas.SetPen(CurveColour(curve.Kind), curve.Kind == VisibilityCurveKind::EqualMagnitude ? 1 : 2);
+  canvas.SetPen(VisibilityCurveColour(curve.Kind), VisibilityCurveWidth(curve.Kind));
   GlobeStroke stroke(canvas, view);
   for (const GeographicPoint& point : curve.Points) stroke.Add(point);
 }

@@ -10,6 +10,11 @@
 
 namespace vellmora {
 
+// The colour and the pen width in pixels of a curve of the kind (the KML
+// export styles its lines alike).
+Rgb VisibilityCurveColour(VisibilityCurveKind kind);
+int VisibilityCurveWidth(VisibilityCurveKind kind);
+
 void DrawVisibilityMap(Canvas& canvas, const GlobeView& view, const VisibilityMap& map, int height);
 
 }  // namespace vellmora

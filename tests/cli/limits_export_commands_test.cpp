@@ -148,7 +148,7 @@ TEST(ExportCommand, WrongArguments) {
                                              {"export", "08.04.2024", "--format", "kml", "-o"},
                                              {"export", "08.04.2024", "--format", "kml", "--zone"},
                                              {"export", "08.04.2024", "--format", "kml", "--format", "gpx"},
-                                             {"export", "08.04.2024", "--format", "kml", "--visibility"}}) {
+                                             {"export", "08.04.2024", "--format", "gpx", "--visibility"}}) {
     const CliResult run = RunCliWith(args);
     EXPECT_EQ(run.Status, 2) << args.back();
     EXPECT_TRUE(run.Out.empty());
@@ -261,6 +261,50 @@ TEST_F(ExportFiles, GeoJsonCarriesThePathAndTheMapOfVisibility) {
     const ToolRun back = RunTool("gpsbabel -t -i geojson -f '" + file.string() + "' -o unicsv -F -");
     ASSERT_EQ(back.Status, 0) << back.Out;
     EXPECT_EQ(OutputLines(back.Out).size(), linePositions + 1) << date;
+  }
+}
+
+// The map of visibility in KML: the same curves by name, and as many lines,
+// as in the GeoJSON export, every point read back by gpsbabel, and the point of
+// greatest eclipse where NASA's catalogue puts it (tests/data/validation,
+// rounded to 0.1 degree; for the partial eclipse of 2022 on the limb, where a
+// grazing shadow axis moves it fast).
+TEST_F(ExportFiles, KmlCarriesTheMapOfVisibility) {
+  struct Case {
+    std::string Date;
+    std::size_t Placemarks;  // the path's four, the curves' and the point's
+    double Latitude, Longitude, Tolerance;
+  };
+  for (const Case& c : {Case{"12.08.2026", 16, 65.2, -25.2, 0.15}, Case{"08.04.2024", 17, 25.3, -104.1, 0.15},
+                        Case{"25.10.2022", 16, 61.6, 77.4, 0.25}}) {
+    const std::filesystem::path file = folder_ / (c.Date + ".kml");
+    const CliResult run = RunCliWith({"export", c.Date, "--format", "kml", "--visibility", "-o", file.string()});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const std::string kml = ReadFile(file);
+    EXPECT_EQ(RunTool("xmllint --noout '" + file.string() + "'").Status, 0) << c.Date;
+    EXPECT_EQ(Count(kml, "<Placemark>"), c.Placemarks) << c.Date;
+
+    const nlohmann::json geoJson =
+        nlohmann::json::parse(RunCliWith({"export", c.Date, "--format", "geojson", "--visibility"}).Out);
+    std::size_t geoJsonLines = 0;
+    for (const nlohmann::json& feature : geoJson["features"]) {
+      const std::string name = feature["properties"]["name"];
+      EXPECT_NE(kml.find("<name>" + name + "</name>"), std::string::npos) << name;
+      if (feature["geometry"]["type"] == "MultiLineString") geoJsonLines += feature["geometry"]["coordinates"].size();
+    }
+    EXPECT_EQ(Count(kml, "<LineString>"), geoJsonLines) << c.Date;
+
+    const ToolRun tracks = RunTool("gpsbabel -t -i kml -f '" + file.string() + "' -o unicsv -F -");
+    ASSERT_EQ(tracks.Status, 0) << tracks.Out;
+    EXPECT_EQ(OutputLines(tracks.Out).size(), LineStringPoints(kml) + 1) << c.Date;
+    const ToolRun points = RunTool("gpsbabel -w -i kml -f '" + file.string() + "' -o unicsv -F -");
+    const std::vector<std::string> rows = OutputLines(points.Out);
+    ASSERT_EQ(rows.size(), 2u) << points.Out;
+    const std::vector<std::string> greatest = SplitFields(rows[1], ',');
+    ASSERT_GE(greatest.size(), 4u) << rows[1];
+    EXPECT_NEAR(std::stod(greatest[1]), c.Latitude, c.Tolerance) << c.Date;
+    EXPECT_NEAR(std::stod(greatest[2]), c.Longitude, c.Tolerance) << c.Date;
+    EXPECT_NE(greatest[3].find("Punkt der gr\xC3\xB6\xC3\x9Ften Finsternis"), std::string::npos) << rows[1];
   }
 }
 
