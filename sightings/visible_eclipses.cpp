@@ -1,7 +1,12 @@
 #include "sightings/visible_eclipses.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "geometry/central_phase_probability.h"
 #include "geometry/local_phase.h"
@@ -16,6 +21,37 @@ namespace {
 constexpr double kEarthRotationPerSecond = 7.2921e-5 * 1.0001;
 // The probability integrates Delta-T over this many standard deviations either side.
 constexpr double kProbabilityReachInSigma = 5;
+// The eclipses go to the workers in batches of this many: an eclipse far from
+// the place costs microseconds, one that reaches it a tenth of a millisecond.
+constexpr std::size_t kBatch = 16;
+
+// work(i) for i = 0 .. count - 1 on one thread per core, the calling one among
+// them; the first exception a call throws is thrown again when all are done.
+template <typename Work>
+void OnEveryCore(std::size_t count, const Work& work) {
+  const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+  const std::size_t workers = std::min(cores, (count + kBatch - 1) / kBatch);
+  std::atomic<std::size_t> next{0};
+  std::exception_ptr failure;
+  std::mutex failureLock;
+  const auto run = [&] {
+    try {
+      for (std::size_t begin = next.fetch_add(kBatch); begin < count; begin = next.fetch_add(kBatch)) {
+        for (std::size_t i = begin; i < std::min(begin + kBatch, count); ++i) work(i);
+      }
+    } catch (...) {
+      const std::lock_guard lock(failureLock);
+      if (!failure) failure = std::current_exception();
+      next = count;
+    }
+  };
+  {
+    std::vector<std::jthread> helpers;
+    for (std::size_t w = 1; w < workers; ++w) helpers.emplace_back(run);
+    run();
+  }
+  if (failure) std::rethrow_exception(failure);
+}
 
 CalendarInstant ListInstantOf(const EclipseListRow& eclipse) {
   const ListDateTime shown = ListDateTimeOf(eclipse.Time);
@@ -45,8 +81,8 @@ struct SightingSearch::Eclipse {
   InstantTD Listed;
   Ephemeris Source;
   DeltaTFigures DeltaT;
-  std::optional<CoarseShadow> Coarse;  // made for the first place in daylight
-  std::optional<LocalFits> Fits;       // made for the first place the coarse shadow may reach
+  std::unique_ptr<CoarseShadow> Coarse;  // made for the first place in daylight
+  std::unique_ptr<LocalFits> Fits;       // made for the first place the coarse shadow may reach
 
   Eclipse(const EclipseListRow& row, Ephemeris ephemeris)
       : Row(row),
@@ -60,9 +96,9 @@ struct SightingSearch::Eclipse {
 
 std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingPlace& place) {
   if (SunStaysDownAround(Listed, place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Coarse) Coarse.emplace(Listed, DeltaT);
+  if (!Coarse) Coarse = std::make_unique<CoarseShadow>(Listed, DeltaT);
   if (!Coarse->MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Fits) Fits = FitsAroundListedInstant(Listed, Source);
+  if (!Fits) Fits = std::make_unique<LocalFits>(FitsAroundListedInstant(Listed, Source));
   const LocalEclipseSetting setting =
       LocalCircumstancesSetting(*Fits, DeltaT, place.Latitude, place.LongitudeEast, Source);
   const LocalCircumstancesResult result = LocalCircumstances(setting, Listed);
@@ -118,9 +154,11 @@ SightingSearch::SightingSearch(SightingSearch&&) noexcept = default;
 SightingSearch& SightingSearch::operator=(SightingSearch&&) noexcept = default;
 
 std::vector<VisibleEclipse> SightingSearch::SeenFrom(const ObservingPlace& place) {
+  std::vector<std::optional<VisibleEclipse>> sightings(eclipses_.size());
+  OnEveryCore(eclipses_.size(), [&](std::size_t i) { sightings[i] = eclipses_[i].SeenFrom(place); });
   std::vector<VisibleEclipse> seen;
-  for (Eclipse& eclipse : eclipses_) {
-    if (std::optional<VisibleEclipse> sighting = eclipse.SeenFrom(place)) seen.push_back(std::move(*sighting));
+  for (std::optional<VisibleEclipse>& sighting : sightings) {
+    if (sighting) seen.push_back(std::move(*sighting));
   }
   return seen;
 }
