@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ephem/timlib.h"
+#include "sightings/eclipse_fits_table.h"
 #include "sightings/night_filter.h"
 #include "sightings/penumbra_filter.h"
 #include "sightings/visible_eclipses.h"
@@ -23,7 +24,7 @@ void BM_VisibleEclipses1000To3000(benchmark::State& state) {
     const InstantTD listed = InstantTD::FromCalendar(shown.Day, shown.Month, shown.Year, shown.Hours());
     if (SunStaysDownAround(listed, kChemnitz.Latitude, kChemnitz.LongitudeEast)) continue;
     ++daytime;
-    const CoarseShadow shadow(listed, DeltaTOfYear(shown.Year));
+    const CoarseShadow shadow(listed, DeltaTOfYear(shown.Year), *TabulatedFits(listed, Ephemeris::Standard));
     if (shadow.MayReach(kChemnitz.Latitude, kChemnitz.LongitudeEast)) ++reached;
   }
   state.counters["eclipses"] = static_cast<double>(walk.size());
@@ -48,16 +49,32 @@ void BM_SightingSearchChangeOfPlace(benchmark::State& state) {
 }
 BENCHMARK(BM_SightingSearchChangeOfPlace)->Unit(benchmark::kMillisecond);
 
-// The stages for one eclipse (12.08.2026): the test of the coarse shadow and
-// the whole computation of what Chemnitz sees.
+// The listed instant of the eclipse of 12.08.2026, the second of the year.
+InstantTD ListedInstantOf2026August() {
+  const ListDateTime shown = ListDateTimeOf(ListSolarEclipses(2026, 2027).at(1).Time);
+  return InstantTD::FromCalendar(shown.Day, shown.Month, shown.Year, shown.Hours());
+}
+
+// The stages for one eclipse (12.08.2026): the test of the coarse shadow, made
+// from the tabulated fits or from the series, and the whole computation of
+// what Chemnitz sees.
 void BM_CoarseShadow(benchmark::State& state) {
-  const InstantTD listed = InstantTD::FromCalendar(12, 8, 2026, 17.77);
+  const InstantTD listed = ListedInstantOf2026August();
   for (auto _ : state) {
-    const CoarseShadow shadow(listed, DeltaTOfYear(2026));
+    const CoarseShadow shadow(listed, DeltaTOfYear(2026), *TabulatedFits(listed, Ephemeris::Standard));
     benchmark::DoNotOptimize(shadow.MayReach(kChemnitz.Latitude, kChemnitz.LongitudeEast));
   }
 }
 BENCHMARK(BM_CoarseShadow)->Unit(benchmark::kMicrosecond);
+
+void BM_CoarseShadowFromStraightLines(benchmark::State& state) {
+  const InstantTD listed = ListedInstantOf2026August();
+  for (auto _ : state) {
+    const CoarseShadow shadow = CoarseShadow::FromStraightLines(listed, DeltaTOfYear(2026));
+    benchmark::DoNotOptimize(shadow.MayReach(kChemnitz.Latitude, kChemnitz.LongitudeEast));
+  }
+}
+BENCHMARK(BM_CoarseShadowFromStraightLines)->Unit(benchmark::kMicrosecond);
 
 void BM_SightingOfOneEclipse(benchmark::State& state) {
   const std::vector<EclipseListRow> walk = ListSolarEclipses(2026, 2026);

@@ -88,23 +88,42 @@ std::string Utf8(const icu::UnicodeString& text) {
 // ICU's German short name of the zone at the instant, when ICU's own rules
 // give the zone the same offset then (its data may be older than the system's).
 std::string GermanShortName(std::string_view zoneName, double t, long offsetSeconds, bool summerTime) {
-  const icu::UnicodeString id =
-      icu::UnicodeString::fromUTF8(icu::StringPiece(zoneName.data(), static_cast<int32_t>(zoneName.size())));
-  const UDate millis = static_cast<double>(SecondsOf(t).time_since_epoch().count()) * 1000;
-  std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
+  // A list of eclipses asks for one zone many times: each thread keeps ICU's
+  // zone and its German names from call to call.
+  struct IcuZone {
+    std::string Name;
+    icu::UnicodeString Id;
+    std::unique_ptr<icu::TimeZone> Zone;
+    std::unique_ptr<icu::TimeZoneNames> Names;
+  };
+  thread_local IcuZone cached;
   UErrorCode status = U_ZERO_ERROR;
+  if (!cached.Zone || cached.Name != zoneName) {
+    cached.Name = zoneName;
+    cached.Id = icu::UnicodeString::fromUTF8(icu::StringPiece(zoneName.data(), static_cast<int32_t>(zoneName.size())));
+    cached.Zone.reset(icu::TimeZone::createTimeZone(cached.Id));
+  }
+  const UDate millis = static_cast<double>(SecondsOf(t).time_since_epoch().count()) * 1000;
   int32_t raw = 0;
   int32_t dst = 0;
-  zone->getOffset(millis, false, raw, dst, status);
+  cached.Zone->getOffset(millis, false, raw, dst, status);
   if (U_FAILURE(status) || raw + dst != offsetSeconds * 1000) return {};
-  std::unique_ptr<icu::TimeZoneNames> names(icu::TimeZoneNames::createInstance(icu::Locale::getGermany(), status));
-  if (U_FAILURE(status)) return {};
+  if (!cached.Names) cached.Names.reset(icu::TimeZoneNames::createInstance(icu::Locale::getGermany(), status));
+  if (U_FAILURE(status) || !cached.Names) return {};
   icu::UnicodeString name;
-  names->getDisplayName(id, summerTime ? UTZNM_SHORT_DAYLIGHT : UTZNM_SHORT_STANDARD, millis, name);
+  cached.Names->getDisplayName(cached.Id, summerTime ? UTZNM_SHORT_DAYLIGHT : UTZNM_SHORT_STANDARD, millis, name);
   return Utf8(name);
 }
 
 }  // namespace
+
+void LoadTimeZoneDatabase() {
+  try {
+    date::get_tzdb();
+  } catch (const std::exception&) {
+    // The first use of a zone meets the same failure and reports it.
+  }
+}
 
 bool IsKnownTimeZone(std::string_view zone) {
   try {

@@ -18,6 +18,11 @@ struct CivilClock {
   std::string GermanName;      // short name ("MESZ", "MEZ"), empty where German has none
 };
 
+// Reads the tz database's index, which the first use of a zone would read, so
+// that a program can have it read while it does other work; a failure is left
+// to that first use.
+void LoadTimeZoneDatabase();
+
 // Whether the tz database knows the zone (an IANA name such as "Europe/Berlin").
 bool IsKnownTimeZone(std::string_view zone);
 

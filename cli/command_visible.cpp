@@ -4,6 +4,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <thread>
 
 #include "app/texts/local_details_text.h"
 #include "app/texts/visible_eclipses_text.h"
@@ -178,13 +179,13 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
     err << kUsage;
     return kExitUsage;
   }
+  // The zone database loads while the place is looked up and the search runs.
+  const std::jthread zoneDatabase(LoadTimeZoneDatabase);
   const std::optional<ChosenPlace> chosen = ChosenPlaceOf(options->Where, err);
   if (!chosen) return kExitUsage;
   const ObservingPlace place{chosen->Latitude, chosen->LongitudeEast, chosen->ZoneOffsetHours};
-  std::vector<VisibleEclipse> eclipses;
-  for (VisibleEclipse& eclipse : FindVisibleEclipses(options->First, options->Last, place, *ephemeris)) {
-    if (options->Filter.Keeps(eclipse)) eclipses.push_back(std::move(eclipse));
-  }
+  std::vector<VisibleEclipse> eclipses = FindVisibleEclipses(options->First, options->Last, place, *ephemeris);
+  std::erase_if(eclipses, [&](const VisibleEclipse& eclipse) { return !options->Filter.Keeps(eclipse); });
   switch (options->Form) {
     case OutputForm::Json: {
       nlohmann::ordered_json json = nlohmann::ordered_json::array();

@@ -1,5 +1,8 @@
 #include "cli/eclipse_selection.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "app/globe/nearest_place.h"
 #include "app/memory/memory_controls.h"
 #include "app/resources/resources.h"
@@ -42,27 +45,31 @@ std::optional<int> ListEclipseOfDate(MemoryWindow& window, const std::string& da
 }  // namespace
 
 std::optional<ChosenPlace> ChosenPlaceOf(const SelectionOptions& options, std::ostream& err) {
-  const std::vector<std::string> table = LoadResourceLines("mort");
-  const std::vector<std::string> zones = LoadResourceLines("zones");
-  const auto zoneOf = [&](std::size_t index) { return options.TimeZone.value_or(zones.at(index)); };
+  // The zone given, or that of the place with that index in the place table.
+  const auto zoneOf = [&](std::size_t index) {
+    if (options.TimeZone) return *options.TimeZone;
+    std::optional<std::string> zone = ResourceLine("zones", index);
+    if (!zone) throw std::out_of_range("no time zone for place " + std::to_string(index));
+    return std::move(*zone);
+  };
   if (!options.Place) {
     // The zone of the nearest place, as the window takes it for a point.
     MemoryTextList placeTable;
-    for (const std::string& line : table) placeTable.Add(line);
+    for (const std::string& line : LoadResourceLines("mort")) placeTable.Add(line);
     const GeoPoint point{options.Latitude.value_or(0), options.Longitude.value_or(0)};
     const auto nearest = static_cast<std::size_t>(NearestPlaceIndex(placeTable, point));
     return ChosenPlace{point.Latitude, point.Longitude, 0, std::nullopt, zoneOf(nearest)};
   }
   const std::string name = Utf8ToWindows1252(*options.Place);
-  const std::vector<std::string> names = LoadResourceLines("mort1");
-  const auto index = static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
-  if (index >= names.size() || index >= table.size()) {
+  const std::optional<std::size_t> index = ResourceLineIndex("mort1", name);
+  const std::optional<std::string> line = index ? ResourceLine("mort", *index) : std::nullopt;
+  if (!line) {
     err << NoPlaceNotice(*options.Place) << '\n';
     return std::nullopt;
   }
-  const PlaceRecord place = ParsePlaceRecord(table[index]);
+  const PlaceRecord place = ParsePlaceRecord(*line);
   return ChosenPlace{static_cast<double>(place.Latitude), static_cast<double>(place.Longitude),
-                     static_cast<double>(place.ZoneOffset), name, zoneOf(index)};
+                     static_cast<double>(place.ZoneOffset), name, zoneOf(*index)};
 }
 
 std::optional<SelectionOptions> ReadSelectionOptions(std::span<const std::string> args, std::vector<std::string>& rest,

@@ -169,10 +169,24 @@ CosSin TermAngle(const LunarSeriesState& state, int p, int q, int r, int s) {
   return angle;
 }
 
+// The sums run in locals rather than in the state, so that they stay in the
+// floating-point registers from term to term; the arithmetic is AddSolarTerm's.
 void AddSolarGroup(LunarSeriesState& state, std::span<const SolarPerturbation> group) {
+  long double sumL = state.SumL;
+  long double sumS = state.SumS;
+  long double sumG = state.SumG;
+  long double sumP = state.SumP;
   for (const SolarPerturbation& term : group) {
-    AddSolarTerm(state, term.CL, term.CS, term.CG, term.CP, term.p, term.q, term.r, term.s);
+    const CosSin angle = TermAngle(state, term.p, term.q, term.r, term.s);
+    sumL += term.CL * angle.s;
+    sumS += term.CS * angle.s;
+    sumG += term.CG * angle.c;
+    sumP += term.CP * angle.c;
   }
+  state.SumL = sumL;
+  state.SumS = sumS;
+  state.SumG = sumG;
+  state.SumP = sumP;
 }
 
 // Scale factor of the argument of latitude, corrected by the long-periodic term in gamma.

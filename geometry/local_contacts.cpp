@@ -9,14 +9,13 @@ namespace {
 constexpr double kFitHalfSpan = 5e-5;  // centuries, about 43.8 hours
 constexpr double kFifteenMinutes = CenturiesOfSeconds(15 * 60);
 constexpr double kInnerContactTolerance = 1e-10;  // centuries, about 0.3 s
-constexpr int kFitDegree = 8;                     // of the Moon's and the Sun's fits over the 88 hours
 
 }  // namespace
 
 LocalFits FitsAroundListedInstant(InstantTD listed, Ephemeris ephemeris) {
   const double catalogueTime = listed.Centuries();
-  return {FitMoon(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree),
-          FitSun(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kFitDegree)};
+  return {FitMoon(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kLocalFitDegree),
+          FitSun(ephemeris, catalogueTime - kFitHalfSpan, catalogueTime + kFitHalfSpan, kLocalFitDegree)};
 }
 
 std::array<double, 2> InnerContacts(const LocalEclipseSetting& setting, double timeOfMaximum) {

@@ -9,6 +9,9 @@
 
 namespace vellmora {
 
+// The degree of the fits of the Moon and the Sun for one place and eclipse.
+inline constexpr int kLocalFitDegree = 8;
+
 // The fits of the Moon and the Sun for one place and eclipse: degree 8 over
 // about 43.8 hours either side of the listed clock reading.
 struct LocalFits {

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <memory>
 
 #include "geometry/central_phase_probability.h"
 #include "geometry/local_phase.h"
 #include "geometry/observer_horizon.h"
+#include "sightings/eclipse_fits_table.h"
 #include "sightings/night_filter.h"
+#include "sightings/on_every_core.h"
 #include "sightings/penumbra_filter.h"
 
 namespace vellmora {
@@ -16,6 +20,23 @@ namespace {
 constexpr double kEarthRotationPerSecond = 7.2921e-5 * 1.0001;
 // The probability integrates Delta-T over this many standard deviations either side.
 constexpr double kProbabilityReachInSigma = 5;
+// The search hands the eclipses to the cores in batches of this many: an
+// eclipse far from the place costs microseconds, one that reaches it a tenth
+// of a millisecond.
+constexpr std::size_t kBatch = 16;
+// FindVisibleEclipses walks the years in blocks of this many, each by itself:
+// the lists of consecutive ranges of years joined are the list of the whole.
+constexpr int kYearsPerBlock = 50;
+
+// The sightings of each part of a search joined in the parts' order.
+std::vector<VisibleEclipse> Joined(std::vector<std::vector<VisibleEclipse>>& parts) {
+  std::size_t count = 0;
+  for (const std::vector<VisibleEclipse>& part : parts) count += part.size();
+  std::vector<VisibleEclipse> seen;
+  seen.reserve(count);
+  for (std::vector<VisibleEclipse>& part : parts) std::move(part.begin(), part.end(), std::back_inserter(seen));
+  return seen;
+}
 
 CalendarInstant ListInstantOf(const EclipseListRow& eclipse) {
   const ListDateTime shown = ListDateTimeOf(eclipse.Time);
@@ -45,8 +66,10 @@ struct SightingSearch::Eclipse {
   InstantTD Listed;
   Ephemeris Source;
   DeltaTFigures DeltaT;
-  std::optional<CoarseShadow> Coarse;  // made for the first place in daylight
-  std::optional<LocalFits> Fits;       // made for the first place the coarse shadow may reach
+  // Where the fits are not tabulated: made for the first place in daylight and
+  // for the first place the coarse shadow may reach.
+  std::unique_ptr<CoarseShadow> Coarse;
+  std::unique_ptr<LocalFits> Fits;
 
   Eclipse(const EclipseListRow& row, Ephemeris ephemeris)
       : Row(row),
@@ -56,15 +79,25 @@ struct SightingSearch::Eclipse {
         DeltaT(EclipseDeltaT(ephemeris, ListInstant.Day, ListInstant.Month, ListInstant.Year)) {}
 
   std::optional<VisibleEclipse> SeenFrom(const ObservingPlace& place);
+  std::optional<VisibleEclipse> SeenWith(const LocalFits& fits, const ObservingPlace& place) const;
 };
 
 std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenFrom(const ObservingPlace& place) {
   if (SunStaysDownAround(Listed, place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Coarse) Coarse.emplace(Listed, DeltaT);
+  if (const std::optional<LocalFits> tabulated = TabulatedFits(Listed, Source)) {
+    if (!CoarseShadow(Listed, DeltaT, *tabulated).MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
+    return SeenWith(*tabulated, place);
+  }
+  if (!Coarse) Coarse = std::make_unique<CoarseShadow>(CoarseShadow::FromStraightLines(Listed, DeltaT));
   if (!Coarse->MayReach(place.Latitude, place.LongitudeEast)) return std::nullopt;
-  if (!Fits) Fits = FitsAroundListedInstant(Listed, Source);
+  if (!Fits) Fits = std::make_unique<LocalFits>(FitsAroundListedInstant(Listed, Source));
+  return SeenWith(*Fits, place);
+}
+
+std::optional<VisibleEclipse> SightingSearch::Eclipse::SeenWith(const LocalFits& fits,
+                                                                const ObservingPlace& place) const {
   const LocalEclipseSetting setting =
-      LocalCircumstancesSetting(*Fits, DeltaT, place.Latitude, place.LongitudeEast, Source);
+      LocalCircumstancesSetting(fits, DeltaT, place.Latitude, place.LongitudeEast, Source);
   const LocalCircumstancesResult result = LocalCircumstances(setting, Listed);
   if (result.Kind == LocalEclipseKind::NotVisible) return std::nullopt;
 
@@ -118,11 +151,16 @@ SightingSearch::SightingSearch(SightingSearch&&) noexcept = default;
 SightingSearch& SightingSearch::operator=(SightingSearch&&) noexcept = default;
 
 std::vector<VisibleEclipse> SightingSearch::SeenFrom(const ObservingPlace& place) {
-  std::vector<VisibleEclipse> seen;
-  for (Eclipse& eclipse : eclipses_) {
-    if (std::optional<VisibleEclipse> sighting = eclipse.SeenFrom(place)) seen.push_back(std::move(*sighting));
-  }
-  return seen;
+  std::vector<std::vector<VisibleEclipse>> parts((eclipses_.size() + kBatch - 1) / kBatch);
+  OnEveryCore(parts.size(), [&](std::size_t part) {
+    const std::size_t end = std::min(eclipses_.size(), (part + 1) * kBatch);
+    for (std::size_t i = part * kBatch; i < end; ++i) {
+      if (std::optional<VisibleEclipse> sighting = eclipses_[i].SeenFrom(place)) {
+        parts[part].push_back(std::move(*sighting));
+      }
+    }
+  });
+  return Joined(parts);
 }
 
 std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place,
@@ -134,7 +172,17 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
 
 std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
                                                 Ephemeris ephemeris) {
-  return SightingSearch(ListSolarEclipses(firstYear, lastYear), ephemeris).SeenFrom(place);
+  const int blocks = std::max(1, (lastYear - firstYear + kYearsPerBlock - 1) / kYearsPerBlock);
+  std::vector<std::vector<VisibleEclipse>> parts(blocks);
+  OnEveryCore(parts.size(), [&](std::size_t block) {
+    const int first = firstYear + static_cast<int>(block) * kYearsPerBlock;
+    for (const EclipseListRow& row : ListSolarEclipses(first, std::min(lastYear, first + kYearsPerBlock))) {
+      if (std::optional<VisibleEclipse> sighting = SightingSearch::Eclipse(row, ephemeris).SeenFrom(place)) {
+        parts[block].push_back(std::move(*sighting));
+      }
+    }
+  });
+  return Joined(parts);
 }
 
 }  // namespace vellmora

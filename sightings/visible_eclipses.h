@@ -59,6 +59,9 @@ class SightingSearch {
 
  private:
   struct Eclipse;
+  // Walks its years in blocks and searches each eclipse as it comes.
+  friend std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
+                                                         Ephemeris ephemeris);
   std::vector<Eclipse> eclipses_;
 };
 

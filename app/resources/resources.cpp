@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <optional>
 #include <stdexcept>
 
 #include "app/resources/resource_registry.h"
@@ -54,9 +55,11 @@ long double ParseDecimalField(std::string_view field) {
 
 std::string InflateBytes(std::string_view compressed) {
   if (compressed.empty()) return {};
-  // The output starts at the compressed size rounded up to whole granules and grows by that much.
-  const std::size_t step = (compressed.size() + kBufferGranule - 1) / kBufferGranule * kBufferGranule;
-  std::string output(step, '\0');
+  // The output starts at four times the compressed size, about what text
+  // inflates to, rounded up to whole granules, and doubles when full: few
+  // copies of a growing buffer.
+  constexpr std::size_t kExpectedRatio = 4;
+  std::string output((kExpectedRatio * compressed.size() + kBufferGranule - 1) / kBufferGranule * kBufferGranule, '\0');
   InflateStream stream(compressed);
   for (;;) {
     stream->next_out = reinterpret_cast<Bytef*>(output.data()) + stream->total_out;
@@ -67,7 +70,7 @@ std::string InflateBytes(std::string_view compressed) {
     // that asks for more room. Any other status (an error, or a stream wanting a
     // preset dictionary, which ours never do) means a damaged stream.
     if (status != Z_BUF_ERROR || stream->avail_out != 0) throw EDecompressionError();
-    output.resize(output.size() + step);
+    output.resize(2 * output.size());
   }
   output.resize(stream->total_out);
   return output;
@@ -83,21 +86,56 @@ std::string InflateResource(std::string_view name) {
   throw std::out_of_range("no resource named " + std::string(name));
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
+namespace {
+
+// visit(line) for each line of the text until it returns true; whether one did.
+template <typename Visit>
+bool FindLine(std::string_view text, const Visit& visit) {
   text = text.substr(0, text.find('\0'));
-  std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-    lines.emplace_back(text.substr(start, end - start));
+    if (visit(text.substr(start, end - start))) return true;
     if (end == text.size()) break;
     start = end + 1;
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  FindLine(text, [&lines](std::string_view line) {
+    lines.emplace_back(line);
+    return false;
+  });
   return lines;
 }
 
 std::vector<std::string> LoadResourceLines(std::string_view name) { return SplitLines(InflateResource(name)); }
+
+std::optional<std::string> ResourceLine(std::string_view name, std::size_t index) {
+  std::optional<std::string> found;
+  std::size_t at = 0;
+  FindLine(InflateResource(name), [&](std::string_view line) {
+    if (at++ == index) found = std::string(line);
+    return found.has_value();
+  });
+  return found;
+}
+
+std::optional<std::size_t> ResourceLineIndex(std::string_view name, std::string_view wanted) {
+  std::size_t index = 0;
+  const bool found = FindLine(InflateResource(name), [&](std::string_view line) {
+    if (line == wanted) return true;
+    ++index;
+    return false;
+  });
+  if (!found) return std::nullopt;
+  return index;
+}
 
 PlaceRecord ParsePlaceRecord(std::string_view line) {
   std::string_view fields[4];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // The lines of the named resource.
 std::vector<std::string> LoadResourceLines(std::string_view name);
+
+// One line of the named resource by its index, none past the last, and the
+// index of the first line equal to `line`, without keeping the others.
+std::optional<std::string> ResourceLine(std::string_view name, std::size_t index);
+std::optional<std::size_t> ResourceLineIndex(std::string_view name, std::string_view line);
 
 // One line of the place table: name TAB latitude TAB longitude TAB offset.
 struct PlaceRecord {

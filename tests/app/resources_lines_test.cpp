@@ -52,5 +52,16 @@ TEST(EmbeddedResources, SplitIntoTheLinesOfTheirFiles) {
   }
 }
 
+// One line by its index, and the index of a line, agree with the split lines.
+TEST(EmbeddedResources, GiveOneLineAndTheIndexOfALine) {
+  const Lines names = LoadResourceLines("mort1");
+  for (const std::size_t index : {std::size_t{0}, names.size() / 2, names.size() - 1}) {
+    EXPECT_EQ(ResourceLine("mort1", index), names[index]);
+    EXPECT_EQ(ResourceLineIndex("mort1", names[index]), index);
+  }
+  EXPECT_EQ(ResourceLine("mort1", names.size()), std::nullopt);
+  EXPECT_EQ(ResourceLineIndex("mort1", "Nirgendwo"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace vellmora
