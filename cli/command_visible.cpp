@@ -15,6 +15,7 @@
 #include "cli/eclipse_selection.h"
 #include "cli/ephemeris_option.h"
 #include "cli/json_values.h"
+#include "sightings/on_every_core.h"
 #include "ephem/timlib.h"
 #include "text/windows1252.h"
 
@@ -197,8 +198,9 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
       PrintCsv(eclipses, chosen->TimeZone, out);
       break;
     case OutputForm::Table: {
-      std::vector<std::vector<std::string>> rows;
-      for (const VisibleEclipse& eclipse : eclipses) rows.push_back(VisibleEclipseRow(eclipse, chosen->TimeZone));
+      // Each row reads the zone's clock at its maximum: the cores share them.
+      std::vector<std::vector<std::string>> rows(eclipses.size());
+      OnEveryCore(rows.size(), [&](std::size_t i) { rows[i] = VisibleEclipseRow(eclipses[i], chosen->TimeZone); });
       out << Windows1252ToUtf8(TabSeparated(VisibleEclipsesHeader(), rows));
       break;
     }
