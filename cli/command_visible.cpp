@@ -15,8 +15,8 @@
 #include "cli/eclipse_selection.h"
 #include "cli/ephemeris_option.h"
 #include "cli/json_values.h"
-#include "sightings/on_every_core.h"
 #include "ephem/timlib.h"
+#include "sightings/on_every_core.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
