@@ -23,6 +23,12 @@ double PolynomialAt(const std::array<double, N>& c, double t) {
   return sum;
 }
 
+// The hours the polynomials are fitted over: the whole time the penumbra
+// touches the Earth (as published), or only the time the shadow axis meets it,
+// where the central path and its limits lie and a cubic follows the axis far
+// more closely.
+enum class ElementsSpan { Penumbral, Central };
+
 struct BesselianElements {
   double T0 = 0;  // reference instant, dynamical time, Julian centuries since J2000 (a whole hour)
   // TD - UT in seconds. As in published elements, mu is the Greenwich hour
@@ -41,7 +47,7 @@ struct BesselianElements {
   std::array<double, 3> L2{};  // negative where the umbra reaches the plane
   double TanF1 = 0;
   double TanF2 = 0;
-  // The hours (t) over which the penumbra touches the Earth, the polynomials' range.
+  // The hours (t) of the span, the polynomials' range.
   double FirstHour = 0;
   double LastHour = 0;
 };
@@ -49,7 +55,7 @@ struct BesselianElements {
 // The elements and their rates at one instant; rates per hour.
 struct ElementsAtInstant {
   double X = 0, Y = 0, D = 0, Mu = 0, L1 = 0, L2 = 0;
-  double XRate = 0, YRate = 0, DRate = 0, MuRate = 0;
+  double XRate = 0, YRate = 0, DRate = 0, MuRate = 0, L2Rate = 0;
   double TanF1 = 0, TanF2 = 0;
   double HourAngle = 0;  // of the axis at Greenwich at the universal time of the instant, degrees
 };
@@ -57,10 +63,11 @@ struct ElementsAtInstant {
 // The elements of the eclipse listed at `listed` (its clock reading taken as
 // universal time, as the local circumstances take it) from the fits of the
 // ephemeris the local circumstances use, with Delta-T and the ephemeris lag
-// and the Moon's radius for the umbra (Earth radii).
+// and the Moon's radius for the umbra (Earth radii), fitted over the span.
 BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures& deltaT,
                                            double umbralLunarRadius = kLunarRadius,
-                                           Ephemeris ephemeris = Ephemeris::Standard);
+                                           Ephemeris ephemeris = Ephemeris::Standard,
+                                           ElementsSpan span = ElementsSpan::Penumbral);
 
 // The same for a catalogue date and hour with the Delta-T, lag and umbral
 // lunar radius that go with the ephemeris, as the central line and the local
