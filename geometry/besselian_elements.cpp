@@ -15,8 +15,7 @@ constexpr double kHoursPerCentury = kDaysPerJulianCentury * 24;
 // The Earth's turn relative to the equinox, degrees per second of time.
 constexpr double kSiderealDegreesPerSecond = 360.98564736629 / kSecondsPerDay;
 constexpr double kSampleStepHours = 5.0 / 60;
-constexpr double kSearchHalfSpanHours = 5;
-constexpr int kFewestSamples = 7;  // the catalogue instant is within minutes of greatest eclipse
+constexpr double kSearchHalfSpanHours = 5;  // the catalogue instant is within minutes of greatest eclipse
 
 // The raw elements at one instant of dynamical time, angles continuous in mu.
 struct ElementSample {
@@ -78,21 +77,20 @@ double PolynomialRate(const std::array<double, N>& c, double t) {
   return sum;
 }
 
-// Whether the penumbra, or the shadow axis, touches the Earth (a sphere of one equatorial radius).
+// Whether the penumbra touches the Earth (a sphere of one equatorial radius).
 bool PenumbraOnEarth(const ElementSample& s) { return std::hypot(s.X, s.Y) < s.L1 + 1; }
-bool AxisOnEarth(const ElementSample& s) { return std::hypot(s.X, s.Y) < 1; }
 
 }  // namespace
 
 BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
-                                           Ephemeris ephemeris, ElementsSpan span) {
+                                           Ephemeris ephemeris) {
   const double catalogueTime = listed.Centuries();
   const double deltaTSeconds = deltaT.DataSeconds;
   const LocalFits fits = FitsAroundListedInstant(listed, ephemeris);
   const double catalogueTd = catalogueTime + deltaTSeconds / kSecondsPerJulianCentury;
 
   // Samples over the hours around the catalogue instant; the fit takes those
-  // within the span and one more on either side.
+  // with the penumbra on the Earth and one more on either side.
   std::vector<ElementSample> samples;
   for (double hour = -kSearchHalfSpanHours; hour <= kSearchHalfSpanHours + 1e-9; hour += kSampleStepHours) {
     ElementSample s = SampleAt(fits, catalogueTd + hour / kHoursPerCentury, deltaT, umbralLunarRadius);
@@ -100,22 +98,17 @@ BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures
     if (!samples.empty()) s.Mu += 360 * std::round((samples.back().Mu - s.Mu) / 360);
     samples.push_back(s);
   }
-  const auto withinSpan = span == ElementsSpan::Penumbral ? PenumbraOnEarth : AxisOnEarth;
-  auto first = std::find_if(samples.begin(), samples.end(), withinSpan);
-  auto last = std::find_if(samples.rbegin(), samples.rend(), withinSpan).base();
+  auto first = std::find_if(samples.begin(), samples.end(), PenumbraOnEarth);
+  auto last = std::find_if(samples.rbegin(), samples.rend(), PenumbraOnEarth).base();
   if (first == samples.end()) {
-    // Nothing within the span: fit the hour around the closest approach.
+    // No penumbra on the Earth: fit the hour around the closest approach.
     first = std::min_element(samples.begin(), samples.end(), [](const ElementSample& a, const ElementSample& b) {
       return std::hypot(a.X, a.Y) < std::hypot(b.X, b.Y);
     });
     last = first + 1;
   }
-  // One sample more on either side, and enough of them for a cubic that
-  // follows the shadow between them.
-  do {
-    if (first != samples.begin()) --first;
-    if (last != samples.end()) ++last;
-  } while (last - first < kFewestSamples);
+  if (first != samples.begin()) --first;
+  if (last != samples.end()) ++last;
 
   const auto closest = std::min_element(first, last, [](const ElementSample& a, const ElementSample& b) {
     return std::hypot(a.X, a.Y) < std::hypot(b.X, b.Y);

@@ -23,12 +23,6 @@ double PolynomialAt(const std::array<double, N>& c, double t) {
   return sum;
 }
 
-// The hours the polynomials are fitted over: the whole time the penumbra
-// touches the Earth (as published), or only the time the shadow axis meets it,
-// where the central path and its limits lie and a cubic follows the axis far
-// more closely.
-enum class ElementsSpan { Penumbral, Central };
-
 struct BesselianElements {
   double T0 = 0;  // reference instant, dynamical time, Julian centuries since J2000 (a whole hour)
   // TD - UT in seconds. As in published elements, mu is the Greenwich hour
@@ -47,7 +41,7 @@ struct BesselianElements {
   std::array<double, 3> L2{};  // negative where the umbra reaches the plane
   double TanF1 = 0;
   double TanF2 = 0;
-  // The hours (t) of the span, the polynomials' range.
+  // The hours (t) over which the penumbra touches the Earth, the polynomials' range.
   double FirstHour = 0;
   double LastHour = 0;
 };
@@ -63,11 +57,10 @@ struct ElementsAtInstant {
 // The elements of the eclipse listed at `listed` (its clock reading taken as
 // universal time, as the local circumstances take it) from the fits of the
 // ephemeris the local circumstances use, with Delta-T and the ephemeris lag
-// and the Moon's radius for the umbra (Earth radii), fitted over the span.
+// and the Moon's radius for the umbra (Earth radii).
 BesselianElements ComputeBesselianElements(InstantTD listed, const DeltaTFigures& deltaT,
                                            double umbralLunarRadius = kLunarRadius,
-                                           Ephemeris ephemeris = Ephemeris::Standard,
-                                           ElementsSpan span = ElementsSpan::Penumbral);
+                                           Ephemeris ephemeris = Ephemeris::Standard);
 
 // The same for a catalogue date and hour with the Delta-T, lag and umbral
 // lunar radius that go with the ephemeris, as the central line and the local

@@ -84,8 +84,7 @@ double CentralDuration(const BesselianElements& elements, const GeographicPoint&
 
 std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
                                  Ephemeris ephemeris) {
-  const BesselianElements elements =
-      ComputeBesselianElements(listed, deltaT, umbralLunarRadius, ephemeris, ElementsSpan::Central);
+  const BesselianElements elements = ComputeBesselianElements(listed, deltaT, umbralLunarRadius, ephemeris);
   const double start = ScanCentre(listed) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;

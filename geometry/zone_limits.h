@@ -8,8 +8,7 @@
 // The northern and southern limits of the path of the central eclipse: the
 // lines on the flattened Earth where the umbra (or antumbra) just touches a
 // place, so that the central phase there lasts no time at all. Computed on the
-// 15-second grid of the central line from Besselian elements fitted over the
-// hours the shadow axis meets the Earth.
+// 15-second grid of the central line from the eclipse's Besselian elements.
 
 namespace vellmora {
 
