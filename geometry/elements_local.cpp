@@ -93,10 +93,8 @@ PlaneObserver GroundPointOnPlane(const ElementsAtInstant& e, const PlaneFrame& f
 
 PlaneFrame FrameOf(const ElementsAtInstant& e) {
   // The axis points to the east longitude -mu.
-  const double a = -e.HourAngle;
-  return {{-SinD(a), CosD(a), 0},
-          {-SinD(e.D) * CosD(a), -SinD(e.D) * SinD(a), CosD(e.D)},
-          {CosD(e.D) * CosD(a), CosD(e.D) * SinD(a), SinD(e.D)}};
+  const double sinA = SinD(-e.HourAngle), cosA = CosD(-e.HourAngle), sinD = SinD(e.D), cosD = CosD(e.D);
+  return {{-sinA, cosA, 0}, {-sinD * cosA, -sinD * sinA, cosD}, {cosD * cosA, cosD * sinA, sinD}};
 }
 
 std::optional<double> GroundHeight(const PlaneFrame& frame, double xi, double eta) {
