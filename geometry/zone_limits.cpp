@@ -15,7 +15,7 @@ constexpr double kSecondsPerHour = 3600;
 
 // The position angle of a limit point (radians from i towards j on the
 // fundamental plane) is sought by secant steps from the previous instant's
-// one, or from straight across the track; it lies no farther from the latter.
+// one, or from straight across the track, and within 30 degrees of the latter.
 constexpr double kFirstSecantStep = 1e-4;
 constexpr double kAngleConverged = 1e-9;
 constexpr int kLimitIterations = 12;
