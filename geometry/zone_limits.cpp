@@ -95,6 +95,7 @@ std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, 
     const double hour = HoursFromT0(elements, t);
     if (hour < elements.FirstHour || hour > elements.LastHour) continue;
     const ElementsAtInstant e = EvaluateElements(elements, hour);
+    if (e.X * e.X + e.Y * e.Y >= 1) continue;  // the axis passes the Earth's equatorial outline
     const PlaneFrame frame = FrameOf(e);
     const std::optional<double> axisHeight = GroundHeight(frame, e.X, e.Y);
     if (!axisHeight) continue;
