@@ -28,17 +28,19 @@ struct CrossSection {
   Vector3 Across;  // unit, horizontal, to the left of the path
 };
 
-std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, std::size_t i) {
+// centralKm: the central points Earth-fixed, in km.
+std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, const std::vector<Vector3>& centralKm,
+                                           std::size_t i) {
   if (steps.size() < 2) return std::nullopt;
   const std::size_t before = i == 0 ? 0 : i - 1;
   const std::size_t after = i + 1 == steps.size() ? i : i + 1;
   const Vector3 up = VerticalAt(steps[i].Central);
-  const Vector3 chord = Difference(EarthFixedKm(steps[after].Central), EarthFixedKm(steps[before].Central));
+  const Vector3 chord = Difference(centralKm[after], centralKm[before]);
   const double rise = DotProduct(chord, up);
   const Vector3 horizontal{chord.x - rise * up.x, chord.y - rise * up.y, chord.z - rise * up.z};
   if (VectorNorm(horizontal) == 0) return std::nullopt;
   const Vector3 along = Unit(horizontal);
-  return CrossSection{EarthFixedKm(steps[i].Central), along, CrossProduct(up, along)};
+  return CrossSection{centralKm[i], along, CrossProduct(up, along)};
 }
 
 // Where a limit line (the limit points of consecutive steps joined by straight
@@ -122,9 +124,11 @@ std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSectio
 void MeasureWidths(std::vector<ZoneStep>& steps) {
   const LimitLine northernLimit = LimitLineOf(steps, &ZoneStep::NorthernLimit);
   const LimitLine southernLimit = LimitLineOf(steps, &ZoneStep::SouthernLimit);
+  std::vector<Vector3> centralKm;
+  for (const ZoneStep& step : steps) centralKm.push_back(EarthFixedKm(step.Central));
   for (std::size_t i = 0; i < steps.size(); ++i) {
     steps[i].WidthKm.reset();
-    const std::optional<CrossSection> section = CrossSectionAt(steps, i);
+    const std::optional<CrossSection> section = CrossSectionAt(steps, centralKm, i);
     if (!section) continue;
     const std::optional<Crossing> north = NearestCrossing(northernLimit, *section, i);
     const std::optional<Crossing> south = NearestCrossing(southernLimit, *section, i);
