@@ -129,9 +129,9 @@ std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double x
 }
 
 std::optional<PlaneObserver> ConeEdgeOnGround(const ElementsAtInstant& e, const PlaneFrame& frame, double l,
-                                              double tanF, double theta) {
+                                              double tanF, double theta, double firstHeight) {
   const double cosTheta = std::cos(theta), sinTheta = std::sin(theta);
-  double zeta = 0;
+  double zeta = firstHeight;
   for (int n = 0; n < kHeightIterations; ++n) {
     const double radius = std::abs(l - zeta * tanF);
     const double xi = e.X + radius * cosTheta;

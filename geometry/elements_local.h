@@ -47,10 +47,11 @@ std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& elements, d
 
 // Where the edge of a shadow cone (radius l on the plane, slope tanF) meets
 // the ground at the angle theta (radians from i towards j) around the axis:
-// the radius there shrinks, or grows, with the ground's height zeta. None
-// where that edge lies off the Earth.
+// the radius there shrinks, or grows, with the ground's height zeta, sought
+// from firstHeight (that of an edge point nearby saves passes). None where
+// that edge lies off the Earth.
 std::optional<PlaneObserver> ConeEdgeOnGround(const ElementsAtInstant& elements, const PlaneFrame& frame, double l,
-                                              double tanF, double theta);
+                                              double tanF, double theta, double firstHeight = 0);
 
 // The eclipse at one place whether or not the Sun is up: t in hours from T0.
 struct ElementsEclipseAtPlace {

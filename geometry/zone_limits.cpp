@@ -47,7 +47,12 @@ double NorthwardAcrossTrack(const ElementsAtInstant& e, const PlaneObserver& axi
 // angle within reach of `across` satisfies the condition.
 std::optional<GeographicPoint> LimitPoint(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
                                           std::optional<double>& previous) {
-  const auto edgeAt = [&](double angle) { return ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle); };
+  double height = 0;  // of the last edge point, where the search for the next one starts
+  const auto edgeAt = [&](double angle) {
+    const std::optional<PlaneObserver> edge = ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle, height);
+    if (edge) height = edge->Zeta;
+    return edge;
+  };
   double angle0 = previous.value_or(across);
   double angle1 = angle0 + kFirstSecantStep;
   previous.reset();
