@@ -6,6 +6,7 @@
 #include "geometry/besselian_elements.h"
 #include "geometry/elements_local.h"
 #include "geometry/scan_grid.h"
+#include "geometry/solve_bracketed.h"
 #include "geometry/zone_width.h"
 
 namespace vellmora {
@@ -20,6 +21,7 @@ constexpr double kFirstSecantStep = 1e-4;
 constexpr double kAngleConverged = 1e-9;
 constexpr int kLimitIterations = 12;
 constexpr double kLargestTurnFromAcross = 30 * kRadiansPerDegree;
+constexpr int kBracketHalvings = 6;
 
 // Half the rate of change of the umbral contact function (the squared
 // distance from the axis less the squared radius of the umbra) of a ground
@@ -41,21 +43,25 @@ double NorthwardAcrossTrack(const ElementsAtInstant& e, const PlaneObserver& axi
   return vx >= 0 ? std::atan2(vx, -vy) : std::atan2(-vx, vy);
 }
 
-// The limit point on the side at position angle `across`, starting from
-// `previous` (the angle found at the instant before) and setting it to the
-// angle found. None when the umbra's edge leaves the Earth on the way or no
-// angle within reach of `across` satisfies the condition.
-std::optional<GeographicPoint> LimitPoint(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
-                                          std::optional<double>& previous) {
+// A limit point found: its position angle and the ground point there.
+struct LimitFound {
+  double Angle;
+  PlaneObserver Ground;
+};
+
+// The limit point by secant steps from the angle `start`. None when the
+// umbra's edge leaves the Earth on the way or a step leaves the reach of
+// `across`.
+std::optional<LimitFound> LimitBySecant(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
+                                        double start) {
   double height = 0;  // of the last edge point, where the search for the next one starts
   const auto edgeAt = [&](double angle) {
     const std::optional<PlaneObserver> edge = ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle, height);
     if (edge) height = edge->Zeta;
     return edge;
   };
-  double angle0 = previous.value_or(across);
+  double angle0 = start;
   double angle1 = angle0 + kFirstSecantStep;
-  previous.reset();
   const std::optional<PlaneObserver> edge0 = edgeAt(angle0);
   std::optional<PlaneObserver> edge1 = edgeAt(angle1);
   if (!edge0 || !edge1) return std::nullopt;
@@ -63,19 +69,53 @@ std::optional<GeographicPoint> LimitPoint(const ElementsAtInstant& e, const Plan
   double rate1 = UmbralContactRate(e, *edge1);
   for (int n = 0; n < kLimitIterations && rate1 != rate0; ++n) {
     const double angle2 = angle1 - rate1 * (angle1 - angle0) / (rate1 - rate0);
-    if (std::abs(std::remainder(angle2 - across, 2 * std::numbers::pi)) > kLargestTurnFromAcross) break;
+    if (std::abs(std::remainder(angle2 - across, 2 * std::numbers::pi)) > kLargestTurnFromAcross) return std::nullopt;
     const std::optional<PlaneObserver> edge2 = edgeAt(angle2);
-    if (!edge2) break;
-    if (std::abs(angle2 - angle1) < kAngleConverged) {
-      previous = angle2;
-      return PlaceInFrame(frame, edge2->Xi, edge2->Eta, edge2->Zeta);
-    }
+    if (!edge2) return std::nullopt;
+    if (std::abs(angle2 - angle1) < kAngleConverged) return LimitFound{angle2, *edge2};
     angle0 = angle1;
     rate0 = rate1;
     angle1 = angle2;
     rate1 = UmbralContactRate(e, *edge2);
   }
   return std::nullopt;
+}
+
+// The limit point within the reach of `across`, bracketed there: where the
+// reach runs over the Earth's limb its end is drawn in towards `across`. The
+// secant steps can miss it at the ends of a path, where the Sun is low and
+// the limit point lies far along the track from the central point.
+std::optional<LimitFound> LimitInBracket(const ElementsAtInstant& e, const PlaneFrame& frame, double across) {
+  const auto edgeAt = [&](double angle) { return ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle); };
+  double low = across - kLargestTurnFromAcross;
+  double high = across + kLargestTurnFromAcross;
+  for (int halving = 0; halving < kBracketHalvings && !edgeAt(low); ++halving) low = (low + across) / 2;
+  for (int halving = 0; halving < kBracketHalvings && !edgeAt(high); ++halving) high = (high + across) / 2;
+  bool offTheEarth = false;
+  const auto rate = [&](double angle) {
+    const std::optional<PlaneObserver> edge = edgeAt(angle);
+    if (!edge) offTheEarth = true;
+    return edge ? UmbralContactRate(e, *edge) : 0.0;
+  };
+  if (rate(low) * rate(high) >= 0 || offTheEarth) return std::nullopt;
+  const double angle = SolveBracketed(rate, low, high, kAngleConverged);
+  const std::optional<PlaneObserver> edge = edgeAt(angle);
+  if (offTheEarth || !edge) return std::nullopt;
+  return LimitFound{angle, *edge};
+}
+
+// The limit point on the side at position angle `across`, starting from
+// `previous` (the angle found at the instant before) and setting it to the
+// angle found. None when no angle within reach of `across` satisfies the
+// condition with the umbra's edge on the Earth.
+std::optional<GeographicPoint> LimitPoint(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
+                                          std::optional<double>& previous) {
+  std::optional<LimitFound> found = LimitBySecant(e, frame, across, previous.value_or(across));
+  if (!found) found = LimitInBracket(e, frame, across);
+  previous.reset();
+  if (!found) return std::nullopt;
+  previous = found->Angle;
+  return PlaceInFrame(frame, found->Ground.Xi, found->Ground.Eta, found->Ground.Zeta);
 }
 
 // Duration of the central phase at the central point, between its inner contacts.
