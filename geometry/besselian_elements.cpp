@@ -166,6 +166,7 @@ ElementsAtInstant EvaluateElements(const BesselianElements& elements, double t) 
   e.YRate = PolynomialRate(elements.Y, t);
   e.DRate = PolynomialRate(elements.D, t);
   e.MuRate = PolynomialRate(elements.Mu, t);
+  e.L2Rate = PolynomialRate(elements.L2, t);
   e.TanF1 = elements.TanF1;
   e.TanF2 = elements.TanF2;
   e.HourAngle = e.Mu - kSiderealDegreesPerSecond * elements.DeltaTSeconds;

@@ -49,7 +49,7 @@ struct BesselianElements {
 // The elements and their rates at one instant; rates per hour.
 struct ElementsAtInstant {
   double X = 0, Y = 0, D = 0, Mu = 0, L1 = 0, L2 = 0;
-  double XRate = 0, YRate = 0, DRate = 0, MuRate = 0;
+  double XRate = 0, YRate = 0, DRate = 0, MuRate = 0, L2Rate = 0;
   double TanF1 = 0, TanF2 = 0;
   double HourAngle = 0;  // of the axis at Greenwich at the universal time of the instant, degrees
 };

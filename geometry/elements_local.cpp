@@ -11,6 +11,10 @@ namespace {
 
 constexpr int kIterations = 8;
 constexpr double kConvergedHours = 1e-8;
+// The height of a point on a cone's edge settles by a factor of about tan f
+// times the ground's slope seen from the Sun in each pass.
+constexpr int kHeightIterations = 30;
+constexpr double kConvergedHeight = 1e-10;  // under a millimetre
 
 // The observer relative to the shadow axis at t: offset (u, v) from the axis
 // and its rate (a, b) per hour.
@@ -30,6 +34,24 @@ RelativeMotion MotionAt(const BesselianElements& elements, const SiteCoordinates
   r.A = r.Elements.XRate - r.Observer.XiRate;
   r.B = r.Elements.YRate - r.Observer.EtaRate;
   return r;
+}
+
+// A point of the ground at (xi, eta, zeta) and its rates as the Earth turns,
+// with the sine and cosine of d.
+PlaneObserver MovingWithTheEarth(const ElementsAtInstant& e, double sinD, double cosD, double xi, double eta,
+                                 double zeta) {
+  const double muRate = e.MuRate * kRadiansPerDegree;
+  const double dRate = e.DRate * kRadiansPerDegree;
+  PlaneObserver o;
+  o.Xi = xi;
+  o.Eta = eta;
+  o.Zeta = zeta;
+  // The distance from the Earth's axis times the cosine of the hour angle.
+  const double rhoCosPhiCosH = zeta * cosD - eta * sinD;
+  o.XiRate = muRate * rhoCosPhiCosH;
+  o.EtaRate = muRate * xi * sinD - dRate * zeta;
+  o.ZetaRate = -muRate * xi * cosD + dRate * eta;
+  return o;
 }
 
 double PenumbraAt(const RelativeMotion& r) { return r.Elements.L1 - r.Observer.Zeta * r.Elements.TanF1; }
@@ -60,26 +82,27 @@ std::optional<double> ContactHour(const BesselianElements& elements, const SiteC
 PlaneObserver ObserverOnPlane(const ElementsAtInstant& e, const SiteCoordinates& site, double longitudeEast) {
   const double h = e.HourAngle + longitudeEast;
   const double sinH = SinD(h), cosH = CosD(h), sinD = SinD(e.D), cosD = CosD(e.D);
-  PlaneObserver o;
-  o.Xi = site.RhoCosPhi * sinH;
-  o.Eta = site.RhoSinPhi * cosD - site.RhoCosPhi * cosH * sinD;
-  o.Zeta = site.RhoSinPhi * sinD + site.RhoCosPhi * cosH * cosD;
-  const double muRate = e.MuRate * kRadiansPerDegree;
-  const double dRate = e.DRate * kRadiansPerDegree;
-  o.XiRate = muRate * site.RhoCosPhi * cosH;
-  o.EtaRate = muRate * o.Xi * sinD - dRate * o.Zeta;
-  o.ZetaRate = -muRate * o.Xi * cosD + dRate * o.Eta;
-  return o;
+  return MovingWithTheEarth(e, sinD, cosD, site.RhoCosPhi * sinH, site.RhoSinPhi * cosD - site.RhoCosPhi * cosH * sinD,
+                            site.RhoSinPhi * sinD + site.RhoCosPhi * cosH * cosD);
 }
 
-std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double xi, double eta) {
-  // The frame in Earth-fixed axes: the axis points to the east longitude -mu.
-  const double a = -e.HourAngle;
-  const Vector3 i{-SinD(a), CosD(a), 0};
-  const Vector3 j{-SinD(e.D) * CosD(a), -SinD(e.D) * SinD(a), CosD(e.D)};
-  const Vector3 k{CosD(e.D) * CosD(a), CosD(e.D) * SinD(a), SinD(e.D)};
+PlaneObserver GroundPointOnPlane(const ElementsAtInstant& e, const PlaneFrame& frame, double xi, double eta,
+                                 double zeta) {
+  return MovingWithTheEarth(e, frame.K.z, frame.J.z, xi, eta, zeta);
+}
+
+PlaneFrame FrameOf(const ElementsAtInstant& e) {
+  // The axis points to the east longitude -mu.
+  const double sinA = SinD(-e.HourAngle), cosA = CosD(-e.HourAngle), sinD = SinD(e.D), cosD = CosD(e.D);
+  return {{-sinA, cosA, 0}, {-sinD * cosA, -sinD * sinA, cosD}, {cosD * cosA, cosD * sinA, sinD}};
+}
+
+std::optional<double> GroundHeight(const PlaneFrame& frame, double xi, double eta) {
   // r = xi i + eta j + zeta k on the ellipsoid x^2 + y^2 + z^2 / (1 - e^2) = 1:
   // a quadratic in zeta, whose larger root is on the side facing the Sun.
+  const Vector3& i = frame.I;
+  const Vector3& j = frame.J;
+  const Vector3& k = frame.K;
   const Vector3 p{xi * i.x + eta * j.x, xi * i.y + eta * j.y, xi * i.z + eta * j.z};
   const double w = 1 / kPolarRadiusRatioSquared;
   const double qa = k.x * k.x + k.y * k.y + w * k.z * k.z;
@@ -87,8 +110,38 @@ std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double x
   const double qc = p.x * p.x + p.y * p.y + w * p.z * p.z - 1;
   const double discriminant = qb * qb - 4 * qa * qc;
   if (discriminant < 0) return std::nullopt;
-  const double zeta = (-qb + std::sqrt(discriminant)) / (2 * qa);
-  return PlaceBelow({p.x + zeta * k.x, p.y + zeta * k.y, p.z + zeta * k.z});
+  return (-qb + std::sqrt(discriminant)) / (2 * qa);
+}
+
+GeographicPoint PlaceInFrame(const PlaneFrame& frame, double xi, double eta, double zeta) {
+  const Vector3& i = frame.I;
+  const Vector3& j = frame.J;
+  const Vector3& k = frame.K;
+  return PlaceBelow(
+      {xi * i.x + eta * j.x + zeta * k.x, xi * i.y + eta * j.y + zeta * k.y, xi * i.z + eta * j.z + zeta * k.z});
+}
+
+std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& e, double xi, double eta) {
+  const PlaneFrame frame = FrameOf(e);
+  const std::optional<double> zeta = GroundHeight(frame, xi, eta);
+  if (!zeta) return std::nullopt;
+  return PlaceInFrame(frame, xi, eta, *zeta);
+}
+
+std::optional<PlaneObserver> ConeEdgeOnGround(const ElementsAtInstant& e, const PlaneFrame& frame, double l,
+                                              double tanF, double theta, double firstHeight) {
+  const double cosTheta = std::cos(theta), sinTheta = std::sin(theta);
+  double zeta = firstHeight;
+  for (int n = 0; n < kHeightIterations; ++n) {
+    const double radius = std::abs(l - zeta * tanF);
+    const double xi = e.X + radius * cosTheta;
+    const double eta = e.Y + radius * sinTheta;
+    const std::optional<double> height = GroundHeight(frame, xi, eta);
+    if (!height) return std::nullopt;
+    if (std::abs(*height - zeta) < kConvergedHeight) return GroundPointOnPlane(e, frame, xi, eta, *height);
+    zeta = *height;
+  }
+  return std::nullopt;
 }
 
 ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const SiteCoordinates& site,
@@ -122,6 +175,12 @@ ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const S
   return eclipse;
 }
 
+std::array<std::optional<double>, 2> InnerContactHours(const BesselianElements& elements, const SiteCoordinates& site,
+                                                       double longitudeEast, double maximumHour) {
+  return {ContactHour(elements, site, longitudeEast, maximumHour, -1, UmbraAt),
+          ContactHour(elements, site, longitudeEast, maximumHour, +1, UmbraAt)};
+}
+
 LocalCircumstancesResult LocalCircumstancesFromElements(const BesselianElements& elements, double latitude,
                                                         double longitudeEast) {
   const SiteCoordinates site = GeocentricSite(latitude);
@@ -138,10 +197,9 @@ LocalCircumstancesResult LocalCircumstancesFromElements(const BesselianElements&
   result.Contacts[0] = UniversalTimeAt(elements, eclipse.First->Hour);
   result.Contacts[3] = UniversalTimeAt(elements, eclipse.Last->Hour);
   if (phase.Kind != LocalEclipseKind::Partial) {
-    for (int sign : {-1, +1}) {
-      const std::optional<double> hour = ContactHour(elements, site, longitudeEast, eclipse.MaximumHour, sign, UmbraAt);
-      if (hour) result.Contacts[sign < 0 ? 1 : 2] = UniversalTimeAt(elements, *hour);
-    }
+    const auto inner = InnerContactHours(elements, site, longitudeEast, eclipse.MaximumHour);
+    if (inner[0]) result.Contacts[1] = UniversalTimeAt(elements, *inner[0]);
+    if (inner[1]) result.Contacts[2] = UniversalTimeAt(elements, *inner[1]);
   }
   return result;
 }

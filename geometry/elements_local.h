@@ -22,9 +22,36 @@ struct PlaneObserver {
 
 PlaneObserver ObserverOnPlane(const ElementsAtInstant& elements, const SiteCoordinates& site, double longitudeEast);
 
+// The axes i, j, k of the fundamental plane in Earth-fixed coordinates.
+struct PlaneFrame {
+  Vector3 I, J, K;
+};
+
+PlaneFrame FrameOf(const ElementsAtInstant& elements);
+
+// The same as ObserverOnPlane for a point of the ground given by its
+// coordinates on the plane: their rates as the Earth turns it under the shadow.
+PlaneObserver GroundPointOnPlane(const ElementsAtInstant& elements, const PlaneFrame& frame, double xi, double eta,
+                                 double zeta);
+
+// The height zeta above the plane of the ground on the Earth's day side below
+// the point (xi, eta); none where the point lies off the Earth's outline.
+std::optional<double> GroundHeight(const PlaneFrame& frame, double xi, double eta);
+
+// The place at the point (xi, eta, zeta) of the ground.
+GeographicPoint PlaceInFrame(const PlaneFrame& frame, double xi, double eta, double zeta);
+
 // The place on the Earth's day side below the point (xi, eta) of the
 // fundamental plane; none where the point lies off the Earth's outline.
 std::optional<GeographicPoint> PlaceOnPlane(const ElementsAtInstant& elements, double xi, double eta);
+
+// Where the edge of a shadow cone (radius l on the plane, slope tanF) meets
+// the ground at the angle theta (radians from i towards j) around the axis:
+// the radius there shrinks, or grows, with the ground's height zeta, sought
+// from firstHeight (that of an edge point nearby saves passes). None where
+// that edge lies off the Earth.
+std::optional<PlaneObserver> ConeEdgeOnGround(const ElementsAtInstant& elements, const PlaneFrame& frame, double l,
+                                              double tanF, double theta, double firstHeight = 0);
 
 // The eclipse at one place whether or not the Sun is up: t in hours from T0.
 struct ElementsEclipseAtPlace {
@@ -53,6 +80,11 @@ struct ElementsEclipseAtPlace {
 // steps); the contacts are sought only when asked for.
 ElementsEclipseAtPlace EclipseAtPlace(const BesselianElements& elements, const SiteCoordinates& site,
                                       double longitudeEast, double startHour = 0, bool withContacts = true);
+
+// Second and third contact at a place (hours from T0), sought from the hour
+// of its maximum; either is none where the umbra or antumbra misses the place.
+std::array<std::optional<double>, 2> InnerContactHours(const BesselianElements& elements, const SiteCoordinates& site,
+                                                       double longitudeEast, double maximumHour);
 
 // The local circumstances (times in universal time, Julian centuries since
 // J2000) at a geodetic latitude and EAST longitude, from the elements.

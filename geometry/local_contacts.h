@@ -5,7 +5,8 @@
 #include "ephem/ephemeris.h"
 #include "geometry/contact_function.h"
 
-// The parts of the local circumstances that the zone limits share with them.
+// The fits of the local circumstances, which the Besselian elements share, and
+// their inner contacts.
 
 namespace vellmora {
 

@@ -1,13 +1,10 @@
 #include "geometry/zone_limits.h"
 
-#include <array>
 #include <cmath>
-#include <utility>
+#include <numbers>
 
-#include "ephem/deltat.h"
-#include "ephem/timlib.h"
-#include "geometry/contact_function.h"
-#include "geometry/local_contacts.h"
+#include "geometry/besselian_elements.h"
+#include "geometry/elements_local.h"
 #include "geometry/scan_grid.h"
 #include "geometry/solve_bracketed.h"
 #include "geometry/zone_width.h"
@@ -15,182 +12,145 @@
 namespace vellmora {
 namespace {
 
-// Half the span of the central differences that give the rate of change of a
-// place's contact function.
-constexpr double kRateHalfSpan = CenturiesOfSeconds(10);
+constexpr double kSecondsPerHour = 3600;
 
-// How far either side of the first guess the position angle of a limit point
-// is sought, and how precisely (degrees).
-constexpr double kAngleBracket = 30;
-constexpr double kAngleTolerance = 1e-9;
+// The position angle of a limit point (radians from i towards j on the
+// fundamental plane) is sought by secant steps from the previous instant's
+// one, or from straight across the track, and within 30 degrees of the latter.
+constexpr double kFirstSecantStep = 1e-4;
+constexpr double kAngleConverged = 1e-9;
+constexpr int kLimitIterations = 12;
+constexpr double kLargestTurnFromAcross = 30 * kRadiansPerDegree;
+constexpr int kBracketHalvings = 6;
 
-double NormalisedLongitude(double degrees) {
-  double longitude = std::fmod(degrees, 360.0);
-  if (longitude > 180) longitude -= 360;
-  if (longitude <= -180) longitude += 360;
-  return longitude;
+// Half the rate of change of the umbral contact function (the squared
+// distance from the axis less the squared radius of the umbra) of a ground
+// point: a limit point is a point on the umbra's edge where it is zero, so
+// that the edge touches the place and leaves it again at once.
+double UmbralContactRate(const ElementsAtInstant& e, const PlaneObserver& ground) {
+  const double radius = e.L2 - ground.Zeta * e.TanF2;
+  const double radiusRate = e.L2Rate - ground.ZetaRate * e.TanF2;
+  return (e.X - ground.Xi) * (e.XRate - ground.XiRate) + (e.Y - ground.Eta) * (e.YRate - ground.EtaRate) -
+         radius * radiusRate;
 }
 
-Vector3 Combination(double a, const Vector3& u, double b, const Vector3& v, double c, const Vector3& w) {
-  return {a * u.x + b * v.x + c * w.x, a * u.y + b * v.y + c * w.y, a * u.z + b * v.z + c * w.z};
+// Position angle (radians) across the shadow's track towards the north:
+// perpendicular to the axis's motion relative to the ground point under it,
+// on the side of +j.
+double NorthwardAcrossTrack(const ElementsAtInstant& e, const PlaneObserver& axisPoint) {
+  const double vx = e.XRate - axisPoint.XiRate;
+  const double vy = e.YRate - axisPoint.EtaRate;
+  return vx >= 0 ? std::atan2(vx, -vy) : std::atan2(-vx, vy);
 }
 
-// The point of the ellipsoid on the Sun's side whose projection onto the
-// fundamental plane is (xi, eta); none off the Earth's disc. Equatorial
-// coordinates in Earth radii.
-std::optional<Vector3> SunwardSurfacePoint(const ShadowElements& elements, double xi, double eta) {
-  const Vector3 p = Combination(xi, elements.i, eta, elements.j, 0, elements.k);
-  const Vector3& k = elements.k;
-  const auto metric = [](const Vector3& a, const Vector3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z / kPolarRadiusRatioSquared;
-  };
-  const double a = metric(k, k);
-  const double b = metric(p, k);
-  const double c = metric(p, p) - 1;
-  const double discriminant = b * b - a * c;
-  if (discriminant < 0) return std::nullopt;
-  const double zeta = (-b + std::sqrt(discriminant)) / a;
-  return Combination(xi, elements.i, eta, elements.j, zeta, elements.k);
-}
-
-// The place under an equatorial surface point at the universal time t.
-GeographicPoint PlaceAt(const Vector3& equatorial, double t) {
-  GeographicPoint place = PlaceBelow(equatorial);
-  const double greenwichSiderealDegrees = 15 * LocalSiderealTime(MJDFromCenturies(t), 0);
-  place.LongitudeEast = NormalisedLongitude(place.LongitudeEast - greenwichSiderealDegrees);
-  return place;
-}
-
-// Everything of one scan: the fits and Delta-T as the local circumstances
-// take them, so that both see the same shadow, and the umbra's lunar radius.
-struct ZoneModel {
-  LocalFits Fits;
-  DeltaTFigures DeltaT;
-  double UmbralLunarRadius;
-
-  ShadowElements At(double t) const { return ComputeShadowElements(Fits.Moon, Fits.Sun, DeltaT, t, UmbralLunarRadius); }
-
-  LocalEclipseSetting For(const GeographicPoint& place) const {
-    return {Fits.Moon, Fits.Sun, DeltaT, -place.LongitudeEast, GeocentricSite(place.Latitude), UmbralLunarRadius};
-  }
+// A limit point found: its position angle and the ground point there.
+struct LimitFound {
+  double Angle;
+  PlaneObserver Ground;
 };
 
-// The shadow at one step and just before and after it.
-struct StepShadow {
-  double Instant;
-  ShadowElements Now;
-  ShadowElements Earlier;  // at Instant - kRateHalfSpan
-  ShadowElements Later;    // at Instant + kRateHalfSpan
-};
-
-StepShadow ShadowAround(const ZoneModel& model, double t, const ShadowElements& now) {
-  return {t, now, model.At(t - kRateHalfSpan), model.At(t + kRateHalfSpan)};
-}
-
-// The rate of change of the place's umbral contact function at the step: a
-// limit point is a place on the umbra's edge where it is zero, so that the edge
-// touches the place and leaves it again at once.
-double UmbralContactRate(const StepShadow& shadow, const GeographicPoint& place) {
-  const SiteCoordinates site = GeocentricSite(place.Latitude);
-  const auto contact = [&](const ShadowElements& elements, double instant) {
-    return ContactFunction(elements, ObserverCoordinates(elements, instant, -place.LongitudeEast, site),
-                           ContactMode::Umbral);
+// The limit point by secant steps from the angle `start`. None when the
+// umbra's edge leaves the Earth on the way or a step leaves the reach of
+// `across`.
+std::optional<LimitFound> LimitBySecant(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
+                                        double start) {
+  double height = 0;  // of the last edge point, where the search for the next one starts
+  const auto edgeAt = [&](double angle) {
+    const std::optional<PlaneObserver> edge = ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle, height);
+    if (edge) height = edge->Zeta;
+    return edge;
   };
-  return (contact(shadow.Later, shadow.Instant + kRateHalfSpan) -
-          contact(shadow.Earlier, shadow.Instant - kRateHalfSpan)) /
-         (2 * kRateHalfSpan);
-}
-
-// The place on the umbra's edge at position angle q (degrees from i towards j
-// on the fundamental plane). The umbra's radius depends on the place's height
-// zeta above the plane, so place and radius are found together.
-std::optional<GeographicPoint> UmbraEdgePlace(const ShadowElements& elements, double t, double q) {
-  constexpr int kMaxPasses = 30;
-  double zeta = 0;
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
-    const double radius = std::abs(elements.l2 - zeta * TanD(elements.f2));
-    const std::optional<Vector3> point =
-        SunwardSurfacePoint(elements, elements.x + radius * CosD(q), elements.y + radius * SinD(q));
-    if (!point) return std::nullopt;
-    const double nextZeta = DotProduct(*point, elements.k);
-    if (std::abs(nextZeta - zeta) < 1e-13) return PlaceAt(*point, t);
-    zeta = nextZeta;
+  double angle0 = start;
+  double angle1 = angle0 + kFirstSecantStep;
+  const std::optional<PlaneObserver> edge0 = edgeAt(angle0);
+  std::optional<PlaneObserver> edge1 = edgeAt(angle1);
+  if (!edge0 || !edge1) return std::nullopt;
+  double rate0 = UmbralContactRate(e, *edge0);
+  double rate1 = UmbralContactRate(e, *edge1);
+  for (int n = 0; n < kLimitIterations && rate1 != rate0; ++n) {
+    const double angle2 = angle1 - rate1 * (angle1 - angle0) / (rate1 - rate0);
+    if (std::abs(std::remainder(angle2 - across, 2 * std::numbers::pi)) > kLargestTurnFromAcross) return std::nullopt;
+    const std::optional<PlaneObserver> edge2 = edgeAt(angle2);
+    if (!edge2) return std::nullopt;
+    if (std::abs(angle2 - angle1) < kAngleConverged) return LimitFound{angle2, *edge2};
+    angle0 = angle1;
+    rate0 = rate1;
+    angle1 = angle2;
+    rate1 = UmbralContactRate(e, *edge2);
   }
   return std::nullopt;
 }
 
-// The limit point on one side of the path: the position angle near `guess`
-// at which the edge place's contact function stops changing. None when the
-// edge leaves the Earth there or no such angle lies within the bracket.
-std::optional<GeographicPoint> LimitPoint(const StepShadow& shadow, double guess) {
-  const ShadowElements& elements = shadow.Now;
-  const double t = shadow.Instant;
+// The limit point within the reach of `across`, bracketed there: where the
+// reach runs over the Earth's limb its end is drawn in towards `across`. The
+// secant steps can miss it at the ends of a path, where the Sun is low and
+// the limit point lies far along the track from the central point.
+std::optional<LimitFound> LimitInBracket(const ElementsAtInstant& e, const PlaneFrame& frame, double across) {
+  const auto edgeAt = [&](double angle) { return ConeEdgeOnGround(e, frame, e.L2, e.TanF2, angle); };
+  double low = across - kLargestTurnFromAcross;
+  double high = across + kLargestTurnFromAcross;
+  for (int halving = 0; halving < kBracketHalvings && !edgeAt(low); ++halving) low = (low + across) / 2;
+  for (int halving = 0; halving < kBracketHalvings && !edgeAt(high); ++halving) high = (high + across) / 2;
   bool offTheEarth = false;
-  const auto rate = [&](double q) {
-    const std::optional<GeographicPoint> place = UmbraEdgePlace(elements, t, q);
-    if (!place) {
-      offTheEarth = true;
-      return 0.0;
-    }
-    return UmbralContactRate(shadow, *place);
+  const auto rate = [&](double angle) {
+    const std::optional<PlaneObserver> edge = edgeAt(angle);
+    if (!edge) offTheEarth = true;
+    return edge ? UmbralContactRate(e, *edge) : 0.0;
   };
-  // Where the bracket reaches over the limb, it is drawn in towards the guess.
-  double low = guess - kAngleBracket;
-  double high = guess + kAngleBracket;
-  for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, low); ++halving) low = (low + guess) / 2;
-  for (int halving = 0; halving < 6 && !UmbraEdgePlace(elements, t, high); ++halving) high = (high + guess) / 2;
-  const double rateLow = rate(low);
-  const double rateHigh = rate(high);
-  if (offTheEarth || rateLow * rateHigh >= 0) return std::nullopt;
-  const double q = SolveBracketed(rate, low, high, kAngleTolerance);
-  if (offTheEarth) return std::nullopt;
-  return UmbraEdgePlace(elements, t, q);
+  if (rate(low) * rate(high) >= 0 || offTheEarth) return std::nullopt;
+  const double angle = SolveBracketed(rate, low, high, kAngleConverged);
+  const std::optional<PlaneObserver> edge = edgeAt(angle);
+  if (offTheEarth || !edge) return std::nullopt;
+  return LimitFound{angle, *edge};
 }
 
-// Position angle (degrees) across the shadow's track on the fundamental plane
-// towards the north: perpendicular to the axis's motion relative to the
-// place under it, on the side of +j.
-double NorthwardAcrossTrack(const StepShadow& shadow, const GeographicPoint& central) {
-  const SiteCoordinates site = GeocentricSite(central.Latitude);
-  const auto offset = [&](const ShadowElements& elements, double instant) {
-    const ObserverPosition observer = ObserverCoordinates(elements, instant, -central.LongitudeEast, site);
-    return std::pair{elements.x - observer.xi, elements.y - observer.eta};
-  };
-  const auto [xLater, yLater] = offset(shadow.Later, shadow.Instant + kRateHalfSpan);
-  const auto [xEarlier, yEarlier] = offset(shadow.Earlier, shadow.Instant - kRateHalfSpan);
-  const double vx = xLater - xEarlier;
-  const double vy = yLater - yEarlier;
-  return vx >= 0 ? ArcTan2D(vx, -vy) : ArcTan2D(-vx, vy);
+// The limit point on the side at position angle `across`, starting from
+// `previous` (the angle found at the instant before) and setting it to the
+// angle found. None when no angle within reach of `across` satisfies the
+// condition with the umbra's edge on the Earth.
+std::optional<GeographicPoint> LimitPoint(const ElementsAtInstant& e, const PlaneFrame& frame, double across,
+                                          std::optional<double>& previous) {
+  std::optional<LimitFound> found = LimitBySecant(e, frame, across, previous.value_or(across));
+  if (!found) found = LimitInBracket(e, frame, across);
+  previous.reset();
+  if (!found) return std::nullopt;
+  previous = found->Angle;
+  return PlaceInFrame(frame, found->Ground.Xi, found->Ground.Eta, found->Ground.Zeta);
 }
 
-// Duration of the central phase at the central point, from its inner contacts
-// found as the local circumstances find them.
-double CentralDuration(const ZoneModel& model, const GeographicPoint& central, double t) {
-  const std::array<double, 2> inner = InnerContacts(model.For(central), t);
-  return (inner[1] - inner[0]) * kSecondsPerJulianCentury;
+// Duration of the central phase at the central point, between its inner contacts.
+double CentralDuration(const BesselianElements& elements, const GeographicPoint& central, double hour) {
+  const auto inner = InnerContactHours(elements, GeocentricSite(central.Latitude), central.LongitudeEast, hour);
+  if (!inner[0] || !inner[1]) return 0;
+  return (*inner[1] - *inner[0]) * kSecondsPerHour;
 }
 
 }  // namespace
 
 std::vector<ZoneStep> ZoneLimits(InstantTD listed, const DeltaTFigures& deltaT, double umbralLunarRadius,
                                  Ephemeris ephemeris) {
-  const ZoneModel model{FitsAroundListedInstant(listed, ephemeris), deltaT, umbralLunarRadius};
+  const BesselianElements elements = ComputeBesselianElements(listed, deltaT, umbralLunarRadius, ephemeris);
   const double start = ScanCentre(listed) - kScanHalfSpan;
 
   std::vector<ZoneStep> steps;
+  std::optional<double> northAngle;
+  std::optional<double> southAngle;
   for (int n = 0; n < kScanSteps; ++n) {
     const double t = start + n * kScanStep;
-    const ShadowElements elements = model.At(t);
-    const std::optional<Vector3> axisPoint = SunwardSurfacePoint(elements, elements.x, elements.y);
-    if (!axisPoint) continue;
-    const StepShadow shadow = ShadowAround(model, t, elements);
+    const double hour = HoursFromT0(elements, t);
+    if (hour < elements.FirstHour || hour > elements.LastHour) continue;
+    const ElementsAtInstant e = EvaluateElements(elements, hour);
+    if (e.X * e.X + e.Y * e.Y >= 1) continue;  // the axis passes the Earth's equatorial outline
+    const PlaneFrame frame = FrameOf(e);
+    const std::optional<double> axisHeight = GroundHeight(frame, e.X, e.Y);
+    if (!axisHeight) continue;
     ZoneStep step;
     step.Instant = t;
-    step.Central = PlaceAt(*axisPoint, t);
-    const double north = NorthwardAcrossTrack(shadow, step.Central);
-    step.NorthernLimit = LimitPoint(shadow, north);
-    step.SouthernLimit = LimitPoint(shadow, north + 180);
-    step.CentralDurationSeconds = CentralDuration(model, step.Central, t);
+    step.Central = PlaceInFrame(frame, e.X, e.Y, *axisHeight);
+    const double north = NorthwardAcrossTrack(e, GroundPointOnPlane(e, frame, e.X, e.Y, *axisHeight));
+    step.NorthernLimit = LimitPoint(e, frame, north, northAngle);
+    step.SouthernLimit = LimitPoint(e, frame, north + std::numbers::pi, southAngle);
+    step.CentralDurationSeconds = CentralDuration(elements, step.Central, hour);
     steps.push_back(step);
   }
   MeasureWidths(steps);

@@ -6,9 +6,9 @@
 #include "geometry/zone_step.h"
 
 // The northern and southern limits of the path of the central eclipse: the
-// lines on the flattened Earth where the umbra (or antumbra) of the local
-// circumstances just touches a place, so that the central phase there lasts
-// no time at all. Computed on the 15-second grid of the central line.
+// lines on the flattened Earth where the umbra (or antumbra) just touches a
+// place, so that the central phase there lasts no time at all. Computed on the
+// 15-second grid of the central line from the eclipse's Besselian elements.
 
 namespace vellmora {
 

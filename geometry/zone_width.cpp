@@ -9,6 +9,10 @@ namespace {
 // Limit lines farther than this (chord) from the central point do not count
 // as crossed: the plane of the crossing only stands for the ground nearby.
 constexpr double kFarthestCrossingKm = 1500;
+// Within that reach a point of the ground lies less than 1 % below the
+// horizontal plane of the central point, relative to its distance.
+constexpr double kNoNearerBeyond = 1.05;
+constexpr double kNoNearerMarginKm = 1;
 
 Vector3 Difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
@@ -24,17 +28,19 @@ struct CrossSection {
   Vector3 Across;  // unit, horizontal, to the left of the path
 };
 
-std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, std::size_t i) {
+// centralKm: the central points Earth-fixed, in km.
+std::optional<CrossSection> CrossSectionAt(const std::vector<ZoneStep>& steps, const std::vector<Vector3>& centralKm,
+                                           std::size_t i) {
   if (steps.size() < 2) return std::nullopt;
   const std::size_t before = i == 0 ? 0 : i - 1;
   const std::size_t after = i + 1 == steps.size() ? i : i + 1;
   const Vector3 up = VerticalAt(steps[i].Central);
-  const Vector3 chord = Difference(EarthFixedKm(steps[after].Central), EarthFixedKm(steps[before].Central));
+  const Vector3 chord = Difference(centralKm[after], centralKm[before]);
   const double rise = DotProduct(chord, up);
   const Vector3 horizontal{chord.x - rise * up.x, chord.y - rise * up.y, chord.z - rise * up.z};
   if (VectorNorm(horizontal) == 0) return std::nullopt;
   const Vector3 along = Unit(horizontal);
-  return CrossSection{EarthFixedKm(steps[i].Central), along, CrossProduct(up, along)};
+  return CrossSection{centralKm[i], along, CrossProduct(up, along)};
 }
 
 // Where a limit line (the limit points of consecutive steps joined by straight
@@ -62,9 +68,17 @@ LimitLine LimitLineOf(const std::vector<ZoneStep>& steps, std::optional<Geograph
   return line;
 }
 
+// The least distance of a segment's points from a point: no less than this.
+double SegmentDistanceAtLeast(const Vector3& a, const Vector3& b, const Vector3& from) {
+  return (VectorNorm(Difference(a, from)) + VectorNorm(Difference(b, from)) - VectorNorm(Difference(a, b))) / 2;
+}
+
 // Segments are examined outwards from the step of the central point, each way
 // until a segment lies wholly beyond kFarthestCrossingKm: a limit line does not
-// come back within reach farther along.
+// come back within reach farther along. A segment whose points all lie farther
+// than kNoNearerBeyond times the nearest crossing so far cannot cross nearer
+// (the distance across makes up all of a crossing's distance but its drop below
+// the horizontal plane), so the search ends there too.
 std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSection& section, std::size_t from) {
   std::optional<Crossing> nearest;
   const auto withinReach = [&](const Vector3& point) {
@@ -77,6 +91,10 @@ std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSectio
     const Vector3& previous = line.Points[n - 1];
     const Vector3& here = line.Points[n];
     if (!withinReach(previous) && !withinReach(here)) return false;
+    if (nearest && SegmentDistanceAtLeast(previous, here, section.Origin) >
+                       kNoNearerBeyond * std::abs(nearest->Across) + kNoNearerMarginKm) {
+      return false;
+    }
     const double along0 = DotProduct(Difference(previous, section.Origin), section.Along);
     const double along1 = DotProduct(Difference(here, section.Origin), section.Along);
     if ((along0 <= 0) == (along1 <= 0)) return true;
@@ -89,9 +107,14 @@ std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSectio
     }
     return true;
   };
-  for (std::size_t n = std::max<std::size_t>(from, 1); n < line.Points.size() && examine(n); ++n) {
-  }
-  for (std::size_t n = std::min(from, line.Points.size() - 1); n >= 1 && examine(n); --n) {
+  // Both ways in turn, so that the first crossing, wherever it lies, soon bounds the search.
+  std::size_t later = std::max<std::size_t>(from, 1);
+  std::size_t earlier = std::min(from, line.Points.size() - 1);
+  bool onwards = later < line.Points.size();
+  bool backwards = earlier >= 1;
+  while (onwards || backwards) {
+    if (onwards) onwards = examine(later) && ++later < line.Points.size();
+    if (backwards) backwards = examine(earlier) && --earlier >= 1;
   }
   return nearest;
 }
@@ -101,9 +124,11 @@ std::optional<Crossing> NearestCrossing(const LimitLine& line, const CrossSectio
 void MeasureWidths(std::vector<ZoneStep>& steps) {
   const LimitLine northernLimit = LimitLineOf(steps, &ZoneStep::NorthernLimit);
   const LimitLine southernLimit = LimitLineOf(steps, &ZoneStep::SouthernLimit);
+  std::vector<Vector3> centralKm;
+  for (const ZoneStep& step : steps) centralKm.push_back(EarthFixedKm(step.Central));
   for (std::size_t i = 0; i < steps.size(); ++i) {
     steps[i].WidthKm.reset();
-    const std::optional<CrossSection> section = CrossSectionAt(steps, i);
+    const std::optional<CrossSection> section = CrossSectionAt(steps, centralKm, i);
     if (!section) continue;
     const std::optional<Crossing> north = NearestCrossing(northernLimit, *section, i);
     const std::optional<Crossing> south = NearestCrossing(southernLimit, *section, i);

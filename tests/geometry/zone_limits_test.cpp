@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -119,6 +120,21 @@ TEST(ZoneLimits, ALimitThatTheShadowsEdgeDoesNotReachIsMissing) {
     if (step.SouthernLimit) ++southern;
   }
   EXPECT_GT(southern, static_cast<int>(steps.size()) / 2);
+}
+
+TEST(ZoneLimits, ALimitPointFarAlongTheTrackAtSunriseIsFound) {
+  // 2 August 1133 with the precise ephemeris, 10:40:15 UT: the northern limit
+  // point lies 780 km from the central point, behind it along the track; the
+  // earlier root search on the contact function found it at 53.7869 N, 91.5702 W.
+  const std::vector<ZoneStep> steps = ZoneLimits(InstantTD::FromCalendar(2, 8, 1133, HoursOf(12, 21, 44)),
+                                                 EclipseDeltaT(Ephemeris::Precise, 2, 8, 1133),
+                                                 UmbralLunarRadiusOf(Ephemeris::Precise), Ephemeris::Precise);
+  const auto step = std::find_if(steps.begin(), steps.end(), [](const ZoneStep& s) {
+    return std::abs(JulianDateFromCenturies(s.Instant) - 2135099.944618) < 1e-6;
+  });
+  ASSERT_NE(step, steps.end());
+  ASSERT_TRUE(step->NorthernLimit);
+  EXPECT_LT(GroundDistanceKm(*step->NorthernLimit, {53.7869, -91.5702}), 0.1);
 }
 
 TEST(ZoneLimits, ASmallerUmbralMoonNarrowsTheTotalPathAndShortensTotality) {

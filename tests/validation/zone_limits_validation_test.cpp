@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "catalogue/eclipse_list.h"
@@ -200,6 +201,70 @@ TEST(ZoneLimitsValidation, DetailsAgreeWithThemselvesAboutTheZone) {
             << where;
       }
     }
+  }
+}
+
+// Limit points and widths as the earlier computation found them, which sought
+// each limit point by root-finding on the rate of a place's contact function
+// with the shadow computed afresh from the fits of the Moon and the Sun at
+// every trial: a fifth of the way along the path and in its middle, for
+// annular, total and hybrid eclipses and both ephemerides. The limits from the
+// elements keep within 100 m of them.
+TEST(ZoneLimitsValidation, LimitsAndWidthsWithin100MetresOfTheRootSearchOnTheContactFunction) {
+  constexpr double kToleranceKm = 0.1;
+  constexpr Ephemeris standard = Ephemeris::Standard;
+  constexpr Ephemeris precise = Ephemeris::Precise;
+  const struct {
+    int Day, Month, Year, Hour, Minute, Second;  // as listed
+    Ephemeris Source;
+    double JulianDate;  // of the step, universal time
+    GeographicPoint North, South;
+    double WidthKm;
+  } earlierSteps[] = {
+      {9, 6, 1024, 3, 0, 55, standard, 2095233.593750, {78.10918, 32.82841}, {78.22669, 34.21052}, 29.662},
+      {9, 6, 1024, 3, 0, 55, standard, 2095233.611806, {87.47141, -123.71852}, {87.48991, -127.49852}, 18.668},
+      {11, 9, 1113, 22, 19, 59, standard, 2127835.389931, {-27.07615, 168.08733}, {-29.21732, 164.02605}, 435.688},
+      {11, 9, 1113, 22, 19, 59, standard, 2127835.420139, {-39.25861, 179.48690}, {-41.51585, 176.18533}, 368.553},
+      {30, 1, 1264, 15, 50, 43, standard, 2182763.109201, {-28.05266, -73.02462}, {-28.43796, -72.90368}, 44.310},
+      {30, 1, 1264, 15, 50, 43, standard, 2182763.153646, {-16.96999, -50.89536}, {-17.36496, -50.54252}, 57.619},
+      {22, 2, 1449, 21, 49, 10, precise, 2250358.366146, {1.15117, -171.60439}, {-0.19124, -170.27388}, 200.079},
+      {22, 2, 1449, 21, 49, 10, precise, 2250358.405208, {14.90278, -154.76307}, {13.62151, -153.44812}, 200.326},
+      {20, 5, 1594, 3, 22, 12, standard, 2303395.611111, {48.55699, 72.72021}, {48.38431, 73.78687}, 74.767},
+      {20, 5, 1594, 3, 22, 12, standard, 2303395.640104, {65.08142, 93.37460}, {64.59532, 94.62684}, 80.041},
+      {8, 1, 1750, 9, 28, 46, standard, 2360241.864236, {20.78246, 13.38323}, {20.67542, 13.43337}, 11.331},
+      {8, 1, 1750, 9, 28, 46, standard, 2360241.894965, {23.09272, 29.28326}, {22.88061, 29.35780}, 24.601},
+      {22, 10, 1911, 4, 12, 48, standard, 2419331.631076, {23.69828, 106.49470}, {22.76077, 105.65561}, 134.006},
+      {22, 10, 1911, 4, 12, 48, standard, 2419331.675694, {6.63323, 121.80810}, {5.81589, 120.96716}, 129.651},
+      {15, 8, 2091, 0, 35, 8, precise, 2485008.510069, {-52.05424, 138.46375}, {-53.99375, 135.95547}, 231.856},
+      {15, 8, 2091, 0, 35, 8, precise, 2485008.523090, {-54.59457, 150.76623}, {-56.56194, 149.21425}, 237.959},
+      {8, 3, 2323, 3, 5, 3, standard, 2569583.592014, {-59.82976, 144.02873}, {-59.87615, 144.06044}, 4.755},
+      {8, 3, 2323, 3, 5, 3, standard, 2569583.624306, {-42.32819, 164.31962}, {-42.41779, 164.45822}, 14.997},
+      {20, 3, 2406, 17, 56, 36, standard, 2599912.211458, {35.68815, -122.98759}, {34.86122, -121.80346}, 128.497},
+      {20, 3, 2406, 17, 56, 36, standard, 2599912.241146, {45.03597, -103.62708}, {44.00633, -102.78067}, 131.956},
+      {27, 7, 2576, 7, 31, 8, standard, 2662132.769792, {-24.45125, 51.21184}, {-27.52673, 49.89133}, 321.362},
+      {27, 7, 2576, 7, 31, 8, standard, 2662132.798785, {-25.39576, 67.94519}, {-28.39397, 67.24688}, 338.868},
+      {5, 2, 2809, 21, 18, 50, precise, 2747062.311111, {-22.56002, -147.40877}, {-22.61612, -147.38809}, 6.538},
+      {5, 2, 2809, 21, 18, 50, precise, 2747062.355903, {-12.12049, -126.63231}, {-12.14626, -126.61024}, 3.729},
+      {19, 1, 2903, 20, 19, 28, standard, 2781377.258854, {-27.47897, -130.42096}, {-30.33790, -130.37782}, 316.799},
+      {19, 1, 2903, 20, 19, 28, standard, 2781377.307986, {-21.36879, -108.84822}, {-23.67890, -107.23718}, 304.805},
+      {28, 10, 2972, 6, 27, 17, standard, 2806861.683681, {-24.57383, 63.05877}, {-25.83468, 60.08598}, 315.004},
+      {28, 10, 2972, 6, 27, 17, standard, 2806861.724306, {-41.08539, 78.74126}, {-42.78699, 76.38127}, 271.088},
+  };
+  for (const auto& e : earlierSteps) {
+    const double hours = e.Hour + e.Minute / 60.0 + e.Second / 3600.0;
+    const std::vector<ZoneStep> steps =
+        ZoneLimits(InstantTD::FromCalendar(e.Day, e.Month, e.Year, hours),
+                   EclipseDeltaT(e.Source, e.Day, e.Month, e.Year), UmbralLunarRadiusOf(e.Source), e.Source);
+    const auto step = std::find_if(steps.begin(), steps.end(), [&](const ZoneStep& s) {
+      return std::abs(JulianDateFromCenturies(s.Instant) - e.JulianDate) < 1e-6;
+    });
+    const std::string where =
+        std::to_string(e.Year) + "-" + std::to_string(e.Month) + " JD " + std::to_string(e.JulianDate);
+    ASSERT_NE(step, steps.end()) << where;
+    ASSERT_TRUE(step->NorthernLimit && step->SouthernLimit && step->WidthKm) << where;
+    EXPECT_LT(GroundDistanceKm(*step->NorthernLimit, e.North), kToleranceKm) << where;
+    EXPECT_LT(GroundDistanceKm(*step->SouthernLimit, e.South), kToleranceKm) << where;
+    EXPECT_NEAR(*step->WidthKm, e.WidthKm, kToleranceKm) << where;
   }
 }
 
