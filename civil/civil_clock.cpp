@@ -117,11 +117,11 @@ std::string GermanShortName(std::string_view zoneName, double t, long offsetSeco
 
 }  // namespace
 
-void LoadTimeZoneDatabase() {
+void PrepareCivilClock(std::string_view zone) {
   try {
-    date::get_tzdb();
+    CivilClockAt(zone, 0);
   } catch (const std::exception&) {
-    // The first use of a zone meets the same failure and reports it.
+    // The first use of the zone meets the same failure and reports it.
   }
 }
 

@@ -18,10 +18,10 @@ struct CivilClock {
   std::string GermanName;      // short name ("MESZ", "MEZ"), empty where German has none
 };
 
-// Reads the tz database's index, which the first use of a zone would read, so
-// that a program can have it read while it does other work; a failure is left
-// to that first use.
-void LoadTimeZoneDatabase();
+// Reads what the zone's first clock needs (the tz database's index, the
+// zone's transitions and its German names), so that a program can have it
+// read while it does other work; a failure is left to that first clock.
+void PrepareCivilClock(std::string_view zone);
 
 // Whether the tz database knows the zone (an IANA name such as "Europe/Berlin").
 bool IsKnownTimeZone(std::string_view zone);

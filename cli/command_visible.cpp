@@ -180,10 +180,10 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
     err << kUsage;
     return kExitUsage;
   }
-  // The zone database loads while the place is looked up and the search runs.
-  const std::jthread zoneDatabase(LoadTimeZoneDatabase);
   const std::optional<ChosenPlace> chosen = ChosenPlaceOf(options->Where, err);
   if (!chosen) return kExitUsage;
+  // The zone's clock is read in while the search runs.
+  const std::jthread zoneClock([zone = chosen->TimeZone] { PrepareCivilClock(zone); });
   const ObservingPlace place{chosen->Latitude, chosen->LongitudeEast, chosen->ZoneOffsetHours};
   std::vector<VisibleEclipse> eclipses = FindVisibleEclipses(options->First, options->Last, place, *ephemeris);
   std::erase_if(eclipses, [&](const VisibleEclipse& eclipse) { return !options->Filter.Keeps(eclipse); });
@@ -198,10 +198,13 @@ int RunVisibleCommand(std::span<const std::string> allArgs, std::ostream& out, s
       PrintCsv(eclipses, chosen->TimeZone, out);
       break;
     case OutputForm::Table: {
-      // Each row reads the zone's clock at its maximum: the cores share them.
-      std::vector<std::vector<std::string>> rows(eclipses.size());
-      OnEveryCore(rows.size(), [&](std::size_t i) { rows[i] = VisibleEclipseRow(eclipses[i], chosen->TimeZone); });
-      out << Windows1252ToUtf8(TabSeparated(VisibleEclipsesHeader(), rows));
+      // Each line reads the zone's clock at its maximum: the cores share them.
+      std::vector<std::string> lines(eclipses.size());
+      OnEveryCore(lines.size(), [&](std::size_t i) {
+        lines[i] = Windows1252ToUtf8(TabSeparatedLine(VisibleEclipseRow(eclipses[i], chosen->TimeZone)));
+      });
+      out << Windows1252ToUtf8(TabSeparatedLine(VisibleEclipsesHeader()));
+      for (const std::string& line : lines) out << line;
       break;
     }
   }

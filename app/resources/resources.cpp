@@ -76,15 +76,21 @@ std::string InflateBytes(std::string_view compressed) {
   return output;
 }
 
-std::string InflateResource(std::string_view name) {
+namespace {
+
+// The compressed bytes of the named resource.
+std::string_view CompressedResource(std::string_view name) {
   for (const EmbeddedResource& resource : EmbeddedResources()) {
     if (SameName(resource.Name, name)) {
-      const auto& bytes = resource.Compressed;
-      return InflateBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      return {reinterpret_cast<const char*>(resource.Compressed.data()), resource.Compressed.size()};
     }
   }
   throw std::out_of_range("no resource named " + std::string(name));
 }
+
+}  // namespace
+
+std::string InflateResource(std::string_view name) { return InflateBytes(CompressedResource(name)); }
 
 namespace {
 
@@ -116,10 +122,48 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 std::vector<std::string> LoadResourceLines(std::string_view name) { return SplitLines(InflateResource(name)); }
 
+namespace {
+
+// visit(line) for each line of the named resource as it inflates, until visit
+// returns true; whether one did. A line near the start costs only the start.
+template <typename Visit>
+bool FindResourceLine(std::string_view name, const Visit& visit) {
+  constexpr std::size_t kChunk = 16384;
+  const std::string_view compressed = CompressedResource(name);
+  if (compressed.empty()) return false;
+  InflateStream stream(compressed);
+  std::string text;  // inflated, not yet visited
+  for (bool ended = false; !ended;) {
+    const std::size_t before = text.size();
+    text.resize(before + kChunk);
+    stream->next_out = reinterpret_cast<Bytef*>(text.data() + before);
+    stream->avail_out = static_cast<uInt>(kChunk);
+    const int status = inflate(stream.get(), Z_NO_FLUSH);
+    if (status != Z_OK && status != Z_STREAM_END) throw EDecompressionError();
+    ended = status == Z_STREAM_END;
+    text.resize(before + kChunk - stream->avail_out);
+    // The lines complete so far end at the last line end, but not at a CR
+    // that ends the text: its LF may follow. A NUL ends the text.
+    const bool last = ended || text.find('\0', before) != std::string::npos;
+    std::size_t complete = last ? text.size() : text.find_last_of("\r\n");
+    if (!last && complete != std::string::npos && complete + 1 == text.size() && text[complete] == '\r') {
+      complete = complete == 0 ? std::string::npos : text.find_last_of("\r\n", complete - 1);
+    }
+    if (complete == std::string::npos) continue;
+    const std::size_t visited = last ? text.size() : complete + 1;
+    if (FindLine(std::string_view(text).substr(0, visited), visit)) return true;
+    if (last) return false;
+    text.erase(0, visited);
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<std::string> ResourceLine(std::string_view name, std::size_t index) {
   std::optional<std::string> found;
   std::size_t at = 0;
-  FindLine(InflateResource(name), [&](std::string_view line) {
+  FindResourceLine(name, [&](std::string_view line) {
     if (at++ == index) found = std::string(line);
     return found.has_value();
   });
@@ -128,7 +172,7 @@ std::optional<std::string> ResourceLine(std::string_view name, std::size_t index
 
 std::optional<std::size_t> ResourceLineIndex(std::string_view name, std::string_view wanted) {
   std::size_t index = 0;
-  const bool found = FindLine(InflateResource(name), [&](std::string_view line) {
+  const bool found = FindResourceLine(name, [&](std::string_view line) {
     if (line == wanted) return true;
     ++index;
     return false;

@@ -89,15 +89,10 @@ std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse, std::s
           FormatCivilTime(eclipse.Maximum, CivilClockAt(zone, eclipse.Maximum))};
 }
 
-std::string TabSeparated(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows) {
-  std::string text;
-  auto append = [&text](const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) text += (i == 0 ? "" : "\t") + cells[i];
-    text += '\n';
-  };
-  append(header);
-  for (const std::vector<std::string>& row : rows) append(row);
-  return text;
+std::string TabSeparatedLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) line += (i == 0 ? "" : "\t") + cells[i];
+  return line + '\n';
 }
 
 }  // namespace vellmora

@@ -22,7 +22,7 @@ std::vector<std::string> VisibleEclipseRow(const VisibleEclipse& eclipse, std::s
 // The window's name of the kind seen at the place.
 std::string LocalKindName(LocalEclipseKind kind);
 
-// The lines joined by tabs and line ends, the header first.
-std::string TabSeparated(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows);
+// The cells of one line joined by tabs, with its line end.
+std::string TabSeparatedLine(const std::vector<std::string>& cells);
 
 }  // namespace vellmora

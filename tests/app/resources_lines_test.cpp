@@ -52,14 +52,22 @@ TEST(EmbeddedResources, SplitIntoTheLinesOfTheirFiles) {
   }
 }
 
-// One line by its index, and the index of a line, agree with the split lines.
+// One line by its index, and the index of a line, read while the resource
+// inflates, agree with the split lines, across the chunks of inflating.
 TEST(EmbeddedResources, GiveOneLineAndTheIndexOfALine) {
-  const Lines names = LoadResourceLines("mort1");
-  for (const std::size_t index : {std::size_t{0}, names.size() / 2, names.size() - 1}) {
-    EXPECT_EQ(ResourceLine("mort1", index), names[index]);
-    EXPECT_EQ(ResourceLineIndex("mort1", names[index]), index);
+  for (const char* name : {"mort", "mort1", "zones"}) {
+    SCOPED_TRACE(name);
+    const Lines lines = LoadResourceLines(name);
+    for (std::size_t index = 0; index < lines.size(); index += 97) {
+      EXPECT_EQ(ResourceLine(name, index), lines[index]);
+      const std::optional<std::size_t> found = ResourceLineIndex(name, lines[index]);
+      ASSERT_TRUE(found.has_value());
+      EXPECT_EQ(lines[*found], lines[index]);
+      EXPECT_LE(*found, index);
+    }
+    EXPECT_EQ(ResourceLine(name, lines.size() - 1), lines.back());
+    EXPECT_EQ(ResourceLine(name, lines.size()), std::nullopt);
   }
-  EXPECT_EQ(ResourceLine("mort1", names.size()), std::nullopt);
   EXPECT_EQ(ResourceLineIndex("mort1", "Nirgendwo"), std::nullopt);
 }
 
