@@ -36,8 +36,8 @@ ElementSample SampleAt(const LocalFits& fits, double dynamicalTime, const DeltaT
   s.Mu = 15 * LocalSiderealTime(MJDFromCenturies(dynamicalTime), 0) - ArcTan2D(e.k.y, e.k.x);
   s.L1 = e.l1;
   s.L2 = e.l2;
-  s.TanF1 = TanD(e.f1);
-  s.TanF2 = TanD(e.f2);
+  s.TanF1 = TanD(e.F1());
+  s.TanF2 = TanD(e.F2());
   return s;
 }
 

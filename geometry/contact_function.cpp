@@ -5,8 +5,8 @@
 namespace vellmora {
 
 double ShadowRadiusAtObserver(const ShadowElements& elements, const ObserverPosition& observer, ContactMode mode) {
-  if (mode == ContactMode::Penumbral) return elements.l1 - observer.zeta * TanD(elements.f1);
-  return elements.l2 - observer.zeta * TanD(elements.f2);
+  if (mode == ContactMode::Penumbral) return elements.l1 - observer.zeta * TanD(elements.F1());
+  return elements.l2 - observer.zeta * TanD(elements.F2());
 }
 
 double ShadowAtObserver::DistanceFromAxis() const {

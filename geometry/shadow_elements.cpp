@@ -32,12 +32,12 @@ ShadowElements ComputeShadowElements(const EquatorialFit& moon, const Equatorial
   elements.x = DotProduct(m, elements.i);
   elements.y = DotProduct(m, elements.j);
   elements.z = DotProduct(m, elements.k);
-  elements.f1 = ArcSinD(kRadiiSum / distance);
+  elements.sinF1 = kRadiiSum / distance;
   elements.l1 = kRadiiSum * elements.z / distance + kLunarRadius;
   // A smaller Moon under the same Sun: the difference of the radii grows by
   // what the Moon's radius shrinks (and stays exactly kRadiiDifference for kLunarRadius).
   const double umbralRadiiDifference = kRadiiDifference + (kLunarRadius - umbralLunarRadius);
-  elements.f2 = ArcSinD(umbralRadiiDifference / distance);
+  elements.sinF2 = umbralRadiiDifference / distance;
   elements.l2 = umbralRadiiDifference * elements.z / distance - umbralLunarRadius;
   return elements;
 }

@@ -26,10 +26,15 @@ struct ShadowElements {
   double x = 0;  // the shadow axis on the plane
   double y = 0;
   double z = 0;   // the Moon's distance from the plane along k
-  double f1 = 0;  // half-angle of the penumbral cone
-  double l1 = 0;  // penumbra's radius on the plane
-  double f2 = 0;  // half-angle of the umbral cone
-  double l2 = 0;  // umbra's radius on the plane; negative where the umbra reaches it
+  double sinF1 = 0;  // sine of the half-angle of the penumbral cone
+  double l1 = 0;     // penumbra's radius on the plane
+  double sinF2 = 0;  // sine of the half-angle of the umbral cone
+  double l2 = 0;     // umbra's radius on the plane; negative where the umbra reaches it
+
+  // The half-angles in degrees, taken from their sines only where a cone's
+  // radius away from the plane is wanted.
+  double F1() const { return ArcSinD(sinF1); }
+  double F2() const { return ArcSinD(sinF2); }
 };
 
 // The observer's coordinates xi, eta, zeta in the frame i, j, k.
