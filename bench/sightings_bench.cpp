@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ephem/timlib.h"
-#include "sightings/eclipse_fits_table.h"
+#include "sightings/eclipse_table.h"
 #include "sightings/night_filter.h"
 #include "sightings/penumbra_filter.h"
 #include "sightings/visible_eclipses.h"

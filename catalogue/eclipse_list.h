@@ -29,6 +29,14 @@ std::vector<EclipseListRow> ListCentralEclipses(int firstYear, int lastYear);
 // Every solar eclipse (partial and non-central ones too) of the same walk.
 std::vector<EclipseListRow> ListSolarEclipses(int firstYear, int lastYear);
 
+// The date serials the rows of a range of years lie in: from 1 January of
+// `firstYear`, 0 h, to before 1 January of `lastYear`, in the calendar in force.
+struct ListedSpan {
+  double First;
+  double End;
+};
+ListedSpan ListedSpanOf(int firstYear, int lastYear);
+
 // The date and time of day that the list shows for an instant: the calendar
 // in force at it (Julian before 15.10.1582), the seconds cut, not rounded.
 struct ListDateTime {

@@ -25,7 +25,7 @@ struct ShadowElements {
   Vector3 k{};   // from the Moon towards the Sun
   double x = 0;  // the shadow axis on the plane
   double y = 0;
-  double z = 0;   // the Moon's distance from the plane along k
+  double z = 0;      // the Moon's distance from the plane along k
   double sinF1 = 0;  // sine of the half-angle of the penumbral cone
   double l1 = 0;     // penumbra's radius on the plane
   double sinF2 = 0;  // sine of the half-angle of the umbral cone

@@ -8,7 +8,7 @@
 #include "geometry/central_phase_probability.h"
 #include "geometry/local_phase.h"
 #include "geometry/observer_horizon.h"
-#include "sightings/eclipse_fits_table.h"
+#include "sightings/eclipse_table.h"
 #include "sightings/night_filter.h"
 #include "sightings/on_every_core.h"
 #include "sightings/penumbra_filter.h"
@@ -24,9 +24,6 @@ constexpr double kProbabilityReachInSigma = 5;
 // eclipse far from the place costs microseconds, one that reaches it a tenth
 // of a millisecond.
 constexpr std::size_t kBatch = 16;
-// FindVisibleEclipses walks the years in blocks of this many, each by itself:
-// the lists of consecutive ranges of years joined are the list of the whole.
-constexpr int kYearsPerBlock = 50;
 
 // The sightings of each part of a search joined in the parts' order.
 std::vector<VisibleEclipse> Joined(std::vector<std::vector<VisibleEclipse>>& parts) {
@@ -172,13 +169,13 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
 
 std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
                                                 Ephemeris ephemeris) {
-  const int blocks = std::max(1, (lastYear - firstYear + kYearsPerBlock - 1) / kYearsPerBlock);
-  std::vector<std::vector<VisibleEclipse>> parts(blocks);
-  OnEveryCore(parts.size(), [&](std::size_t block) {
-    const int first = firstYear + static_cast<int>(block) * kYearsPerBlock;
-    for (const EclipseListRow& row : ListSolarEclipses(first, std::min(lastYear, first + kYearsPerBlock))) {
-      if (std::optional<VisibleEclipse> sighting = SightingSearch::Eclipse(row, ephemeris).SeenFrom(place)) {
-        parts[block].push_back(std::move(*sighting));
+  const std::vector<EclipseListRow> rows = SolarEclipsesOfYears(firstYear, lastYear);
+  std::vector<std::vector<VisibleEclipse>> parts((rows.size() + kBatch - 1) / kBatch);
+  OnEveryCore(parts.size(), [&](std::size_t part) {
+    const std::size_t end = std::min(rows.size(), (part + 1) * kBatch);
+    for (std::size_t i = part * kBatch; i < end; ++i) {
+      if (std::optional<VisibleEclipse> sighting = SightingSearch::Eclipse(rows[i], ephemeris).SeenFrom(place)) {
+        parts[part].push_back(std::move(*sighting));
       }
     }
   });

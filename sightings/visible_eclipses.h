@@ -59,7 +59,7 @@ class SightingSearch {
 
  private:
   struct Eclipse;
-  // Walks its years in blocks and searches each eclipse as it comes.
+  // Searches each eclipse as it comes, keeping nothing.
   friend std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
                                                          Ephemeris ephemeris);
   std::vector<Eclipse> eclipses_;

@@ -10,6 +10,7 @@
 
 #include "app/qt/qt_text.h"
 #include "app/texts/visible_eclipses_text.h"
+#include "sightings/eclipse_table.h"
 #include "text/format_number.h"
 
 namespace vellmora {
@@ -149,7 +150,7 @@ void VisibleEclipsesDialog::SetYears(int first, int last) {
 
 void VisibleEclipsesDialog::Search() {
   searchEphemeris_ = form_.EphemerisChoice;
-  search_ = SightingSearch(ListSolarEclipses(first_->value(), last_->value()), searchEphemeris_);
+  search_ = SightingSearch(SolarEclipsesOfYears(first_->value(), last_->value()), searchEphemeris_);
   FollowPlace();
 }
 

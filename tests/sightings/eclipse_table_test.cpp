@@ -1,10 +1,12 @@
+#include "sightings/eclipse_table.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
 #include "catalogue/eclipse_list.h"
-#include "sightings/eclipse_fits_table.h"
 #include "sightings/on_every_core.h"
 
 namespace vellmora {
@@ -16,11 +18,28 @@ bool SameBits(const ChebyshevFit& a, const ChebyshevFit& b) {
          std::memcmp(a.Coefficients.data(), b.Coefficients.data(), sizeof(double) * (a.Degree + 1)) == 0;
 }
 
-// The table built with the program holds every eclipse of the walk, and its
-// fits are those the local circumstances make, to the last bit.
-TEST(TabulatedFits, AreTheFitsOfEveryEclipseOfTheWalk) {
+// The table built with the program holds every eclipse of the walk: any
+// range of years read from it is the walk's list of those years, and its fits
+// are those the local circumstances make, to the last bit.
+TEST(EclipseTable, HoldsTheWalkAndTheFitsOfEveryEclipse) {
   const std::vector<EclipseListRow> walk = ListSolarEclipses(kFirstListYear, kLastListYear);
-  ASSERT_EQ(EclipseFitsTable().size(), walk.size());
+  ASSERT_EQ(EclipseTable().size(), walk.size());
+  const auto sameRows = [](const std::vector<EclipseListRow>& a, const std::vector<EclipseListRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const EclipseListRow& x, const EclipseListRow& y) {
+      return std::memcmp(&x.Time, &y.Time, sizeof(double)) == 0 && x.Kind == y.Kind;
+    });
+  };
+  EXPECT_TRUE(sameRows(SolarEclipsesOfYears(kFirstListYear, kLastListYear), walk));
+  for (const auto& [first, last] : {std::pair{1000, 1001},
+                                    {1581, 1583},
+                                    {1582, 1582},
+                                    {2024, 2031},
+                                    {2999, 3000},
+                                    {1700, 1600},
+                                    {990, 1010},
+                                    {2990, 3010}}) {
+    EXPECT_TRUE(sameRows(SolarEclipsesOfYears(first, last), ListSolarEclipses(first, last))) << first << "-" << last;
+  }
   for (std::size_t i = 0; i < walk.size(); i += 101) {
     const ListDateTime shown = ListDateTimeOf(walk[i].Time);
     const InstantTD listed = InstantTD::FromCalendar(shown.Day, shown.Month, shown.Year, shown.Hours());

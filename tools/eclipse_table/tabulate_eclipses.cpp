@@ -1,9 +1,10 @@
-// Build-time tabulator: the Sun's and the Moon's Chebyshev fits of the standard
-// series around the listed instant of every solar eclipse of 1000-3000, the
-// fits the local circumstances make, written to a C++ source file as exact
-// hexadecimal floating-point numbers (see sightings/eclipse_fits.h).
+// Build-time tabulator: every solar eclipse of 1000-3000 as the walk finds it,
+// with the Sun's and the Moon's Chebyshev fits of the standard series around
+// its listed instant that the local circumstances make, written to a C++
+// source file as exact hexadecimal floating-point numbers (see
+// sightings/eclipse_table.h).
 //
-//   vellmora_tabulate_eclipse_fits OUTPUT.cpp
+//   vellmora_tabulate_eclipses OUTPUT.cpp
 
 #include <cstdio>
 #include <fstream>
@@ -36,20 +37,21 @@ void WriteCoefficients(std::ostream& out, const ChebyshevFit& fit) {
 int main(int argc, char** argv) {
   using namespace vellmora;
   if (argc != 2) {
-    std::cerr << "usage: vellmora_tabulate_eclipse_fits OUTPUT.cpp\n";
+    std::cerr << "usage: vellmora_tabulate_eclipses OUTPUT.cpp\n";
     return 2;
   }
   std::ofstream out(argv[1]);
-  out << "// Generated at build time by tools/eclipse_fits/tabulate_eclipse_fits.cpp; do not edit.\n"
-         "#include \"sightings/eclipse_fits_table.h\"\n\n"
+  out << "// Generated at build time by tools/eclipse_table/tabulate_eclipses.cpp; do not edit.\n"
+         "#include \"sightings/eclipse_table.h\"\n\n"
          "namespace vellmora {\nnamespace {\n\n"
-         "const TabulatedEclipseFits kFits[] = {\n";
+         "const TabulatedEclipse kEclipses[] = {\n";
   for (const EclipseListRow& row : ListSolarEclipses(kFirstListYear, kLastListYear)) {
     const ListDateTime shown = ListDateTimeOf(row.Time);
     const InstantTD listed = InstantTD::FromCalendar(shown.Day, shown.Month, shown.Year, shown.Hours());
     const LocalFits fits = FitsAroundListedInstant(listed, Ephemeris::Standard);
-    out << "    {" << Exact(listed.Mjd) << ", " << Exact(fits.Moon.RightAscension.IntervalStart) << ", "
-        << Exact(fits.Moon.RightAscension.IntervalEnd) << ", {";
+    out << "    {{" << Exact(row.Time) << ", EclipseKind{" << static_cast<int>(row.Kind) << "}}, " << Exact(listed.Mjd)
+        << ", " << Exact(fits.Moon.RightAscension.IntervalStart) << ", " << Exact(fits.Moon.RightAscension.IntervalEnd)
+        << ", {";
     const char* separator = "";
     for (const ChebyshevFit* fit : {&fits.Moon.RightAscension, &fits.Moon.Declination, &fits.Moon.Distance,
                                     &fits.Sun.RightAscension, &fits.Sun.Declination, &fits.Sun.Distance}) {
@@ -60,11 +62,11 @@ int main(int argc, char** argv) {
     out << "}},\n";
   }
   out << "};\n\n}  // namespace\n\n"
-         "std::span<const TabulatedEclipseFits> EclipseFitsTable() { return kFits; }\n\n"
+         "std::span<const TabulatedEclipse> EclipseTable() { return kEclipses; }\n\n"
          "}  // namespace vellmora\n";
   out.close();
   if (!out) {
-    std::cerr << "vellmora_tabulate_eclipse_fits: cannot write " << argv[1] << '\n';
+    std::cerr << "vellmora_tabulate_eclipses: cannot write " << argv[1] << '\n';
     return 1;
   }
   return 0;
