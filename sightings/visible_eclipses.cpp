@@ -25,12 +25,20 @@ constexpr double kProbabilityReachInSigma = 5;
 // of a millisecond.
 constexpr std::size_t kBatch = 16;
 
-// The sightings of each part of a search joined in the parts' order.
-std::vector<VisibleEclipse> Joined(std::vector<std::vector<VisibleEclipse>>& parts) {
-  std::size_t count = 0;
-  for (const std::vector<VisibleEclipse>& part : parts) count += part.size();
+// What `count` eclipses show the place, seenOf(i) for the i-th, searched in
+// batches on every core and joined in the eclipses' order.
+template <typename SeenOf>
+std::vector<VisibleEclipse> SearchOnEveryCore(std::size_t count, const SeenOf& seenOf) {
+  std::vector<std::vector<VisibleEclipse>> parts((count + kBatch - 1) / kBatch);
+  OnEveryCore(parts.size(), [&](std::size_t part) {
+    for (std::size_t i = part * kBatch; i < std::min(count, (part + 1) * kBatch); ++i) {
+      if (std::optional<VisibleEclipse> sighting = seenOf(i)) parts[part].push_back(std::move(*sighting));
+    }
+  });
+  std::size_t found = 0;
+  for (const std::vector<VisibleEclipse>& part : parts) found += part.size();
   std::vector<VisibleEclipse> seen;
-  seen.reserve(count);
+  seen.reserve(found);
   for (std::vector<VisibleEclipse>& part : parts) std::move(part.begin(), part.end(), std::back_inserter(seen));
   return seen;
 }
@@ -148,16 +156,7 @@ SightingSearch::SightingSearch(SightingSearch&&) noexcept = default;
 SightingSearch& SightingSearch::operator=(SightingSearch&&) noexcept = default;
 
 std::vector<VisibleEclipse> SightingSearch::SeenFrom(const ObservingPlace& place) {
-  std::vector<std::vector<VisibleEclipse>> parts((eclipses_.size() + kBatch - 1) / kBatch);
-  OnEveryCore(parts.size(), [&](std::size_t part) {
-    const std::size_t end = std::min(eclipses_.size(), (part + 1) * kBatch);
-    for (std::size_t i = part * kBatch; i < end; ++i) {
-      if (std::optional<VisibleEclipse> sighting = eclipses_[i].SeenFrom(place)) {
-        parts[part].push_back(std::move(*sighting));
-      }
-    }
-  });
-  return Joined(parts);
+  return SearchOnEveryCore(eclipses_.size(), [&](std::size_t i) { return eclipses_[i].SeenFrom(place); });
 }
 
 std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const ObservingPlace& place,
@@ -170,16 +169,8 @@ std::optional<VisibleEclipse> SightingOf(const EclipseListRow& eclipse, const Ob
 std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, const ObservingPlace& place,
                                                 Ephemeris ephemeris) {
   const std::vector<EclipseListRow> rows = SolarEclipsesOfYears(firstYear, lastYear);
-  std::vector<std::vector<VisibleEclipse>> parts((rows.size() + kBatch - 1) / kBatch);
-  OnEveryCore(parts.size(), [&](std::size_t part) {
-    const std::size_t end = std::min(rows.size(), (part + 1) * kBatch);
-    for (std::size_t i = part * kBatch; i < end; ++i) {
-      if (std::optional<VisibleEclipse> sighting = SightingSearch::Eclipse(rows[i], ephemeris).SeenFrom(place)) {
-        parts[part].push_back(std::move(*sighting));
-      }
-    }
-  });
-  return Joined(parts);
+  return SearchOnEveryCore(rows.size(),
+                           [&](std::size_t i) { return SightingSearch::Eclipse(rows[i], ephemeris).SeenFrom(place); });
 }
 
 }  // namespace vellmora
