@@ -6,6 +6,7 @@
 #include <optional>
 #include <thread>
 
+#include "app/texts/eclipse_row.h"
 #include "app/texts/local_details_text.h"
 #include "app/texts/visible_eclipses_text.h"
 #include "catalogue/moon.h"
@@ -125,10 +126,11 @@ void AddInstant(nlohmann::ordered_json& json, const std::string& name, std::opti
 // has them as its columns.
 nlohmann::ordered_json EclipseAsJson(const VisibleEclipse& eclipse, std::string_view zone) {
   const bool central = eclipse.SeesCentralPhase();
-  const std::vector<std::string> row = VisibleEclipseRow(eclipse, zone);
+  std::string date;
+  AppendListDate(date, eclipse.ListInstant.Day, eclipse.ListInstant.Month, eclipse.ListInstant.Year);
   const auto centralOnly = [central](double t) { return central ? std::optional<double>(t) : std::nullopt; };
   nlohmann::ordered_json json;
-  json["date"] = row[0];
+  json["date"] = date;
   json["kind"] = LocalKindJsonName(eclipse.Kind);
   json["magnitude"] = eclipse.Magnitude;
   json["obscuration"] = eclipse.Obscuration;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/output_file.h"
 
 namespace {
 
@@ -32,13 +33,8 @@ class StandardOutputBuffer : public std::streambuf {
 
  private:
   bool Drain() {
-    const char* next = pbase();
-    while (next < pptr() && error_ == 0) {
-      const ssize_t written = write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) error_ = written < 0 ? errno : EIO;
-      if (written > 0) next += written;
-    }
+    if (error_ == 0)
+      error_ = vellmora::WriteFully(STDOUT_FILENO, {pbase(), static_cast<std::size_t>(pptr() - pbase())});
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return error_ == 0;
   }

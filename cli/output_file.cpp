@@ -21,31 +21,29 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-bool WriteAll(int descriptor, std::string_view bytes) {
+}  // namespace
+
+int WriteFully(int descriptor, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(descriptor, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
+    if (written < 0) return errno;
+    if (written == 0) return EIO;
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  return true;
+  return 0;
 }
-
-}  // namespace
 
 std::optional<std::string> WriteWholeFile(const std::string& path, std::string_view bytes) {
   const std::string pattern = path + ".XXXXXX";
   std::vector<char> temporary(pattern.c_str(), pattern.c_str() + pattern.size() + 1);
   const int descriptor = mkstemp(temporary.data());
   if (descriptor < 0) return std::strerror(errno);
-  bool written = fchmod(descriptor, NewFileMode()) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
-  int error = errno;
-  if (close(descriptor) != 0 && written) {
-    written = false;
-    error = errno;
-  }
-  if (written && std::rename(temporary.data(), path.c_str()) == 0) return std::nullopt;
-  if (written) error = errno;
+  int error = fchmod(descriptor, NewFileMode()) == 0 ? WriteFully(descriptor, bytes) : errno;
+  if (error == 0 && fsync(descriptor) != 0) error = errno;
+  if (close(descriptor) != 0 && error == 0) error = errno;
+  if (error == 0 && std::rename(temporary.data(), path.c_str()) == 0) return std::nullopt;
+  if (error == 0) error = errno;
   unlink(temporary.data());
   return std::strerror(error);
 }

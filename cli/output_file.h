@@ -12,6 +12,11 @@ namespace vellmora {
 // The file name that stands for standard output.
 inline constexpr std::string_view kStandardOutput = "-";
 
+// Writes all of `bytes` to the open file, again after an interrupted or a
+// partial write: 0 when all are written, else the errno of the failure (EIO
+// for a write that wrote nothing).
+int WriteFully(int descriptor, std::string_view bytes);
+
 // Writes `bytes` to a temporary file in the folder of `path` and renames it to
 // `path` once it is complete; on any failure removes the temporary file and
 // returns the reason (an existing file at `path` then stays as it was).

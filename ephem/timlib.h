@@ -6,6 +6,7 @@
 namespace vellmora {
 
 inline constexpr double kDaysPerJulianCentury = 36525;
+inline constexpr double kSecondsPerHour = 3600;
 inline constexpr double kSecondsPerDay = 86400;
 inline constexpr double kMJDOfJ2000 = 51544.5;
 inline constexpr double kSecondsPerJulianCentury = kSecondsPerDay * kDaysPerJulianCentury;

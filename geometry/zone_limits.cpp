@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "ephem/timlib.h"
 #include "geometry/besselian_elements.h"
 #include "geometry/elements_local.h"
 #include "geometry/scan_grid.h"
@@ -11,8 +12,6 @@
 
 namespace vellmora {
 namespace {
-
-constexpr double kSecondsPerHour = 3600;
 
 // The position angle of a limit point (radians from i towards j on the
 // fundamental plane) is sought by secant steps from the previous instant's

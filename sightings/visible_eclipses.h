@@ -45,9 +45,9 @@ std::vector<VisibleEclipse> FindVisibleEclipses(int firstYear, int lastYear, con
                                                 Ephemeris ephemeris = Ephemeris::Standard);
 
 // The search over the eclipses of a walk at one place after another: it keeps
-// what does not depend on the place (the instants, the coarse shadows and the
-// fits of the eclipses that some place has needed), so that a change of place
-// costs only the shadow's path across the new place.
+// what does not depend on the place (the instants, and for eclipses without
+// tabulated fits the coarse shadows and fits that some place has needed), so
+// that a change of place costs only the shadow's path across the new place.
 class SightingSearch {
  public:
   explicit SightingSearch(const std::vector<EclipseListRow>& eclipses, Ephemeris ephemeris = Ephemeris::Standard);

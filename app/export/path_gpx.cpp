@@ -12,8 +12,6 @@
 namespace vellmora {
 namespace {
 
-constexpr int kCoordinateDecimals = 5;
-
 void WriteTrack(XmlWriter& gpx, const ExportedPath& path, PathLineKind kind, std::string_view part) {
   gpx.NewLine(2);
   gpx.Open("trk");

@@ -17,8 +17,6 @@
 namespace vellmora {
 namespace {
 
-constexpr int kCoordinateDecimals = 5;
-
 std::string Coordinates(const PathLine& line) {
   std::string text;
   for (const GeographicPoint& point : line) {

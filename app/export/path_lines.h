@@ -11,6 +11,9 @@ namespace vellmora {
 
 using PathLine = std::vector<GeographicPoint>;
 
+// Decimals of the degrees the XML exports write: about a metre.
+inline constexpr int kCoordinateDecimals = 5;
+
 enum class PathLineKind { Central, NorthernLimit, SouthernLimit };
 
 // The step's point on that line; none where the limit is missing.

@@ -4,12 +4,11 @@
 #include <cstdlib>
 
 #include "app/texts/local_details_text.h"
+#include "ephem/timlib.h"
 #include "text/windows1252.h"
 
 namespace vellmora {
 namespace {
-
-constexpr double kSecondsPerHour = 3600;
 
 // The clock's day mark of FormatClockTime after the zone's name.
 std::string WithDayMark(const std::string& clock, const std::string& zone) {
